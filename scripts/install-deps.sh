@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Vistrel needs to build, run and test.
+# Asks apt only for what dpkg says is missing, so a set-up machine is left alone.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake pkg-config
+  libsdl2-dev libsdl2-mixer-dev libturbojpeg0-dev
+  libwxgtk3.2-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libfreetype-dev fonts-dejavu-core libpng-dev
+  libvorbis-dev libogg-dev espeak-ng
+  xvfb xauth xdotool imagemagick
+)
+
+missing=()
+for pkg in "${PACKAGES[@]}"; do
+  if ! dpkg -s "$pkg" 2>/dev/null | grep -q '^Status: install ok installed'; then
+    missing+=("$pkg")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing missing packages: ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+  SUDO="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
