@@ -1,0 +1,13 @@
+#pragma once
+// qxtool: looks inside game files from the command line.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace qxtool {
+
+// Runs one command line (without the program name). Returns the exit code:
+// 0 success, 1 the file is not a good game file, 2 wrong usage.
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace qxtool
