@@ -67,6 +67,8 @@ char ToCp1252(char32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
   for (std::size_t i = 0; i < kHighControlRange.size(); ++i) {
     if (kHighControlRange[i] == cp) return static_cast<char>(0x80 + i);
+    // The five undefined bytes came in as their C1 control; give them back.
+    if (kHighControlRange[i] == 0 && cp == 0x80 + i) return static_cast<char>(cp);
   }
   return '?';
 }

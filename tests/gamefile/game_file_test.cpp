@@ -86,8 +86,8 @@ TEST(PicturePairFile, OnePairHasTheDocumentedLayout) {
   EXPECT_EQ(U16(file, rects + 4), 20);  // y1
   EXPECT_EQ(U16(file, rects + 6), 60);  // y2
   const std::size_t second = rects + 40;
-  EXPECT_EQ(file[second + 10], 0xEA);
-  EXPECT_EQ(file[second + 12], 0xAE);
+  EXPECT_EQ(file[second + 8], 0xEA);
+  EXPECT_EQ(file[second + 10], 0xAE);
 }
 
 TEST(PicturePairFile, RoundTripThroughDisk) {
@@ -189,7 +189,8 @@ TEST(JpegInfo, ReadsSizeAndJfifMark) {
   const Bytes notJpeg = {'B', 'M', 0, 0};
   EXPECT_FALSE(ReadJpegInfo(notJpeg).isJpeg);
   const Bytes good = FakeJpeg(488, 430);
-  for (std::size_t length = 0; length < 30; ++length)
+  // Every cut before the frame header's width is complete leaves no size to read.
+  for (std::size_t length = 0; length < 29; ++length)
     EXPECT_FALSE(ReadJpegInfo(std::span(good.data(), length)).isJpeg) << length;
 }
 

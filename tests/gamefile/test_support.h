@@ -11,7 +11,9 @@ namespace testsupport {
 // A JFIF header and a baseline frame header of the given size: enough for
 // every reader that looks only at the markers.
 inline gamefile::Bytes FakeJpeg(int width, int height, bool jfif = true, std::uint8_t fill = 0x55) {
-  gamefile::Bytes b = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10};
+  gamefile::Bytes b;
+  b.reserve(64);
+  b.insert(b.end(), {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10});
   const char* mark = jfif ? "JFIF" : "Exif";
   b.insert(b.end(), mark, mark + 4);
   b.insert(b.end(), {0x00, 0x01, 0x01, 0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00});
