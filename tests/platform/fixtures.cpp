@@ -79,6 +79,11 @@ void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) 
                                               static_cast<std::streamsize>(bytes.size()));
 }
 
+std::vector<std::uint8_t> ReadWholeFileForTest(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
 void WriteBitmap(const std::string& path, int width, int height, const PixelFunction& pixel) {
   WriteFile(path, BitmapBytes(width, height, pixel));
 }

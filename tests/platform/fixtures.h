@@ -28,6 +28,7 @@ void WriteBitmap(const std::string& path, int width, int height, Rgb colour);
 std::vector<std::uint8_t> WaveBytes(int frames, int rate = 22050, std::uint16_t formatTag = 1,
                                     bool listChunkFirst = false);
 void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
+std::vector<std::uint8_t> ReadWholeFileForTest(const std::string& path);
 
 // Ogg Vorbis file holding `seconds` of a constant-level stereo tone.
 void WriteOgg(const std::string& path, double seconds, int rate = 44100);
