@@ -1,0 +1,70 @@
+#pragma once
+// Fixtures for the level tests: a scratch folder made current for the test's
+// lifetime (the game opens every file relative to its start directory) and
+// picture-pair files built from small records.
+#include <unistd.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "gamefile/game_file.h"
+
+namespace leveltest {
+
+class ScratchDirectory {
+ public:
+  ScratchDirectory() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "vistrel-level-XXXXXX").string();
+    path_ = mkdtemp(pattern.data());
+    previous_ = std::filesystem::current_path();
+    std::filesystem::current_path(path_);
+  }
+  ~ScratchDirectory() {
+    std::filesystem::current_path(previous_);
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all);
+    std::filesystem::remove_all(path_);
+  }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+  std::filesystem::path previous_;
+};
+
+inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline gamefile::RectSet SampleRects(std::uint16_t shift = 0) {
+  gamefile::RectSet rects;
+  for (int j = 0; j < 5; ++j) {
+    const std::uint16_t x = static_cast<std::uint16_t>(20 + 90 * j + shift);
+    rects[j] = {x, static_cast<std::uint16_t>(x + 40), static_cast<std::uint16_t>(30 + 70 * j),
+                static_cast<std::uint16_t>(60 + 70 * j)};
+  }
+  return rects;
+}
+
+// `pairs` pairs of records with their own (not necessarily decodable) bytes;
+// byte 0 of every JPEG tells the records apart.
+inline std::vector<gamefile::PictureRecord> SampleRecords(int pairs, const gamefile::Bytes& jpeg) {
+  std::vector<gamefile::PictureRecord> records;
+  for (int i = 0; i < 2 * pairs; ++i) {
+    gamefile::PictureRecord record;
+    record.jpeg = jpeg;
+    record.rects = SampleRects(static_cast<std::uint16_t>(i));
+    records.push_back(record);
+  }
+  return records;
+}
+
+}  // namespace leveltest
