@@ -2,10 +2,21 @@
 // The catalogue of data files loaded at start-up and their table positions.
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
 struct Platform;
+
+// One row of the bitmap catalogue, in load order.
+struct BitmapEntry {
+  int slot;
+  std::string path;
+  int width;
+  int height;
+  bool blackTransparent;
+};
+std::vector<BitmapEntry> BitmapCatalogue();
 
 // The data file path of music track `track` (0..7), sound buffer `buffer`
 // (0..32; empty for 26) and the name the missing-file message gives it.

@@ -1,0 +1,186 @@
+#include "platform/assets.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "gamefile/file_io.h"
+#include "platform/platform.h"
+
+namespace platform {
+namespace {
+
+constexpr const char* kBuiltInPicturesPath = "data//igdata.qxs";
+constexpr std::size_t kMaxBuiltInPicturesBytes = 64u << 20;
+constexpr int kBuiltInPictureSlots[8] = {25, 26, 27, 28, 108, 109, 110, 111};
+constexpr int kMaxBuiltInPictureSide = 4096;
+constexpr int kEmptySoundBuffer = 26;
+
+std::string Numbered(const char* prefix, int number, const char* suffix) {
+  char name[64];
+  std::snprintf(name, sizeof name, "%s%03d%s", prefix, number, suffix);
+  return name;
+}
+
+void AddRange(std::vector<BitmapEntry>& table, int firstSlot, int count, int width, int height,
+              bool keyed, const std::function<std::string(int)>& pathOf) {
+  for (int i = 0; i < count; ++i) table.push_back({firstSlot + i, pathOf(i), width, height, keyed});
+}
+
+std::string IntroMessageName(const std::string& fileName) { return "qxdata_0 - " + fileName; }
+
+std::uint32_t Le32(const std::uint8_t* p) {
+  return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
+std::uint16_t Le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+
+void FailOnBuiltInPictures(Platform& platform) {
+  platform.backend->MinimiseWindow();
+  ReleaseDisplay(platform);
+  std::string text =
+      "Auf die Datei igdata.qxs konnte nicht zugegriffen werden.\n\nVersuchen sie Vistrel zu "
+      "deinstallieren und wieder zu installieren.\n\nKonnte dies ihr Problem nicht lösen, so "
+      "wenden sie sich an den Qualdrex Support.\n\nKontaktmöglichkeiten finden sie unter ";
+  text += kMakerWebAddress;
+  FailWithMessage(platform, "Fehler", text);
+}
+
+// Reads the eight built-in pictures. A file cut short or carrying sizes it
+// cannot hold is treated like a missing one: the pictures cannot be read.
+bool LoadBuiltInPictures(Platform& platform) {
+  RestoreStartDirectory(platform);
+  auto file = gamefile::ReadWholeFile(kBuiltInPicturesPath, kMaxBuiltInPicturesBytes);
+  if (!file) {
+    FailOnBuiltInPictures(platform);
+    return false;
+  }
+  const gamefile::Bytes& bytes = *file;
+  std::size_t position = 2;  // a picture count the game does not use
+  for (int slot : kBuiltInPictureSlots) {
+    if (position + 12 > bytes.size()) {
+      FailOnBuiltInPictures(platform);
+      return false;
+    }
+    const std::uint32_t byteCount = Le32(&bytes[position + 4]);
+    const int width = Le16(&bytes[position + 8]);
+    const int height = Le16(&bytes[position + 10]);
+    position += 12;
+    if (byteCount > bytes.size() - position || width <= 0 || height <= 0 ||
+        width > kMaxBuiltInPictureSide || height > kMaxBuiltInPictureSide) {
+      FailOnBuiltInPictures(platform);
+      return false;
+    }
+    ImageSlot& image = platform.images[slot];
+    image.width = width;
+    image.height = height;
+    image.surface = DecodeJpeg(platform, width, height, &bytes[position], byteCount);
+    if (platform.endRequested) return false;
+    if (!image.surface) {
+      FailOnBuiltInPictures(platform);
+      return false;
+    }
+    position += byteCount + 5 * 8;  // the pictures' difference rectangles are not used here
+  }
+  return true;
+}
+
+bool LoadBitmaps(Platform& platform) {
+  for (const BitmapEntry& entry : BitmapCatalogue()) {
+    ImageSlot& image = platform.images[entry.slot];
+    image.width = entry.width;
+    image.height = entry.height;
+    image.surface = LoadBitmapFile(platform, entry.path, entry.width, entry.height);
+    if (platform.endRequested) return false;
+    if (!image.surface) {
+      ReleaseDisplay(platform);
+      platform.backend->MinimiseWindow();
+      FailWithMessage(platform, "Fehler", MissingFileMessage(MessageNameForPath(entry.path)));
+      return false;
+    }
+    if (entry.blackTransparent) SetBlackTransparent(image.surface.get(), 0, 0);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::vector<BitmapEntry> BitmapCatalogue() {
+  std::vector<BitmapEntry> table;
+  auto data = [](int n) { return Numbered("data/data", n, ".dat"); };
+  table.push_back({0, data(1), 383, 70, true});
+  table.push_back({3, data(2), 934, 12, true});
+  table.push_back({4, data(3), 583, 114, true});
+  table.push_back({5, data(4), 577, 219, true});
+  table.push_back({6, data(5), 81, 40, true});
+  table.push_back({7, data(6), 81, 40, true});
+  table.push_back({8, data(7), 28, 35, true});
+  table.push_back({9, data(8), 201, 24, true});
+  table.push_back({10, data(18), 40, 45, true});
+  AddRange(table, 11, 9, 40, 45, true, [&](int i) { return data(9 + i); });
+  table.push_back({20, data(19), 40, 45, true});
+  table.push_back({21, data(20), 110, 100, true});
+  table.push_back({22, data(21), 490, 430, true});
+  AddRange(table, 30, 27, 25, 25, true,
+           [](int i) { return "data/qxdata/" + std::to_string(i + 1) + ".dat"; });
+  AddRange(table, 60, 26, 25, 25, true,
+           [](int i) { return "data/qxdata/l_" + std::to_string(i + 1) + ".dat"; });
+  AddRange(table, 86, 8, 125, 125, true,
+           [](int i) { return Numbered("data/qxdata_0/data", i + 1, ".dat"); });
+  AddRange(table, 94, 6, 74, 71, true, [&](int i) { return data(22 + i); });
+  AddRange(table, 100, 4, 32, 30, false, [&](int i) { return data(28 + i); });
+  table.push_back({104, data(32), 31, 16, true});
+  table.push_back({105, data(33), 301, 19, false});
+  AddRange(table, 106, 2, 32, 30, false, [&](int i) { return data(34 + i); });
+  return table;
+}
+
+std::string MusicTrackPath(int track) {
+  if (track < 0 || track >= kMusicTrackCount) return {};
+  return Numbered("data/mdat", track == 7 ? 40 : track + 1, ".dat");
+}
+
+std::string SoundBufferPath(int buffer) {
+  if (buffer < 0 || buffer >= kSoundBufferCount || buffer == kEmptySoundBuffer) return {};
+  return Numbered("data/mdat", buffer < kEmptySoundBuffer ? 8 + buffer : 7 + buffer, ".dat");
+}
+
+std::string MessageNameForPath(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  const std::string fileName = slash == std::string::npos ? path : path.substr(slash + 1);
+  const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash);
+  // The intro pictures share their file names with the main artwork, so the
+  // message names their folder too.
+  if (folder.size() >= 8 && folder.compare(folder.size() - 8, 8, "qxdata_0") == 0) {
+    return IntroMessageName(fileName);
+  }
+  return fileName;
+}
+
+bool LoadSoundAndMusic(Platform& platform) {
+  for (int track = 0; track < kMusicTrackCount; ++track) {
+    platform.music[track].Attach(platform.backend, track);
+    const std::string path = MusicTrackPath(track);
+    RestoreStartDirectory(platform);
+    if (platform.music[track].Open(path) != MusicTrack::kSucceeded) {
+      FailWithMessage(platform, "Fehler", MissingFileMessage(MessageNameForPath(path)));
+      return false;
+    }
+  }
+  for (int buffer = 0; buffer < kSoundBufferCount; ++buffer) {
+    if (buffer == kEmptySoundBuffer) continue;
+    const std::string path = SoundBufferPath(buffer);
+    if (!LoadWave(platform, path, buffer)) {
+      FailWithMessage(platform, "Fehler", MissingFileMessage(MessageNameForPath(path)));
+      return false;
+    }
+  }
+  return true;
+}
+
+bool LoadAssets(Platform& platform, const std::function<void()>& chooseGameFile) {
+  if (chooseGameFile) chooseGameFile();
+  if (platform.endRequested) return false;
+  return LoadBuiltInPictures(platform) && LoadBitmaps(platform);
+}
+
+}  // namespace platform

@@ -1,0 +1,152 @@
+#include "platform/draw.h"
+
+#include <algorithm>
+
+#include "pixels.h"
+#include "platform/platform.h"
+
+namespace platform {
+namespace {
+
+constexpr int kMaxTextCharacters = 80;
+constexpr int kCursorGlyphSlot = 56;
+constexpr int kFirstDigitSlot = 10;
+
+void Blit(Platform& platform, const Rect& rect, SDL_Surface* image, bool keyed) {
+  if (image == nullptr || !platform.backBuffer) return;
+  SDL_Rect target{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+  if (target.w <= 0 || target.h <= 0) return;
+  // The key stays with the image; an opaque draw of a keyed image lifts it
+  // for this one blit.
+  std::uint32_t key = 0;
+  const bool hasKey = SDL_GetColorKey(image, &key) == 0;
+  if (hasKey && !keyed) SDL_SetColorKey(image, SDL_FALSE, key);
+  SDL_BlitScaled(image, nullptr, platform.backBuffer.get(), &target);
+  if (hasKey && !keyed) SDL_SetColorKey(image, SDL_TRUE, key);
+}
+
+SDL_Surface* SlotSurface(Platform& platform, int slot) {
+  if (slot < 0 || slot >= kImageSlotCount) return nullptr;
+  return platform.images[slot].surface.get();
+}
+
+void DrawGlyph(Platform& platform, int slot, int x, int y, int width, int height) {
+  DrawSlotKeyed(platform, Rect{x, y, x + width, y + height}, slot);
+}
+
+struct Colour {
+  std::uint8_t red, green, blue;
+};
+
+// One-pixel outline of (left, top, right, bottom), right and bottom
+// exclusive, clipped to the surface.
+void DrawOutline(SDL_Surface* surface, int left, int top, int right, int bottom, Colour colour) {
+  if (right <= left || bottom <= top) return;
+  const std::uint32_t pixel = SDL_MapRGB(surface->format, colour.red, colour.green, colour.blue);
+  const SDL_Rect edges[] = {
+      {left, top, right - left, 1},
+      {left, bottom - 1, right - left, 1},
+      {left, top, 1, bottom - top},
+      {right - 1, top, 1, bottom - top},
+  };
+  for (const SDL_Rect& edge : edges) SDL_FillRect(surface, &edge, pixel);
+}
+
+void DrawRings(Platform& platform, std::uint8_t slot, int left, int top, int right, int bottom,
+               const Colour (&rings)[4]) {
+  SDL_Surface* surface = SlotSurface(platform, slot);
+  if (surface == nullptr) return;
+  for (int ring = 0; ring < 4; ++ring) {
+    DrawOutline(surface, left + ring, top + ring, right - ring, bottom - ring, rings[ring]);
+  }
+}
+
+}  // namespace
+
+void ClearBackBuffer(Platform& platform, std::uint16_t width, std::uint16_t height) {
+  if (!platform.backBuffer) return;
+  SDL_Rect area{0, 0, width, height};
+  SDL_FillRect(platform.backBuffer.get(), &area, 0);
+}
+
+void DrawImage(Platform& platform, const Rect& rect, SDL_Surface* image) {
+  Blit(platform, rect, image, false);
+}
+
+void DrawImageKeyed(Platform& platform, const Rect& rect, SDL_Surface* image) {
+  Blit(platform, rect, image, true);
+}
+
+void DrawSlot(Platform& platform, const Rect& rect, int slot) {
+  DrawImage(platform, rect, SlotSurface(platform, slot));
+}
+
+void DrawSlotKeyed(Platform& platform, const Rect& rect, int slot) {
+  DrawImageKeyed(platform, rect, SlotSurface(platform, slot));
+}
+
+int GlyphSlotFor(std::uint8_t character) {
+  if (character == 0xFE) return kCursorGlyphSlot;
+  if (character >= 'A' && character <= 'Z') return character - 35;
+  return (character - 37) & 0xFF;
+}
+
+void DrawText(Platform& platform, const char* text, int x, int y, int glyphWidth,
+              int glyphHeight) {
+  if (text == nullptr) return;
+  for (int i = 0; i < kMaxTextCharacters; ++i) {
+    const auto character = static_cast<std::uint8_t>(text[i]);
+    if (character == 0) break;
+    // Each character advances by 0.8 glyph widths, so neighbours overlap by
+    // a fifth; the arithmetic is kept in this exact form so positions match
+    // the artwork's spacing to the pixel.
+    const int pen = static_cast<int>(i * glyphWidth - 0.2 * glyphWidth * i);
+    const int slot = GlyphSlotFor(character);
+    if (slot < kImageSlotCount) DrawGlyph(platform, slot, x + pen, y, glyphWidth, glyphHeight);
+  }
+}
+
+void DrawNumber(Platform& platform, std::uint8_t value, int digitCount, int x, int y,
+                int glyphWidth, int glyphHeight) {
+  if (digitCount == 1) {
+    DrawGlyph(platform, kFirstDigitSlot + value % 10, x, y, glyphWidth, glyphHeight);
+  } else if (digitCount == 2) {
+    DrawGlyph(platform, kFirstDigitSlot + value / 10, x, y, glyphWidth, glyphHeight);
+    DrawGlyph(platform, kFirstDigitSlot + value % 10, x + glyphWidth, y, glyphWidth, glyphHeight);
+  }
+}
+
+void DrawSixDigits(Platform& platform, int x, int y, int glyphWidth, int glyphHeight,
+                   std::uint32_t value) {
+  const std::uint32_t digits[6] = {value / 100000,         (value % 100000) / 10000,
+                                   (value % 10000) / 1000, (value % 1000) / 100,
+                                   (value % 100) / 10,     value % 10};
+  for (int i = 0; i < 6; ++i) {
+    // The leading digit is not reduced modulo 10; a value of a million or
+    // more would address a slot past the digits, so it is limited here.
+    const int digit = static_cast<int>(std::min<std::uint32_t>(digits[i], 9));
+    DrawGlyph(platform, kFirstDigitSlot + digit, x + i * glyphWidth, y, glyphWidth, glyphHeight);
+  }
+}
+
+void DrawBlueFrame(Platform& platform, std::uint8_t slot, int left, int top, int right,
+                   int bottom) {
+  static constexpr Colour kRings[4] = {{0, 0, 50}, {0, 0, 100}, {0, 0, 200}, {255, 255, 255}};
+  DrawRings(platform, slot, left, top, right, bottom, kRings);
+}
+
+void DrawRedFrame(Platform& platform, std::uint8_t slot, int left, int top, int right,
+                  int bottom) {
+  static constexpr Colour kRings[4] = {{50, 0, 0}, {100, 0, 0}, {200, 0, 0}, {255, 255, 255}};
+  DrawRings(platform, slot, left, top, right, bottom, kRings);
+}
+
+void DrawBlackBox(Platform& platform, std::uint8_t slot, int left, int top, int right,
+                  int bottom) {
+  SDL_Surface* surface = SlotSurface(platform, slot);
+  if (surface == nullptr || right <= left || bottom <= top) return;
+  SDL_Rect box{left, top, right - left, bottom - top};
+  SDL_FillRect(surface, &box, 0);
+}
+
+}  // namespace platform

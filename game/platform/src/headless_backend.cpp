@@ -1,0 +1,212 @@
+#include "platform/headless_backend.h"
+
+#include <png.h>
+
+#include <cstring>
+
+namespace platform {
+namespace {
+
+constexpr std::uint64_t kCounterFrequency = 1'000'000;  // one unit = 1 microsecond
+constexpr int kMixerRate = 44100;
+constexpr int kMixerChannels = 2;
+
+CapturedFrame Capture(SDL_Surface& surface) {
+  CapturedFrame frame;
+  frame.width = surface.w;
+  frame.height = surface.h;
+  frame.pixels.resize(static_cast<std::size_t>(surface.w) * surface.h);
+  SDL_ConvertPixels(surface.w, surface.h, surface.format->format, surface.pixels, surface.pitch,
+                    SDL_PIXELFORMAT_RGB888, frame.pixels.data(), surface.w * 4);
+  return frame;
+}
+
+}  // namespace
+
+HeadlessBackend::HeadlessBackend()
+    : sounds_(kSoundBufferCount), mixer_(std::make_unique<MusicMixer>(kMixerRate, kMixerChannels)) {}
+
+HeadlessBackend::~HeadlessBackend() = default;
+
+void HeadlessBackend::ScriptKey(int virtualKey) {
+  InputEvent event;
+  event.kind = InputEvent::Kind::KeyDown;
+  event.virtualKey = virtualKey;
+  events_.push_back(event);
+}
+
+void HeadlessBackend::ScriptMotion(int dx, int dy) {
+  InputEvent event;
+  event.kind = InputEvent::Kind::MouseMotion;
+  event.dx = dx;
+  event.dy = dy;
+  events_.push_back(event);
+}
+
+void HeadlessBackend::ScriptWheel(int delta) {
+  InputEvent event;
+  event.kind = InputEvent::Kind::MouseWheel;
+  event.wheel = delta;
+  events_.push_back(event);
+}
+
+void HeadlessBackend::ScriptButton(int button, bool down) {
+  InputEvent event;
+  event.kind = InputEvent::Kind::MouseButton;
+  event.button = button;
+  event.down = down;
+  events_.push_back(event);
+}
+
+void HeadlessBackend::ScriptClick(int button) {
+  ScriptButton(button, true);
+  ScriptButton(button, false);
+}
+
+void HeadlessBackend::ScriptQuit() {
+  InputEvent event;
+  event.kind = InputEvent::Kind::Quit;
+  events_.push_back(event);
+}
+
+void HeadlessBackend::AdvanceClock(std::uint64_t units) { clock += units; }
+
+bool HeadlessBackend::WriteFramePng(const CapturedFrame& frame, const std::string& path) {
+  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(frame.width) * frame.height * 3);
+  for (std::size_t i = 0; i < frame.pixels.size(); ++i) {
+    rgb[i * 3 + 0] = static_cast<std::uint8_t>(frame.pixels[i] >> 16);
+    rgb[i * 3 + 1] = static_cast<std::uint8_t>(frame.pixels[i] >> 8);
+    rgb[i * 3 + 2] = static_cast<std::uint8_t>(frame.pixels[i]);
+  }
+  png_image image;
+  std::memset(&image, 0, sizeof image);
+  image.version = PNG_IMAGE_VERSION;
+  image.width = static_cast<png_uint_32>(frame.width);
+  image.height = static_cast<png_uint_32>(frame.height);
+  image.format = PNG_FORMAT_RGB;
+  return png_image_write_to_file(&image, path.c_str(), 0, rgb.data(), 0, nullptr) != 0;
+}
+
+bool HeadlessBackend::CreateGameWindow() {
+  ++windowsCreated;
+  return true;
+}
+
+void HeadlessBackend::MinimiseWindow() { ++minimiseCount; }
+
+bool HeadlessBackend::StartDisplay(int depth) {
+  ++displayStarts;
+  if (depth == 32) return !refuseDepth32;
+  if (depth == 16) return !refuseDepth16;
+  return false;
+}
+
+void HeadlessBackend::ReleaseDisplay() {}
+
+void HeadlessBackend::Present(SDL_Surface& backBuffer) {
+  CapturedFrame frame = Capture(backBuffer);
+  if (keepAllFrames || frames.empty()) {
+    frames.push_back(std::move(frame));
+  } else {
+    frames.back() = std::move(frame);
+  }
+  ++presentCount;
+  if (onPresent) onPresent(*this, presentCount);
+}
+
+void HeadlessBackend::ShowMessage(std::string_view caption, std::string_view text) {
+  messages.push_back({std::string(caption), std::string(text)});
+}
+
+void HeadlessBackend::StartInput() {}
+void HeadlessBackend::ReleaseInput() {}
+
+bool HeadlessBackend::PollEvent(InputEvent& event) {
+  if (events_.empty()) return false;
+  event = events_.front();
+  events_.pop_front();
+  return true;
+}
+
+bool HeadlessBackend::ReadCursorPosition(int& x, int& y) {
+  if (!cursorReadable) return false;
+  x = cursorX;
+  y = cursorY;
+  return true;
+}
+
+bool HeadlessBackend::StartSound() { return !noSoundDevice; }
+
+bool HeadlessBackend::CreateSoundBuffer(int buffer, const WaveData& wave) {
+  if (buffer < 0 || buffer >= static_cast<int>(sounds_.size())) return false;
+  SoundBuffer& sound = sounds_[buffer];
+  const std::uint64_t frames = wave.samples.size() / wave.format.blockAlign;
+  sound = SoundBuffer{};
+  sound.loaded = true;
+  sound.durationUs = frames * kCounterFrequency / wave.format.samplesPerSecond;
+  return true;
+}
+
+void HeadlessBackend::PlaySoundBuffer(int buffer, int mixerVolume) {
+  audioCalls.push_back("sound-play " + std::to_string(buffer) + " " + std::to_string(mixerVolume));
+  SoundBuffer& sound = sounds_.at(buffer);
+  sound.playing = true;
+  sound.startedAt = clock;
+}
+
+void HeadlessBackend::StopSoundBuffer(int buffer) {
+  audioCalls.push_back("sound-stop " + std::to_string(buffer));
+  sounds_.at(buffer).playing = false;
+}
+
+bool HeadlessBackend::IsSoundBufferPlaying(int buffer) {
+  const SoundBuffer& sound = sounds_.at(buffer);
+  return sound.playing && clock - sound.startedAt < sound.durationUs;
+}
+
+void HeadlessBackend::ReleaseSound() {
+  audioCalls.push_back("sound-release");
+  for (SoundBuffer& sound : sounds_) sound = SoundBuffer{};
+}
+
+bool HeadlessBackend::OpenMusicStream(int track, const std::string& path) {
+  return mixer_->Open(track, path);
+}
+
+void HeadlessBackend::StartMusicStream(int track) {
+  audioCalls.push_back("music-start " + std::to_string(track));
+  mixer_->Start(track);
+}
+
+void HeadlessBackend::StopMusicStream(int track) {
+  audioCalls.push_back("music-stop " + std::to_string(track));
+  mixer_->Stop(track);
+}
+
+void HeadlessBackend::RewindMusicStream(int track) {
+  audioCalls.push_back("music-rewind " + std::to_string(track));
+  mixer_->Rewind(track);
+}
+
+void HeadlessBackend::SetMusicStreamVolume(int track, int hundredthsDb) {
+  audioCalls.push_back("music-volume " + std::to_string(track) + " " + std::to_string(hundredthsDb));
+  mixer_->SetVolume(track, hundredthsDb);
+}
+
+std::uint64_t HeadlessBackend::PerformanceFrequency() {
+  return highResolutionClock ? kCounterFrequency : 0;
+}
+
+std::uint64_t HeadlessBackend::PerformanceCounter() {
+  clock += clockStepPerQuery;
+  return clock;
+}
+
+std::uint32_t HeadlessBackend::Milliseconds() {
+  clock += clockStepPerQuery;
+  return static_cast<std::uint32_t>(clock / 1000);
+}
+
+std::int64_t HeadlessBackend::CalendarSeconds() { return 1'700'000'000; }
+
+}  // namespace platform
