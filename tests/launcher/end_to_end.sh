@@ -41,13 +41,14 @@ xdotool windowfocus --sync "$MAIN_WID"
 # Tab order: start, combo, add.
 xdotool key Tab Tab space
 wait_window "Öffnen" || fail "file dialog did not open"
-sleep 0.8
+sleep 1.5
 xdotool key ctrl+l
 sleep 0.3
 xdotool type --delay 20 "$HOME_DIR/urlaub.vst"
 sleep 0.3
 xdotool key Return
-sleep 1
+for _ in $(seq 1 50); do xdotool search --name "Öffnen" >/dev/null 2>&1 || break; sleep 0.1; done
+sleep 0.5
 # Focus is back on "hinzufügen", so Return would add again: click Start
 # (dialog units 36,94 85x14, about 157,216 in pixels at the default font).
 xdotool mousemove --window "$MAIN_WID" 157 216
