@@ -108,11 +108,25 @@ Bytes EncodeResult(const ExchangeRects& rects) {
   return out;
 }
 
-gamefile::Result<PairRequest> DecodeRequest(std::span<const std::uint8_t> bytes) {
+namespace {
+
+PairRequest ReadPaths(std::span<const std::uint8_t> bytes, std::size_t& pos) {
   PairRequest request;
-  std::size_t pos = 0;
   request.picture1Path = ReadTerminatedText(bytes, pos);
   request.picture2Path = ReadTerminatedText(bytes, pos);
+  return request;
+}
+
+}  // namespace
+
+PairRequest DecodeRequestPaths(std::span<const std::uint8_t> bytes) {
+  std::size_t pos = 0;
+  return ReadPaths(bytes, pos);
+}
+
+gamefile::Result<PairRequest> DecodeRequest(std::span<const std::uint8_t> bytes) {
+  std::size_t pos = 0;
+  PairRequest request = ReadPaths(bytes, pos);
   auto rects = DecodeRects(bytes, pos);
   if (!rects) return rects.error();
   request.rects = *rects;

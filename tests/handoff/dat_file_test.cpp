@@ -120,6 +120,9 @@ TEST(DatFileDecode, RequestWithPathsOnlyIsRefusedButPathsEndAtEndOfFile) {
   std::string noNumbers = std::string("a.jpg") + '\0' + "b.jpg";
   auto request = handoff::DecodeRequest(ToBytes(noNumbers));
   EXPECT_FALSE(request.ok());
+  const PairRequest paths = handoff::DecodeRequestPaths(ToBytes(noNumbers));
+  EXPECT_EQ(paths.picture1Path, "a.jpg");
+  EXPECT_EQ(paths.picture2Path, "b.jpg");
   // The editor's own result file read as a request: the first two numbers
   // become the "paths" and the rest is too short - refused, not misread.
   EXPECT_FALSE(handoff::DecodeRequest(handoff::EncodeResult(ExchangeRects{})).ok());

@@ -48,6 +48,9 @@ gamefile::Bytes EncodeResult(const ExchangeRects& rects);
 // old reader's undefined value.
 gamefile::Result<PairRequest> DecodeRequest(std::span<const std::uint8_t> bytes);
 gamefile::Result<ExchangeRects> DecodeResult(std::span<const std::uint8_t> bytes);
+// The two paths alone (rectangles left at zero), so a reader can still show
+// the pictures of a file whose numbers are damaged.
+PairRequest DecodeRequestPaths(std::span<const std::uint8_t> bytes);
 
 // File forms. Writes go to a temporary file that is moved into place, so a
 // reader never sees half a file and a failed write keeps the previous one.
