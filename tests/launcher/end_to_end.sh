@@ -12,10 +12,10 @@ printf 'Urlaub\0Bilder vom Strand\0' > urlaub.vst
 printf '#!/bin/sh\necho "args=$#" > qxdata-started\n' > qxdata
 chmod +x qxdata
 
-fail() { echo "FAIL: $*"; import -window root "${TMPDIR:-/tmp}/launcher-e2e-failure.png" 2>/dev/null; exit 1; }
+fail() { echo "FAIL: $*"; echo "FAIL: $*" >> "${TMPDIR:-/tmp}/launcher-e2e-failure.txt"; import -window root "${TMPDIR:-/tmp}/launcher-e2e-failure.png" 2>/dev/null; exit 1; }
 
 wait_window() {
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 300); do
     WID=$(xdotool search --name "$1" 2>/dev/null | head -1)
     [ -n "$WID" ] && return 0
     sleep 0.1
@@ -47,19 +47,19 @@ sleep 0.3
 xdotool type --delay 20 "$HOME_DIR/urlaub.vst"
 sleep 0.3
 xdotool key Return
-for _ in $(seq 1 50); do xdotool search --name "Öffnen" >/dev/null 2>&1 || break; sleep 0.1; done
+for _ in $(seq 1 150); do xdotool search --name "Öffnen" >/dev/null 2>&1 || break; sleep 0.1; done
 sleep 0.5
 # Focus is back on "hinzufügen", so Return would add again: click Start
 # (dialog units 36,94 85x14, about 157,216 in pixels at the default font).
 xdotool mousemove --window "$MAIN_WID" 157 216
 sleep 0.3
 xdotool click 1
-for _ in $(seq 1 50); do kill -0 $PID 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 1 150); do kill -0 $PID 2>/dev/null || break; sleep 0.1; done
 kill -0 $PID 2>/dev/null && { kill $PID; fail "launcher did not end after Start"; }
 wait $PID || fail "exit code after Start"
 [ "$(cat vst.dat)" = "$HOME_DIR/urlaub.vst" ] || fail "vst.dat: $(od -c vst.dat)"
 EXPECTED=$(printf '\001\001%s\000' "$HOME_DIR/urlaub.vst" | od -An -tx1)
 [ "$(od -An -tx1 vsts.dat)" = "$EXPECTED" ] || fail "vsts.dat: $(od -c vsts.dat)"
-for _ in $(seq 1 50); do [ -e qxdata-started ] && break; sleep 0.1; done
+for _ in $(seq 1 150); do [ -e qxdata-started ] && break; sleep 0.1; done
 [ "$(cat qxdata-started 2>/dev/null)" = "args=0" ] || fail "qxdata not started"
 echo "launcher end-to-end ok"

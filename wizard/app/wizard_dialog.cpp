@@ -203,5 +203,7 @@ void CWizardDlg::ShowMessage(const std::string& text) {
 }
 
 bool CWizardDlg::AskYesNo(const std::string& question) {
-  return wxMessageBox(wizardui::ToUi(question), wizardui::kTitle, wxYES_NO | wxICON_QUESTION, this) == wxYES;
+  wxMessageDialog dialog(this, wizardui::ToUi(question), wizardui::kTitle, wxYES_NO | wxICON_QUESTION);
+  dialog.SetYesNoLabels("Ja", "Nein");
+  return dialog.ShowModal() == wxID_YES;
 }
