@@ -2,6 +2,7 @@
 
 #include <wx/filedlg.h>
 #include <wx/filename.h>
+#include <wx/stdpaths.h>
 
 namespace {
 
@@ -22,10 +23,24 @@ wxString ToUi(const std::string& utf8) {
 
 const char kTitle[] = "vistrel";
 
+// The program icon in every size the build drew, from data/icons beside the
+// program; none when those files are missing.
+wxIconBundle ProgramIcons() {
+  wxLogNull quiet;
+  const wxString folder = wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath() + "/data/icons/";
+  wxIconBundle icons;
+  for (int size : {16, 32, 48, 64, 128}) {
+    const wxString file = folder + wxString::Format("vistrel_%d.png", size);
+    if (wxFileExists(file)) icons.AddIcon(file, wxBITMAP_TYPE_PNG);
+  }
+  return icons;
+}
+
 }  // namespace
 
 CChoose::CChoose() : wxDialog(nullptr, wxID_ANY, "Vistrel v1.0") {
   CreateControls();
+  SetIcons(ProgramIcons());
   SetAffirmativeId(kIdStart);
   chooser_.Load(wxGetCwd().fn_str().data());
   ShowChooserState();

@@ -19,7 +19,10 @@ class StartMessages : public launcher::MessageUi {
 
 class VistrelApp : public wxApp {
  public:
-  bool OnInit() override { return true; }
+  bool OnInit() override {
+    wxImage::AddHandler(new wxPNGHandler);
+    return true;
+  }
 
   // The work is done here rather than in OnInit, so the process ends with
   // exit code 0 on both ways out.

@@ -2,9 +2,14 @@
 
 #include "ui_support.h"
 
+#include <wx/filename.h>
+#include <wx/stdpaths.h>
+
 namespace wizardui {
 
-wxIcon ApplicationIcon() {
+namespace {
+
+wxIcon DrawnIcon() {
   wxBitmap bitmap(32, 32);
   {
     wxMemoryDC dc(bitmap);
@@ -20,6 +25,28 @@ wxIcon ApplicationIcon() {
   wxIcon icon;
   icon.CopyFromBitmap(bitmap);
   return icon;
+}
+
+wxString IconFile(int size) {
+  const wxFileName program(wxStandardPaths::Get().GetExecutablePath());
+  return program.GetPath() + wxString::Format("/data/icons/wizard_%d.png", size);
+}
+
+}  // namespace
+
+wxIconBundle ApplicationIcons() {
+  wxLogNull quiet;  // a missing icon file is not worth a message
+  wxIconBundle icons;
+  for (int size : {16, 32, 48, 64, 128}) {
+    if (wxFileExists(IconFile(size))) icons.AddIcon(IconFile(size), wxBITMAP_TYPE_PNG);
+  }
+  if (icons.IsEmpty()) icons.AddIcon(DrawnIcon());
+  return icons;
+}
+
+wxIcon ApplicationIcon() {
+  const wxIcon icon = ApplicationIcons().GetIcon(32);
+  return icon.IsOk() ? icon : DrawnIcon();
 }
 
 }  // namespace wizardui

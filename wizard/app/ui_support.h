@@ -16,8 +16,9 @@ inline wxString ToUi(const std::string& utf8) {
   return text;
 }
 
-// The application icon (there is no resource file on this platform): a small
-// picture with a red difference frame, as the editor draws them.
-wxIcon ApplicationIcon();
+// The application icon in every size the build drew (data/icons beside the
+// program); a small drawn frame when those files are missing.
+wxIconBundle ApplicationIcons();
+wxIcon ApplicationIcon();  // the 32-pixel one, for the about box
 
 }  // namespace wizardui

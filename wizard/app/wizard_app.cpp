@@ -7,6 +7,7 @@ class WizardApp : public wxApp {
  public:
   bool OnInit() override {
     wxImage::AddHandler(new wxJPEGHandler);
+    wxImage::AddHandler(new wxPNGHandler);
     return true;
   }
 

@@ -42,7 +42,7 @@ CWizardDlg::CWizardDlg()
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   SetFont(wxFontInfo(8));
   CreateControls();
-  SetIcon(wizardui::ApplicationIcon());
+  SetIcons(wizardui::ApplicationIcons());
   redrawTimer_.Start(100);
   ShowCurrentChoice();
   editor_.Open();
