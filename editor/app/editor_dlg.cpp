@@ -80,6 +80,8 @@ CEditorDlg::CEditorDlg(editor::EditorCore& core, WxEditorUi& ui)
   Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowAbout(); }, kAboutCommand);
   core_.Start();
   ShowCore();
+  // Keyboard users start in the list, where every operation begins.
+  list_->SetFocus();
   Centre();
 }
 
