@@ -1,0 +1,26 @@
+#pragma once
+// The core's questions answered with real wx dialogs.
+#include <wx/window.h>
+
+#include "editor/editor_ui.h"
+
+namespace editor_app {
+
+class WxEditorUi final : public editor::EditorUi {
+ public:
+  void SetParent(wxWindow* parent) { parent_ = parent; }
+
+  void ShowMessage(const std::string& text) override;
+  bool AskOkCancel(const std::string& text) override;
+  std::optional<std::string> ChooseFileToOpen(const editor::FileDialogSpec& spec) override;
+  std::optional<std::string> ChooseFileToSave(const editor::FileDialogSpec& spec) override;
+  std::optional<editor::TypedGameFileName> AskGameFileName() override;
+  bool OpenInBrowser(const std::string& path) override;
+  void DebugTrace(const std::string& line) override;
+
+ private:
+  std::optional<std::string> ChooseFile(const editor::FileDialogSpec& spec, long style);
+  wxWindow* parent_ = nullptr;
+};
+
+}  // namespace editor_app

@@ -1,0 +1,351 @@
+#include "editor/editor_core.h"
+
+#include <unistd.h>
+
+#include "editor/game_file_builder.h"
+#include "editor/messages.h"
+#include "editor/picture_check.h"
+#include "editor/project_file.h"
+#include "gamefile/file_io.h"
+#include "handoff/dat_file.h"
+
+namespace editor {
+namespace {
+
+const FileDialogSpec kPictureDialog{"jpeg Dateien (*.jpg)|*.jpg|Alle Dateien (*.*)|*.*", "jpg"};
+// The default extensions are those of the dialogs' own filters, so a name
+// typed without one still ends up where the matching file dialogs look.
+const FileDialogSpec kGameFileDialog{"Vistrel Spieldateien (*.vst)|*.vst|Alle Dateien (*.*)|*.*", "vst"};
+const FileDialogSpec kProjectDialog{"qualdrex data set files (*.qxd)|*.qxd|Alle Dateien (*.*)|*.*", "qxd"};
+
+std::string FileNameOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string ShownName(const PictureSlot& slot) { return slot.fileName.empty() ? text::kEmpty : slot.fileName; }
+
+std::string CurrentDirectory() {
+  std::string buffer(4096, '\0');
+  if (!::getcwd(buffer.data(), buffer.size())) return ".";
+  buffer.resize(buffer.find('\0'));
+  return buffer;
+}
+
+bool IsFolder(const std::string& path) { return !gamefile::FileExists(path) && ::access(path.c_str(), F_OK) == 0; }
+
+}  // namespace
+
+std::string ListLine(int pair, const PictureSlot& first, const PictureSlot& second) {
+  std::string line = std::to_string(pair);
+  if (pair < 10) line += "  ";
+  line += "        ";
+  line += ShownName(first);
+  line += "   -   ";
+  line += ShownName(second);
+  return line;
+}
+
+EditorCore::EditorCore(EditorUi& ui, HandOffPort& handOff, std::string startupDirectory)
+    : ui_(ui), port_(handOff), startupDirectory_(std::move(startupDirectory)),
+      table_(std::make_unique<PictureTable>()) {}
+
+EditorCore::~EditorCore() = default;
+
+void EditorCore::Start() {
+  *table_ = PictureTable{};
+  Refresh();
+}
+
+// Picture list ------------------------------------------------------------
+
+bool EditorCore::CountPairs() {
+  int count = 0;
+  for (int pair = 0; pair < kPairPositions; ++pair) {
+    bool complete = true;
+    for (int slot : {FirstSlotOf(pair), SecondSlotOf(pair)}) {
+      const std::string& path = (*table_)[slot].path;
+      if (path.empty()) {
+        complete = false;
+        break;
+      }
+      if (!CanOpenForReading(path)) {
+        // The pairs before the unreachable picture are all that can go
+        // into a game file now.
+        pairCount_ = count;
+        ui_.ShowMessage(text::CannotAccessPicture(path));
+        return false;
+      }
+    }
+    if (!complete) break;
+    ++count;
+  }
+  pairCount_ = count;
+  return true;
+}
+
+void EditorCore::BuildListLines() {
+  listLines_.clear();
+  listLines_.reserve(kPairPositions);
+  for (int pair = 0; pair < kPairPositions; ++pair) {
+    const PictureSlot& first = (*table_)[FirstSlotOf(pair)];
+    const PictureSlot& second = (*table_)[SecondSlotOf(pair)];
+    listLines_.push_back(ListLine(pair, first, second));
+    // With no pair selected the previews keep the last pictures in the list.
+    if (!first.fileName.empty()) previews_.picture1 = first.path;
+    if (!second.fileName.empty()) previews_.picture2 = second.path;
+  }
+}
+
+void EditorCore::Refresh() {
+  const std::optional<int> remembered = selection_;
+  listLines_.clear();
+  // An unreachable picture is reported, but the list is still shown so the
+  // user can remove or replace it.
+  CountPairs();
+  BuildListLines();
+  Select(remembered);
+}
+
+void EditorCore::Select(std::optional<int> line) {
+  if (line && (*line < 0 || *line >= kPairPositions)) line.reset();
+  selection_ = line;
+  ShowSelectedPair();
+}
+
+void EditorCore::ShowSelectedPair() {
+  if (!selection_) return;
+  const PictureSlot& first = (*table_)[FirstSlotOf(*selection_)];
+  const PictureSlot& second = (*table_)[SecondSlotOf(*selection_)];
+  field1_ = first.path.empty() ? text::kEmpty : first.path;
+  field2_ = second.path.empty() ? text::kEmpty : second.path;
+  previews_.picture1 = first.path;
+  previews_.picture2 = second.path;
+}
+
+std::optional<std::string> EditorCore::LoadRefusal(int pair, int picture) const {
+  if (pair > pairCount_)
+    return picture == 1 ? text::EditPairFirst(pairCount_) : text::CompletePairFirst(pairCount_);
+  if (!(*table_)[SlotOf(pair, picture)].path.empty()) return std::string(text::kRemoveFirst);
+  return std::nullopt;
+}
+
+void EditorCore::LoadPicture(int picture) {
+  if (!selection_) {
+    ui_.ShowMessage(text::kChoosePositionFirst);
+    return;
+  }
+  const int pair = *selection_;
+  if (auto refusal = LoadRefusal(pair, picture)) {
+    ui_.ShowMessage(*refusal);
+    return;
+  }
+  const auto path = ui_.ChooseFileToOpen(kPictureDialog);
+  if (!path || path->empty()) return;
+  if (path->find(static_cast<char>(kProjectStringEnd)) != std::string::npos) {
+    ui_.ShowMessage(text::kPathNotStorable);
+    return;
+  }
+  const PictureCheck check = CheckPictureFile(*path);
+  switch (check.verdict) {
+    case PictureVerdict::CannotOpen:
+      ui_.ShowMessage(text::kCannotOpenFile);
+      return;
+    case PictureVerdict::NotJfif:
+      ui_.ShowMessage(text::kNotJfif);
+      return;
+    case PictureVerdict::WrongSize:
+      ui_.ShowMessage(text::WrongSizeOnLoad(check.width, check.height));
+      return;
+    case PictureVerdict::Usable:
+      break;
+  }
+  PictureSlot& slot = (*table_)[SlotOf(pair, picture)];
+  slot.fileName = FileNameOf(*path);
+  slot.path = *path;
+  slot.byteCount = check.byteCount;
+  Refresh();
+}
+
+void EditorCore::RemovePicture(int picture) {
+  if (!selection_) {
+    ui_.ShowMessage(text::kCannotRemoveEmpty);
+    return;
+  }
+  if (!ui_.AskOkCancel(picture == 1 ? text::kReallyRemovePicture1 : text::kReallyRemovePicture2)) return;
+  ClearPictureFields((*table_)[SlotOf(*selection_, picture)]);
+  Refresh();
+}
+
+// Building the game file ----------------------------------------------------
+
+std::optional<gamefile::NameFile> EditorCore::AskName() {
+  for (;;) {
+    auto typed = ui_.AskGameFileName();
+    if (!typed) return std::nullopt;
+    if (IsAcceptableGameFileName(typed->name)) return ToStoredNameFile(typed->name, typed->description);
+    ui_.ShowMessage(text::kNameYourGameFile);
+  }
+}
+
+void EditorCore::BuildGameFile() {
+  PictureTable& table = *table_;
+  if (auto failure = RecheckPictures(table)) {
+    ui_.ShowMessage(*failure);
+    return;
+  }
+  if (table[0].path.empty() || table[1].path.empty() || pairCount_ < 1) {
+    ui_.ShowMessage(text::kFirstPairIncomplete);
+    return;
+  }
+  if (auto failure = CheckSharedPictures(table, pairCount_)) {
+    ui_.ShowMessage(*failure);
+    return;
+  }
+  auto chosen = ui_.ChooseFileToSave(kGameFileDialog);
+  if (!chosen || chosen->empty()) return;
+  const std::string nameFilePath = WithDefaultExtension(*chosen, kGameFileDialog.defaultExtension);
+  auto name = AskName();
+  if (!name) return;
+  rememberedName_ = *name;
+  if (IsFolder(nameFilePath) || IsFolder(gamefile::PicturePairPathFor(nameFilePath))) {
+    ui_.ShowMessage(text::kCannotOpenOrCreate);
+    return;
+  }
+  if (auto failure = WriteGameFile(table, pairCount_, nameFilePath, rememberedName_)) {
+    ui_.ShowMessage(*failure);
+    return;
+  }
+  ui_.ShowMessage(text::kBuildSucceeded);
+}
+
+// Project file --------------------------------------------------------------
+
+void EditorCore::SaveProject() {
+  auto chosen = ui_.ChooseFileToSave(kProjectDialog);
+  if (!chosen || chosen->empty()) return;
+  const std::string path = WithDefaultExtension(*chosen, kProjectDialog.defaultExtension);
+  const auto bytes = EncodeProjectFile(*table_);
+  if (IsFolder(path) || !gamefile::WriteFileAtomically(path, bytes)) {
+    ui_.ShowMessage(text::kCannotOpenOrCreate);
+    return;
+  }
+  MarkSaved(*table_);
+}
+
+void EditorCore::LoadProject() {
+  auto chosen = ui_.ChooseFileToOpen(kProjectDialog);
+  if (!chosen || chosen->empty()) return;
+  // A failed load leaves an empty table rather than a mix of two projects.
+  *table_ = PictureTable{};
+  for (auto& slot : *table_) ClearPictureFields(slot);
+  auto bytes = gamefile::ReadWholeFile(*chosen, 64u << 20);
+  if (!bytes) {
+    ui_.ShowMessage(text::kCannotOpenOrCreate);
+    Refresh();
+    return;
+  }
+  auto loaded = DecodeProjectFile(*bytes);
+  if (!loaded) {
+    ui_.ShowMessage(text::kProjectDamaged);
+    Refresh();
+    return;
+  }
+  *table_ = std::move(*loaded);
+  Refresh();
+}
+
+// Hand-off to the difference editor ----------------------------------------
+
+std::string EditorCore::HandOffPath(int slot) const {
+  const PictureSlot& own = (*table_)[slot];
+  if (own.sourceIndex == kOwnBytes) return own.path;
+  if (own.sourceIndex < 0 || own.sourceIndex >= kSlotCount) return {};
+  return (*table_)[own.sourceIndex].path;
+}
+
+void EditorCore::EditDifferences() {
+  // File dialogs may have moved the current directory; dat.txt and the
+  // difference editor live in the start-up directory.
+  if (::chdir(startupDirectory_.c_str()) != 0) {
+    // Keep going: the start below reports a missing program.
+  }
+  if (!selection_) {
+    ui_.ShowMessage(text::kChooseRecordFirst);
+    return;
+  }
+  const int pair = *selection_;
+  handoff::PairRequest request;
+  request.picture1Path = HandOffPath(FirstSlotOf(pair));
+  request.picture2Path = HandOffPath(SecondSlotOf(pair));
+  if (request.picture1Path.empty() || request.picture2Path.empty()) {
+    ui_.ShowMessage(text::kPairIncompleteForEdit);
+    return;
+  }
+  const RectTable& rects = (*table_)[FirstSlotOf(pair)].rects;
+  for (int i = 0; i < kRectsUsed; ++i)
+    request.rects[i] = handoff::ExchangeRect{rects.x1[i], rects.y1[i], rects.x2[i], rects.y2[i]};
+
+  // A flag left by an earlier run must not pass for this run's result.
+  port_.DeleteDoneFlag();
+  if (!handoff::WriteRequestFile(startupDirectory_ + "/" + handoff::kDatFileName, request)) {
+    ui_.ShowMessage(text::kCannotOpenOrCreate);
+    return;
+  }
+  handOff_.pollCounter = 0;
+  handOff_.pair = pair;
+  handOff_.path1 = request.picture1Path;
+  handOff_.path2 = request.picture2Path;
+  if (!port_.StartWizard()) ui_.ShowMessage(text::CannotStartWizard());
+  handOff_.pollRunning = true;
+}
+
+void EditorCore::PollTick() {
+  if (!port_.IsDoneFlagSet()) return;
+  ++handOff_.pollCounter;
+  // The third tick that sees the flag reads: the difference editor has
+  // long closed the file by then.
+  if (handOff_.pollCounter <= 2) return;
+  ReadHandOffResult();
+  ui_.DebugTrace("ReadData ------");
+  port_.DeleteDoneFlag();
+  handOff_.pollRunning = false;
+}
+
+void EditorCore::ReadHandOffResult() {
+  const int pair = handOff_.pair;
+  handOff_.pair = -1;
+  // The result belongs to the pair that was handed over, and only while
+  // that pair still holds the same pictures.
+  if (pair < 0 || HandOffPath(FirstSlotOf(pair)) != handOff_.path1 ||
+      HandOffPath(SecondSlotOf(pair)) != handOff_.path2) {
+    if (pair >= 0) ui_.ShowMessage(text::kHandOffPairChanged);
+    return;
+  }
+  auto result = handoff::ReadResultFile(startupDirectory_ + "/" + handoff::kDatFileName);
+  if (!result) {
+    ui_.ShowMessage(text::kHandOffResultUnreadable);
+    return;
+  }
+  RectTable& rects = (*table_)[FirstSlotOf(pair)].rects;
+  for (int i = 0; i < kRectsUsed; ++i) {
+    const handoff::ExchangeRect& r = (*result)[i];
+    rects.x1[i] = r.x1;
+    rects.y1[i] = r.y1;
+    rects.x2[i] = r.x2;
+    rects.y2[i] = r.y2;
+  }
+  Refresh();
+}
+
+// Program shell -----------------------------------------------------------
+
+void EditorCore::OpenHelp() {
+  // Looked up in the current directory, as the shell would.
+  const std::string page = CurrentDirectory() + "/editor.html";
+  if (!gamefile::FileExists(page) || !ui_.OpenInBrowser(page)) ui_.ShowMessage(text::kCannotStartBrowser);
+}
+
+bool EditorCore::ConfirmQuit() { return ui_.AskOkCancel(text::kReallyQuit); }
+
+}  // namespace editor

@@ -1,0 +1,179 @@
+#include "launcher/chooser.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "gamefile/file_io.h"
+#include "gamefile/game_file.h"
+#include "gamefile/text_encoding.h"
+#include "handoff/program_start.h"
+#include "launcher/list_file.h"
+
+namespace launcher {
+
+namespace {
+
+// A valid list file holds at most 255 paths of 300 bytes; anything far
+// larger is not one.
+constexpr std::size_t kMaxListFileSize = 1u << 20;
+
+std::string CutToField(std::string text, std::size_t fieldSize) {
+  if (text.size() > fieldSize - 1) text.resize(fieldSize - 1);
+  return text;
+}
+
+// The game reads vst.dat up to the first 0x00 or 0xFF byte, so such a path
+// would reach it cut short.
+bool GameCanReadPath(const std::string& path) {
+  return std::none_of(path.begin(), path.end(), [](char c) {
+    auto byte = static_cast<unsigned char>(c);
+    return byte == 0x00 || byte == 0xFF;
+  });
+}
+
+}  // namespace
+
+std::string Chooser::HomeFile(const char* name) const {
+  if (home_.empty() || home_.back() == '/') return home_ + name;
+  return home_ + "/" + name;
+}
+
+std::vector<std::string> Chooser::Paths() const {
+  std::vector<std::string> paths;
+  for (const Entry& entry : entries_) paths.push_back(entry.path);
+  return paths;
+}
+
+std::optional<Entry> Chooser::ReadEntry(const std::string& path) const {
+  auto nameFile = gamefile::ReadNameFile(path);
+  if (!nameFile) return std::nullopt;
+  return Entry{CutToField(nameFile->name, kNameField),
+               CutToField(nameFile->description, kDescriptionField), path};
+}
+
+void Chooser::Load(const std::string& homeDirectory) {
+  home_ = homeDirectory;
+  entries_.clear();
+  const std::string listPath = HomeFile(kListFileName);
+  std::uint8_t storedSelection = 0;
+  auto bytes = gamefile::ReadWholeFile(listPath, kMaxListFileSize);
+  if (bytes) {
+    ListFile list = DecodeListFile(*bytes);
+    storedSelection = list.storedSelection;
+    for (const std::string& path : list.paths) {
+      if (entries_.size() == kMaxEntries) break;
+      if (path.size() >= kPathField) continue;  // never stored by us; cannot be kept
+      if (auto entry = ReadEntry(path)) entries_.push_back(std::move(*entry));
+    }
+  } else if (!gamefile::FileExists(listPath)) {
+    // First run. An existing file that cannot be read is left alone, so a
+    // passing permission problem does not wipe the user's list.
+    const gamefile::Bytes empty = EncodeListFile(0, {});
+    (void)gamefile::WriteFileAtomically(listPath, empty);
+  }
+  FillCombo();
+  // The stored index is used unchanged, even when entries were dropped: it
+  // may then name another entry, or none.
+  ShowDescription(storedSelection == kNoSelection ? -1 : storedSelection);
+}
+
+void Chooser::FillCombo() { ShowDescription(-1); }
+
+void Chooser::ShowDescription(int current) {
+  const bool valid = current >= 0 && current <= static_cast<int>(entries_.size());
+  selection_ = valid ? current : 0;
+}
+
+std::vector<std::string> Chooser::ComboItems() const {
+  std::vector<std::string> items{kBuiltInItemText};
+  for (const Entry& entry : entries_) items.push_back(gamefile::Cp1252ToUtf8(entry.name));
+  return items;
+}
+
+std::string Chooser::Description() const {
+  if (selection_ <= 0) return kBuiltInDescription;
+  return gamefile::Cp1252ToUtf8(entries_[selection_ - 1].description);
+}
+
+void Chooser::Add() {
+  if (entries_.size() >= kMaxEntries) {
+    ui_.ShowMessage(kMsgListFull);
+    return;
+  }
+  std::optional<std::string> path = ui_.AskGameFileToAdd();
+  if (!path) return;
+  if (path->size() >= kPathField) {
+    ui_.ShowMessage(kMsgPathTooLong);
+    return;
+  }
+  if (!GameCanReadPath(*path)) {
+    ui_.ShowMessage(kMsgPathUnusable);
+    return;
+  }
+  std::optional<Entry> entry = ReadEntry(*path);
+  if (!entry) {
+    ui_.ShowMessage(kMsgCannotOpenFile);
+    return;
+  }
+  entries_.push_back(std::move(*entry));
+  FillCombo();
+  ShowDescription(static_cast<int>(entries_.size()));
+}
+
+void Chooser::Remove(int current) {
+  if (current == 0) {
+    ui_.ShowMessage(kMsgBuiltInCannotBeRemoved);
+    return;
+  }
+  if (current < 0 || current > static_cast<int>(entries_.size())) {
+    ui_.ShowMessage(kMsgNothingSelected);
+    return;
+  }
+  std::vector<Entry> remaining = entries_;
+  remaining.erase(remaining.begin() + (current - 1));
+  std::vector<std::string> paths;
+  for (const Entry& entry : remaining) paths.push_back(entry.path);
+  // The removal is written at once, so it survives cancelling the chooser;
+  // when it cannot be written the entry stays, and the user sees it stayed.
+  if (!gamefile::WriteFileAtomically(HomeFile(kListFileName), EncodeListFile(0, paths))) return;
+  entries_ = std::move(remaining);
+  FillCombo();
+}
+
+bool Chooser::Start(int current) {
+  // Only typing into the combo's edit field leaves no item current; the
+  // built-in game data is then the natural choice.
+  if (current < 0 || current > static_cast<int>(entries_.size())) current = 0;
+  const auto selectionByte = static_cast<std::uint8_t>(current & 0xFF);
+  if (!gamefile::WriteFileAtomically(HomeFile(kListFileName), EncodeListFile(selectionByte, Paths()))) {
+    ui_.ShowMessage(kMsgFileAccessError);
+  }
+  const gamefile::Bytes choice =
+      current == 0 ? EncodeBuiltInChoice() : EncodeChoice(entries_[current - 1].path);
+  // Without the choice the game would silently play the previous game file,
+  // so the chooser stays open instead of starting it.
+  if (!gamefile::WriteFileAtomically(HomeFile(kChoiceFileName), choice)) {
+    ui_.ShowMessage(kMsgChoiceNotWritten);
+    return false;
+  }
+  // The game is started from the current directory and inherits it.
+  if (::chdir(home_.c_str()) != 0) {
+    ui_.ShowMessage(kMsgFileAccessError);
+    return false;
+  }
+  return true;
+}
+
+void StartGame(MessageUi& ui) {
+  if (!handoff::StartDetached(kGameProgram)) ui.ShowMessage(GameMissingMessage());
+}
+
+std::string GameMissingMessage() {
+  return std::string(
+             "Konnte Vistrel aufgrund einer fehlenden Datei nicht starten.\r\n"
+             "Installieren sie Vistrel neu oder wenden sie sich an den qualdrex support unter ") +
+         kSupportAddress;
+}
+
+}  // namespace launcher

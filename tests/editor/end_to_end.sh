@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Drives the real editor on a virtual display the way a user would: loads a
+# picture pair through the file dialog, builds a game file through the save
+# and name dialogs, saves the project, closes with Escape, and checks the
+# game file with qxtool. Usage: end_to_end.sh DIST_DIR QXTOOL
+set -euo pipefail
+dist=$1
+qxtool=$2
+export GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1
+work=$(mktemp -d /tmp/vistrel-editor-e2e-XXXXXX)
+editor_pid=
+cleanup() {
+  if [[ -n $editor_pid ]] && kill -0 "$editor_pid" 2>/dev/null; then kill "$editor_pid"; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FEHLER: $*" >&2; exit 1; }
+
+convert -size 488x430 gradient:red-blue "$work/bild1.jpg"
+convert -size 488x430 gradient:red-green "$work/bild2.jpg"
+
+cd "$work"
+"$dist/editor" > editor.log 2>&1 &
+editor_pid=$!
+
+wait_window() {  # name regex -> window id
+  local id
+  id=$(timeout 10 xdotool search --sync --name "$1" | head -1) || fail "Fenster '$1' erscheint nicht"
+  xdotool windowfocus --sync "$id" 2>/dev/null || true
+  sleep 0.4
+  echo "$id"
+}
+
+main=$(wait_window '^Vistrel Spieldateneditor!$')
+eval "$(xdotool getwindowgeometry --shell "$main")"
+# The dialog is 467 x 251 dialog units; clicks go to a control's top-left
+# corner in dialog units plus a few pixels into it.
+click_dlu() {
+  xdotool mousemove --sync $((X + $1 * WIDTH / 467)) $((Y + $2 * HEIGHT / 251 + ${3:-10})) click 1
+  sleep 0.4
+}
+choose_file() {  # types a full path into the GTK file dialog
+  wait_window '^Select a file$' > /dev/null
+  xdotool type --delay 15 "$1"
+  sleep 0.3
+  xdotool key Return
+  sleep 0.8
+}
+close_message() {
+  wait_window '^Vistrel Spieldateneditor$' > /dev/null
+  xdotool key Return
+  sleep 0.5
+}
+
+click_dlu 40 19 8               # line 0 of the list
+click_dlu 380 114               # "laden" for Bild 1
+choose_file "$work/bild1.jpg"
+click_dlu 380 130               # "laden" for Bild 2
+choose_file "$work/bild2.jpg"
+import -window root "$work/shot.png" || true
+
+click_dlu 130 227               # "Spieldatei erstellen"
+choose_file "$work/Urlaub"
+wait_window '^Spieldatei erstellen$' > /dev/null
+xdotool type --delay 15 "Ferien am Meer"
+xdotool key Return
+close_message                   # the success message
+
+click_dlu 48 228                # "Spielliste speichern"
+choose_file "$work/projekt"
+
+xdotool windowfocus --sync "$main" 2>/dev/null || true
+xdotool key Escape
+for _ in $(seq 50); do kill -0 "$editor_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$editor_pid" 2>/dev/null && fail "Editor endet nicht mit Escape"
+wait "$editor_pid" || fail "Editor endet mit Fehlercode $?"
+editor_pid=
+
+[[ -f Urlaub.vst ]] || fail "Urlaub.vst fehlt: $(ls)"
+[[ -f Urlaub.vst.qxs ]] || fail "Urlaub.vst.qxs fehlt"
+[[ $(head -c 15 Urlaub.vst | od -An -c | tr -s ' ') == *"F e r i e n"* ]] || fail "Name falsch"
+"$qxtool" check Urlaub.vst.qxs || fail "qxtool check lehnt die Spieldatei ab"
+# Two records carry a path ("$work/bildN.jpg") and a file name ("bildN.jpg").
+[[ $(stat -c %s projekt.qxd) -eq $((1024 * 61 + 2 * (${#work} + 10) + 2 * 9)) ]] ||
+  fail "projekt.qxd hat $(stat -c %s projekt.qxd) Bytes"
+mkdir -p "$dist/../test-evidence" && cp shot.png "$dist/../test-evidence/editor_main_dialog.png" 2>/dev/null || true
+echo "Ende-zu-Ende-Lauf des Editors erfolgreich"
