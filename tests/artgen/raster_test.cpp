@@ -2,11 +2,13 @@
 // writing into the data folder.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "canvas.h"
+#include "noise.h"
 #include "encode.h"
 #include "generator.h"
 #include "shapes.h"
@@ -67,6 +69,45 @@ TEST(Shapes, CoverageFollowsTheDistanceAtTheEdge) {
   EXPECT_NEAR(box.alpha(2, 5), box.alpha(17, 5), 1e-5f);
 }
 
+TEST(Shapes, PolygonsAreNegativeInsideWhicheverWayTheyWind) {
+  Sdf clockwise = Polygon({{0, 0}, {10, 0}, {10, 10}, {0, 10}});
+  Sdf counter = Polygon({{0, 0}, {0, 10}, {10, 10}, {10, 0}});
+  for (const Sdf& square : {clockwise, counter}) {
+    EXPECT_NEAR(square(5, 5), -5, 1e-4);
+    EXPECT_NEAR(square(13, 5), 3, 1e-4);
+    EXPECT_NEAR(square(13, 14), 5, 1e-4);  // nearest the corner
+  }
+  Sdf star = Star(0, 0, 10, 4, 5, 0);
+  EXPECT_LT(star(0, 0), 0);
+  EXPECT_LT(star(0, -9), 0);  // inside the top point
+  EXPECT_GT(star(0, 9), 0);   // between the two lower points
+  Sdf ring = Ring(Circle(0, 0, 10), 1);
+  EXPECT_LT(ring(10, 0), 0);
+  EXPECT_GT(ring(0, 0), 0);
+  EXPECT_GT(Subtract(Circle(0, 0, 5), Circle(0, 0, 2))(0, 0), 0);
+}
+
+TEST(Noise, RepeatsVerticallyWithItsPeriodAndNowhereElse) {
+  // The high-score background tiles because its noise repeats.
+  for (float x : {0.3f, 17.9f, 250.5f})
+    for (float y : {0.0f, 2.25f, 5.9f}) {
+      EXPECT_NEAR(ValueNoise(x, y, 7, 6), ValueNoise(x, y + 6, 7, 6), 1e-5);
+      EXPECT_NEAR(Fbm(x, y, 7, 5, 6), Fbm(x, y + 6, 7, 5, 6), 1e-5);
+    }
+  int different = 0;
+  for (int i = 0; i < 20; ++i) different += ValueNoise(i * 0.7f, 1.5f, 7) != ValueNoise(i * 0.7f, 7.5f, 7);
+  EXPECT_GT(different, 15);
+  float lo = 1, hi = 0;
+  for (int i = 0; i < 500; ++i) {
+    float v = Fbm(i * 0.37f, i * 0.11f, 3, 4);
+    lo = std::min(lo, v);
+    hi = std::max(hi, v);
+  }
+  EXPECT_GE(lo, 0.0f);
+  EXPECT_LE(hi, 1.0f);
+  EXPECT_GT(hi - lo, 0.3f);
+}
+
 TEST(Fonts, MissingFontIsNamedAndTextHasSensibleMeasures) {
   Fonts fonts;
   std::string missing;
@@ -79,6 +120,9 @@ TEST(Fonts, MissingFontIsNamedAndTextHasSensibleMeasures) {
   EXPECT_NEAR(h.inkBottom, 0, 0.5);
   EXPECT_LT(h.field.Sample((h.inkLeft + 3), -10), 0);      // inside the left stem
   EXPECT_GT(h.field.Sample((h.inkLeft + h.inkRight) / 2, -25), 0);  // above the crossbar
+  // UTF-8 umlauts are real letters: the dots stand above a plain u.
+  EXPECT_LT(fonts.bold->Render("\xC3\xBC", 40).inkTop, fonts.bold->Render("u", 40).inkTop - 5);
+  EXPECT_NEAR(fonts.bold->Render("\xC3\xBC", 40).advance, fonts.bold->Render("u", 40).advance, 0.01);
   // Wider text with the squeeze factor below one is narrower.
   EXPECT_LT(fonts.bold->Render("MW", 40, 0.7f).inkWidth(), fonts.bold->Render("MW", 40).inkWidth() * 0.75f);
 }

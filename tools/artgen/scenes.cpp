@@ -343,9 +343,13 @@ RgbImage PaintPanorama() {
     float cloud = Fbm(sx / 1400.0f, above / 110.0f, 41, 5);
     float band = Smoothstep(0.5f, 0.85f, cloud) * Smoothstep(150, 600, above);
     c = Mix(c, Shade(Hex(0x3A2A6A), 0.1f + 0.4f * above / horizon), band * 0.55f);
-    float aurora = Fbm(sx / 2600.0f, 3.0f, 43, 4);
-    float curtain = std::exp(-std::pow((above - 200 - 160 * aurora) / 110.0f, 2.0f));
-    c = Screen(c, Hex(0x2AD2B0), curtain * Smoothstep(0.45f, 0.75f, aurora) * 0.35f);
+    // Aurora: a ribbon that wanders up and down, with vertical rays.
+    float aurora = Fbm(sx / 3000.0f, 3.0f, 43, 4);
+    float centre = 230 + 180 * (Fbm(sx / 5000.0f, 7.0f, 48, 3) - 0.5f);
+    float curtain = std::exp(-std::pow((above - centre) / 120.0f, 2.0f)) * Smoothstep(0.3f, 0.7f, aurora);
+    float rays = Fbm(sx / 160.0f, above / 1400.0f, 49, 3);
+    Rgb auroraColour = Mix(Hex(0x2AD2B0), Hex(0x7A5AE0), Smoothstep(centre - 60, centre + 120, above));
+    c = Screen(c, auroraColour, curtain * (0.35f + 0.9f * rays * rays) * 0.4f);
     if (sy > horizon) c = Shade(c, -0.45f - 0.25f * Fbm(sx / 600.0f, sy / 6.0f, 47, 3));
     return c;
   });
@@ -503,7 +507,7 @@ RgbImage PaintTitleCard(const Fonts& fonts) {
   DrawPhotoCard(canvas, 176, 250, 210, 160, -0.12f, true);
   DrawPhotoCard(canvas, 312, 262, 210, 160, 0.09f, false);
   DrawMagnifier(canvas, 320, 230, 48);
-  DrawTitle(canvas, fonts, 244, 70, 60);
+  DrawTitle(canvas, fonts, 244, 70, 52);
   DrawLabel(canvas, fonts, "Finde die fünf Unterschiede", 22, 244, 390, kIce);
   DrawCardFrame(canvas);
   return Finish(canvas);
