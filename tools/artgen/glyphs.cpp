@@ -2,6 +2,7 @@
 // images, so they share one baseline, one style and a fixed cell.
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "artwork.h"
 #include "theme.h"
@@ -24,9 +25,12 @@ constexpr float kCapTop = kLetterBaseline - kLetterEm * 0.73f;
 }  // namespace
 
 RgbImage PaintLetter(const Fonts& fonts, char letter) {
-  const Font& font = *fonts.bold;
+  // The narrowest letters come from the monospaced face, whose serifs let
+  // them fill a fixed advance instead of leaving a gap on either side.
+  const bool narrow = std::string_view("iIjl").find(letter) != std::string_view::npos;
+  const Font& font = narrow ? *fonts.monoBold : *fonts.bold;
   std::string text(1, letter);
-  TextShape shape = font.Render(text, kLetterEm, kLetterWidening);
+  TextShape shape = font.Render(text, kLetterEm, narrow ? 1.0f : kLetterWidening);
   if (shape.inkWidth() > kLetterMaxInk)
     shape = font.Render(text, kLetterEm, kLetterWidening * kLetterMaxInk / shape.inkWidth());
   float penX = kLetterCell / 2 - (shape.inkLeft + shape.inkRight) / 2;

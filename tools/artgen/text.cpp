@@ -222,7 +222,8 @@ bool LoadFonts(const std::string& fontDir, Fonts& fonts, std::string& missing) {
   } wanted[] = {{&fonts.bold, "DejaVuSans-Bold.ttf"},
                 {&fonts.condensedBold, "DejaVuSansCondensed-Bold.ttf"},
                 {&fonts.serifBold, "DejaVuSerif-Bold.ttf"},
-                {&fonts.sans, "DejaVuSans.ttf"}};
+                {&fonts.sans, "DejaVuSans.ttf"},
+                {&fonts.monoBold, "DejaVuSansMono-Bold.ttf"}};
   for (const Wanted& w : wanted) {
     std::string path = fontDir + "/" + w.file;
     *w.slot = Font::Open(path);

@@ -60,6 +60,7 @@ struct Fonts {
   std::unique_ptr<Font> condensedBold;  // DejaVuSansCondensed-Bold
   std::unique_ptr<Font> serifBold;      // DejaVuSerif-Bold
   std::unique_ptr<Font> sans;           // DejaVuSans (symbols)
+  std::unique_ptr<Font> monoBold;       // DejaVuSansMono-Bold (serifed narrow letters)
 };
 
 // Loads the faces from fontDir; on failure names the file it missed.
