@@ -65,7 +65,7 @@ void PaintWater(Image& image, const Water& w) {
     const float scaleY = 0.35f / (0.25f + t);
     const float ripple = Fbm(x * 0.02f * scaleY, y * scaleY, w.seed, 3);
     c = c * (0.88f + 0.24f * ripple);
-    const float glint = SmoothStep(0.7f, 0.8f, ValueNoise(x * 0.08f, y * 0.9f, w.seed + 5)) * (1 - t) * 0.5f;
+    const float glint = SmoothStep(0.8f, 0.9f, ValueNoise(x * 0.05f, y * 0.6f, w.seed + 5)) * (1 - t) * 0.3f;
     px = Mix(c, w.glint, glint);
   });
 }

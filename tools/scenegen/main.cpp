@@ -17,6 +17,7 @@ struct Options {
   std::string output;
   std::string previewDir;
   int pairs = kDefaultPairs;
+  bool verbose = false;
   bool ok = true;
 };
 
@@ -28,6 +29,8 @@ Options ParseOptions(int argc, char** argv) {
       o.pairs = std::atoi(argv[++i]);
     } else if (arg == "--preview" && i + 1 < argc) {
       o.previewDir = argv[++i];
+    } else if (arg == "--verbose") {
+      o.verbose = true;
     } else if (o.output.empty() && !arg.starts_with("--")) {
       o.output = arg;
     } else {
@@ -43,7 +46,7 @@ Options ParseOptions(int argc, char** argv) {
 int main(int argc, char** argv) {
   const Options options = ParseOptions(argc, argv);
   if (!options.ok) {
-    std::fprintf(stderr, "Aufruf: scenegen <Bilddatei.qxs> [--pairs 1..512] [--preview <Ordner>]\n");
+    std::fprintf(stderr, "Aufruf: scenegen <Bilddatei.qxs> [--pairs 1..512] [--preview <Ordner>] [--verbose]\n");
     return 2;
   }
   const auto start = std::chrono::steady_clock::now();
@@ -53,6 +56,12 @@ int main(int argc, char** argv) {
     if (!pair) {
       std::fprintf(stderr, "scenegen: Für Bildpaar %d fanden sich keine fünf fairen Unterschiede.\n", i + 1);
       return 1;
+    }
+    if (options.verbose) {
+      std::printf("Bildpaar %d: %s (Szene %u)\n", i + 1, pair->title.c_str(), pair->seed);
+      for (const auto& d : pair->differences)
+        std::printf("  %-14s Objekt %2d  (%d,%d)-(%d,%d)\n", scenegen::ChangeTypeName(d.change.type).c_str(),
+                    static_cast<int>(d.change.after.kind), d.rect.x0, d.rect.y0, d.rect.x1, d.rect.y1);
     }
     if (!options.previewDir.empty()) {
       char name[64];

@@ -68,26 +68,27 @@ void PaintPine(Pen& p, const Item& it) {
   p.Shadow(0.3f, 0, 1.6f, 0.28f);
   p.Rect(-0.22f, -1.2f, 0.22f, 0, p.Cylinder(0, 0.22f, kBark, 0.1f));
   const int tiers = 3 + it.variant % 2;
+  const bool snow = it.variant >= 2;
   for (int i = 0; i < tiers; ++i) {
-    const float base = -0.8f - i * 1.5f * 3 / tiers;
-    const float w = 1.7f * (1 - i * 0.6f / tiers);
-    const float top = base - 2.2f * 3 / tiers - 0.6f;
-    p.Poly({{-w, base}, {w, base}, {w * 0.12f, top}, {-w * 0.12f, top}},
+    const float base = -0.7f - i * 4.6f / tiers;
+    const float w = 1.8f * (1 - i * 0.62f / tiers);
+    const float top = base - 6.2f / tiers - 0.7f;
+    const float h = base - top;
+    // Needle tips droop along the lower edge of each tier.
+    p.Poly({{0, top}, {w * 0.55f, top + h * 0.62f}, {w, base}, {w * 0.72f, base - h * 0.1f}, {w * 0.5f, base + h * 0.04f},
+            {w * 0.25f, base - h * 0.1f}, {0, base + h * 0.05f}, {-w * 0.25f, base - h * 0.1f}, {-w * 0.5f, base + h * 0.04f},
+            {-w * 0.72f, base - h * 0.1f}, {-w, base}, {-w * 0.55f, top + h * 0.62f}},
            [&](float px, float py) {
              const float left = std::min(p.X(-w), p.X(w)), right = std::max(p.X(-w), p.X(w));
-             const float t = Clamp01((px - left) / std::max(1.0f, right - left));
-             const float side = it.variant >= 2 ? 0.0f : 0.35f;
-             Color c = Mix(Lighter(it.color, 0.12f), Darker(it.color, side), t);
-             return c * (0.9f + 0.2f * ValueNoise(px * 0.4f, py * 0.4f, it.seed));
+             const float across = Clamp01((px - left) / std::max(1.0f, right - left));
+             const float down = Clamp01((py - p.Y(top)) / std::max(1.0f, p.L(h)));
+             const float needles = ValueNoise(px * 0.7f, py * 0.35f, it.seed);
+             return it.color * ((1.15f - 0.45f * down) * (1.1f - 0.35f * across) * (0.8f + 0.35f * needles));
            });
-  }
-  if (it.variant >= 2) {
-    // Snow on the tiers.
-    for (int i = 0; i < tiers; ++i) {
-      const float base = -0.8f - i * 1.5f * 3 / tiers;
-      const float w = 1.7f * (1 - i * 0.6f / tiers);
-      p.Ellipse(0, base - 0.15f, w * 0.8f, 0.18f, Flat{Rgb(240, 244, 250)}, 0.9f);
-    }
+    if (snow)
+      p.Poly({{0, top}, {w * 0.62f, top + h * 0.7f}, {w * 0.3f, top + h * 0.55f}, {0, top + h * 0.68f},
+              {-w * 0.3f, top + h * 0.55f}, {-w * 0.62f, top + h * 0.7f}},
+             p.Gradient(top, top + h * 0.7f, Rgb(250, 252, 255), Rgb(200, 212, 232)), 0.95f);
   }
 }
 

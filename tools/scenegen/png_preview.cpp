@@ -2,6 +2,8 @@
 
 #include <png.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace scenegen {
@@ -40,10 +42,15 @@ void Outline(std::vector<std::uint8_t>& dst, int dstWidth, int ox, int oy, const
 }  // namespace
 
 bool WritePairPreview(const std::string& path, const PicturePair& pair) {
-  const int width = kPictureWidth * 2 + 8;
+  const int width = kPictureWidth * 3 + 16;
   std::vector<std::uint8_t> sheet(static_cast<std::size_t>(width) * kPictureHeight * 3, 40);
   Blit(sheet, width, 0, 0, pair.first, 1);
   Blit(sheet, width, kPictureWidth + 8, 0, pair.second, 1);
+  // The third panel shows what changed, amplified.
+  Pixels diff(pair.first.size());
+  for (std::size_t i = 0; i < diff.size(); ++i)
+    diff[i] = static_cast<std::uint8_t>(std::min(255, std::abs(pair.first[i] - pair.second[i]) * 4));
+  Blit(sheet, width, 2 * (kPictureWidth + 8), 0, diff, 1);
   for (const Difference& d : pair.differences) Outline(sheet, width, kPictureWidth + 8, 0, d.rect, 1);
   return WritePng(path, sheet, width, kPictureHeight);
 }

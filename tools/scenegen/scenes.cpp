@@ -410,16 +410,21 @@ Scene StillLife(Rng& r) {
       default: return Rgb(180, 20, 40);
     }
   };
-  for (int i = 0; i < 3; ++i) {
+  // A heap on the plate: a back row raised a little, a front row before it.
+  for (int i = 0; i < 5; ++i) {
     const Kind k = r.Pick(kFruit);
-    c.Place(c.Make(k, plateX + (i - 1) * 32 + r.Range(-5, 5), plateY - 8 + r.Range(-4, 4), 16, fruitColor(k)));
+    const bool back = i < 2;
+    const float x = plateX + (back ? (i - 0.5f) * 36 : (i - 3) * 34) + r.Range(-4, 4);
+    Item fruit = c.Make(k, x, plateY - (back ? 18 : 4) + r.Range(-3, 3), r.Range(18, 21), fruitColor(k));
+    fruit.depth = plateY + 1 + i;  // lies on the plate, so is painted after it
+    c.Place(fruit);
   }
-  for (int i = 0; i < 9; ++i) {
+  for (int i = 0; i < 12; ++i) {
     const Kind k = r.Pick(kFruit);
-    const float y = r.Range(tableY + 60, H - 15);
+    const float y = r.Range(tableY + 55, H - 12);
     float x = r.Range(25, W - 25);
-    if (std::fabs(x - plateX) < 80 && std::fabs(y - plateY) < 20) x += x < plateX ? -80 : 80;
-    c.Place(c.Make(k, x, y, 14 + (y - tableY) * 0.04f, fruitColor(k)), 45);
+    if (std::fabs(x - plateX) < 85 && std::fabs(y - plateY) < 30) x += x < plateX ? -85 : 85;
+    c.Place(c.Make(k, x, y, 15 + (y - tableY) * 0.05f, fruitColor(k)), 42);
   }
   c.Place(c.Make(Kind::Cup, r.Range(60, 160), r.Range(H - 70, H - 30), 18, r.Pick(kPaints)), 0);
   c.Spare(c.Make(Kind::Cherries, r.Range(40, W - 40), r.Range(tableY + 80, H - 15), 15, Rgb(180, 20, 40)));
@@ -501,6 +506,26 @@ Scene Winter(Rng& r) {
   PaintRidge(s.background, {horizon - 25, 40, 120, Rgb(170, 180, 205), Rgb(150, 160, 185), 0.08f, 0.02f, static_cast<std::uint32_t>(r.Next()), 0.3f, sky.horizon,
                             Rgb(245, 248, 252), horizon - 45});
   PaintRidge(s.background, {horizon + 20, 14, 150, Rgb(235, 238, 245), Rgb(205, 212, 228), 0.08f, 0.02f, static_cast<std::uint32_t>(r.Next())});
+  // Drifts: each a band of snow with its own soft blue shadow.
+  PaintRidge(s.background, {horizon + 85, 22, 110, Rgb(240, 243, 250), Rgb(200, 210, 232), 0.07f, 0.03f, static_cast<std::uint32_t>(r.Next())});
+  PaintRidge(s.background, {horizon + 170, 18, 90, Rgb(246, 248, 252), Rgb(205, 214, 235), 0.06f, 0.035f, static_cast<std::uint32_t>(r.Next())});
+  {
+    Canvas bg(s.background);
+    const float pondX = r.Range(120, W - 120), pondY = horizon + r.Range(55, 75);
+    bg.Fill(pondX - 85, pondY - 16, pondX + 85, pondY + 16, [&](float px, float py) { return EllipseDistance(px, py, pondX, pondY, 85, 16); },
+            [&](float px, float py) {
+              const float streak = ValueNoise(px * 0.05f, py * 0.5f, 11);
+              return Mix(Rgb(170, 195, 215), Rgb(215, 228, 240), streak * 0.7f);
+            });
+    // A trodden path winding to the front.
+    for (int i = 0; i < 40; ++i) {
+      const float t = i / 39.0f;
+      const float cx = pondX + std::sin(t * 3.0f) * 60 + (t - 0.3f) * 120, cy = pondY + 25 + t * (H - pondY - 20);
+      const float rw = 8 + t * 22, rh = 3 + t * 5;
+      bg.Fill(cx - rw, cy - rh, cx + rw, cy + rh, [=](float px, float py) { return EllipseDistance(px, py, cx, cy, rw, rh); },
+              Flat{Rgb(190, 198, 220)}, 0.35f, 2.0f);
+    }
+  }
   Composer c(s, r);
   AddClouds(c, horizon, r.Int(2, 3));
   AddBirds(c, 40, horizon - 30, r.Int(2, 3), Rgb(50, 45, 50));
