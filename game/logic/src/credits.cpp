@@ -1,0 +1,163 @@
+#include "logic/credits.h"
+
+#include "logic/fireworks.h"
+#include "logic/screen_flow.h"
+#include "platform/platform.h"
+
+namespace logic {
+namespace {
+
+using platform::Platform;
+
+constexpr int kBackgroundSlot = 28;
+constexpr int kLogoSlot = 21;
+constexpr int kFinalImageSlot = 9;
+constexpr int kCreditsMusic = 3;
+
+// Only letters and spaces have glyphs, so the credited names are written
+// without digits or punctuation.
+constexpr const char* kMakerName = "QUALDREX";
+constexpr const char* kTeamName = "Das Vistrel Team";
+constexpr const char* kProgrammerName = "Vistrel Team";
+constexpr const char* kSoundName = "Vistrel Team";
+constexpr const char* kGraphicsName = "Vistrel Team";
+constexpr const char* kPhotosFirstName = "Vistrel Team";
+constexpr const char* kPhotosSecondName = "Scene Generator";
+constexpr const char* kConceptName = "Vistrel Team";
+constexpr const char* kTestersName = "Vistrel Testers";
+constexpr const char* kThanksName = "all our players";
+
+void DrawText(Platform& platform, const char* text, int x, int y) { platform::DrawText(platform, text, x, y, 25, 25); }
+
+void DrawSlotAt(Platform& platform, int slot, int x, int y, bool keyed) {
+  const auto& image = platform.images[slot];
+  const platform::Rect rect{x, y, x + image.width, y + image.height};
+  if (keyed) {
+    platform::DrawSlotKeyed(platform, rect, slot);
+  } else {
+    platform::DrawSlot(platform, rect, slot);
+  }
+}
+
+void MoveBackground(CreditsScreen& credits) {
+  const int c = credits.counter;
+  if (c > 1 && c < 100) credits.backgroundX -= 60;
+  if (c > 390 && c < 510) credits.backgroundX -= 65;
+  if (c == 550) credits.backgroundX = -6000;
+  if (c > 890 && c < 1100) credits.backgroundX += 65;
+}
+
+void StartCredits(CreditsScreen& credits, Platform& platform) {
+  credits.rollOffset = 0.0;
+  credits.backgroundX = -6000;
+  credits.backgroundY = 0;
+  ParkSparks(credits.sparks);
+  platform::PlayMusic(platform, kCreditsMusic);
+}
+
+void AnimateSparks(GameState& state, Platform& platform) {
+  CreditsScreen& credits = state.credits;
+  for (Spark& spark : credits.sparks) {
+    MoveSpark(spark);
+    spark.size += 0.1;
+    spark.vx += spark.size * 0.00125;
+    spark.vy += spark.size * 0.00125;
+    // The first twenty frames keep the sky empty.
+    if (SparkLeftTheScene(spark) && credits.counter > 20) {
+      DrawSparkSpeeds(state.random, spark);
+      spark.direction = static_cast<std::uint8_t>(RandomBetween(state.random, 0, 3));
+      spark.x = 512.0;
+      spark.y = 344.0;
+      spark.size = 1.0;
+      spark.colour = CreditsSparkColour(credits.counter);
+    }
+    DrawSpark(platform, spark);
+  }
+}
+
+void DrawRoll(CreditsScreen& credits, Platform& platform) {
+  struct Line {
+    const char* text;
+    int base;
+  };
+  const Line lines[] = {
+      {"  Game Concept and Design", 800}, {kConceptName, 850},  {"       Beta Testing", 1000},
+      {kTestersName, 1050},                {" Publishing and Marketing", 1350}, {kMakerName, 1400},
+      {"    special thanks to", 1600},     {kThanksName, 1650},
+  };
+  const int offset = static_cast<int>(credits.rollOffset);
+  for (const Line& line : lines) DrawText(platform, line.text, 260, line.base - offset);
+  DrawSlotAt(platform, kFinalImageSlot, 400, 2250 - offset, true);
+  credits.rollOffset += 0.5;
+}
+
+void DrawPages(CreditsScreen& credits, Platform& platform) {
+  const int c = credits.counter;
+  if (c > 60 && c < 400) DrawText(platform, "a game by", 425, 300);
+  if (c > 410 && c < 900) {
+    DrawText(platform, kMakerName, 370, 380);
+    DrawSlotAt(platform, kLogoSlot, 470, 260, true);
+  }
+  if (c > 920 && c < 1400) {
+    DrawText(platform, "a game by", 360, 300);
+    DrawText(platform, kTeamName, 390, 340);
+  }
+  if (c > 1450 && c < 2000) {
+    DrawText(platform, "Programmer", 190, 240);
+    DrawText(platform, kProgrammerName, 230, 280);
+    DrawSlotAt(platform, 109, 510, 330, false);
+  }
+  if (c > 2050 && c < 2650) {
+    DrawText(platform, "Music and Sound", 520, 420);
+    DrawText(platform, kSoundName, 560, 460);
+    DrawSlotAt(platform, 108, 200, 200, false);
+  }
+  if (c > 2700 && c < 3300) {
+    DrawText(platform, "Graphics", 500, 210);
+    DrawText(platform, kGraphicsName, 500, 260);
+    DrawSlotAt(platform, 110, 180, 360, false);
+  }
+  if (c > 3350 && c < 3950) {
+    DrawText(platform, "Additional Photos", 360, 320);
+    DrawText(platform, kPhotosFirstName, 380, 400);
+    DrawText(platform, kPhotosSecondName, 380, 450);
+  }
+  if (c > 4000) DrawRoll(credits, platform);
+}
+
+}  // namespace
+
+std::uint8_t CreditsSparkColour(int counter) {
+  if (counter <= 399) return 1;
+  if (counter <= 919) return 2;
+  if (counter <= 1399) return 0;
+  if (counter <= 1999) return 4;
+  if (counter <= 2699) return 2;
+  if (counter <= 3349) return 1;
+  return 0;
+}
+
+void CreditsFrame(GameState& state, platform::Platform& platform) {
+  CreditsScreen& credits = state.credits;
+  ++credits.counter;
+  const platform::MouseReading mouse = platform::ReadMouse(platform);
+  if ((mouse.buttons[0] & 0x80) == 0) {
+    state.buttonReleaseLatch = true;
+  } else if (state.buttonReleaseLatch) {
+    LeaveCredits(state, platform);
+    state.buttonReleaseLatch = false;
+  }
+
+  platform::ClearBackBuffer(platform, 1024, 768);
+  platform::DrawSlot(platform,
+                     {credits.backgroundX, credits.backgroundY, credits.backgroundX + 20480, credits.backgroundY + 1536},
+                     kBackgroundSlot);
+  MoveBackground(credits);
+  if (credits.counter == 1) StartCredits(credits, platform);
+  AnimateSparks(state, platform);
+  DrawPages(credits, platform);
+  if (credits.counter > kCreditsCycleFrames) credits.counter = 0;
+  platform::present(platform);
+}
+
+}  // namespace logic

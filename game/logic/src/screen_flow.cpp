@@ -1,0 +1,119 @@
+#include "logic/screen_flow.h"
+
+#include "logic/credits.h"
+#include "logic/high_scores.h"
+#include "logic/intro.h"
+#include "logic/level_setup.h"
+#include "logic/menu.h"
+#include "logic/name_entry.h"
+#include "logic/play.h"
+#include "platform/platform.h"
+
+namespace logic {
+namespace {
+
+constexpr int kTableMusic = 0;
+constexpr int kMenuMusic = 2;
+constexpr int kCreditsMusic = 3;
+constexpr int kNameEntryMusic = 6;
+constexpr int kIntroStartSound = 4;
+
+void BackToMenu(GameState& state) {
+  state.flow.menuMusic = true;
+  state.flow.gameState = kStateMenu;
+}
+
+void StopAndRewind(platform::Platform& platform, int track) {
+  platform::StopMusic(platform, track);
+  platform::RewindMusic(platform, track);
+}
+
+void HandleEscape(GameState& state, platform::Platform& platform) {
+  switch (state.flow.gameState) {
+    case kStateMenu:
+      StopAndRewind(platform, kMenuMusic);
+      state.flow.running = false;
+      break;
+    case kStatePlay: AbandonLevel(state, platform); break;
+    case kStateHighScore: AbandonNameEntry(state, platform); break;
+    case kStateCredits: LeaveCredits(state, platform); break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+void RunFrame(GameState& state, platform::Platform& platform) {
+  if (state.flow.intro) {
+    IntroFrame(state, platform);
+    return;
+  }
+  switch (state.flow.gameState) {
+    case kStateMenu: MenuFrame(state, platform); break;
+    case kStatePlay: PlayFrame(state, platform); break;
+    case kStateHighScore: HighScoreFrame(state, platform); break;
+    case kStateCredits: CreditsFrame(state, platform); break;
+    default: break;
+  }
+}
+
+void HandleKeyDown(GameState& state, platform::Platform& platform, int virtualKey) {
+  if (state.flow.gameState == kStateHighScore) {
+    if (!state.highScores.nameEntry) {
+      LeaveHighScoresByKey(state, platform);
+      return;
+    }
+    if (IsNameEntryKey(virtualKey)) state.highScores.pendingKey = virtualKey;
+  }
+  // While the intro runs a key only ends it; no screen sees the key.
+  if (state.flow.intro) {
+    SkipIntro(state, platform);
+    return;
+  }
+  if (virtualKey == kKeyLeftWindows || virtualKey == kKeyRightWindows) return;
+  if (virtualKey == kKeyEscape) HandleEscape(state, platform);
+}
+
+void LeaveHighScoresByClick(GameState& state, platform::Platform& platform) {
+  state.level.points = 0;
+  StopAndRewind(platform, kTableMusic);
+  BackToMenu(state);
+  state.buttonReleaseLatch = false;
+}
+
+void LeaveHighScoresByKey(GameState& state, platform::Platform& platform) {
+  state.level.points = 0;
+  StopAndRewind(platform, kTableMusic);
+  // Chooses and records a picture pair that is never shown.
+  SetUpLevel(state, platform);
+  BackToMenu(state);
+}
+
+void AbandonNameEntry(GameState& state, platform::Platform& platform) {
+  state.level.points = 0;
+  StopAndRewind(platform, kTableMusic);
+  platform::StopMusic(platform, kNameEntryMusic);
+  state.highScores.nameEntry = false;
+  BackToMenu(state);
+}
+
+void AbandonLevel(GameState& state, platform::Platform& platform) {
+  // The level phase stays: after a completed level the next game goes on
+  // with the next level number.
+  StopAndRewind(platform, state.play.currentPlayTrack);
+  state.level.points = 0;
+  BackToMenu(state);
+}
+
+void LeaveCredits(GameState& state, platform::Platform& platform) {
+  StopAndRewind(platform, kCreditsMusic);
+  BackToMenu(state);
+}
+
+void SkipIntro(GameState& state, platform::Platform& platform) {
+  platform::StopSound(platform, kIntroStartSound);
+  platform::PlayMusic(platform, kMenuMusic);
+  state.flow.intro = false;
+}
+
+}  // namespace logic

@@ -1,0 +1,68 @@
+#include "encode.h"
+
+#include <turbojpeg.h>
+
+namespace artgen {
+
+namespace {
+
+void PutU16(std::vector<std::uint8_t>& out, std::uint32_t v) {
+  out.push_back(static_cast<std::uint8_t>(v));
+  out.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+  PutU16(out, v & 0xFFFF);
+  PutU16(out, v >> 16);
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodeBmp(const RgbImage& image) {
+  const std::uint32_t rowBytes = (static_cast<std::uint32_t>(image.width) * 3 + 3) & ~3u;
+  const std::uint32_t pixelBytes = rowBytes * static_cast<std::uint32_t>(image.height);
+  const std::uint32_t headerBytes = 14 + 40;
+  std::vector<std::uint8_t> out;
+  out.reserve(headerBytes + pixelBytes);
+  out.push_back('B');
+  out.push_back('M');
+  PutU32(out, headerBytes + pixelBytes);
+  PutU32(out, 0);  // reserved
+  PutU32(out, headerBytes);
+  PutU32(out, 40);
+  PutU32(out, static_cast<std::uint32_t>(image.width));
+  PutU32(out, static_cast<std::uint32_t>(image.height));  // positive: bottom-up rows
+  PutU16(out, 1);                                          // planes
+  PutU16(out, 24);                                         // bits per pixel
+  PutU32(out, 0);                                          // BI_RGB, uncompressed
+  PutU32(out, pixelBytes);
+  PutU32(out, 2835);  // 72 dpi
+  PutU32(out, 2835);
+  PutU32(out, 0);
+  PutU32(out, 0);
+  for (int y = image.height - 1; y >= 0; --y) {
+    for (int x = 0; x < image.width; ++x) {
+      const std::uint8_t* p = image.at(x, y);
+      out.push_back(p[2]);
+      out.push_back(p[1]);
+      out.push_back(p[0]);
+    }
+    for (std::uint32_t pad = static_cast<std::uint32_t>(image.width) * 3; pad < rowBytes; ++pad) out.push_back(0);
+  }
+  return out;
+}
+
+std::vector<std::uint8_t> EncodeJpeg(const RgbImage& image, int quality) {
+  std::vector<std::uint8_t> out;
+  tjhandle handle = tjInitCompress();
+  if (!handle) return out;
+  unsigned char* jpeg = nullptr;
+  unsigned long size = 0;
+  int rc = tjCompress2(handle, image.rgb.data(), image.width, 0, image.height, TJPF_RGB, &jpeg, &size, TJSAMP_444,
+                       quality, TJFLAG_ACCURATEDCT);
+  if (rc == 0) out.assign(jpeg, jpeg + size);
+  tjFree(jpeg);
+  tjDestroy(handle);
+  return out;
+}
+
+}  // namespace artgen

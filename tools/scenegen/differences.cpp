@@ -1,0 +1,245 @@
+#include "differences.h"
+
+#include <algorithm>
+
+#include "noise.h"
+
+namespace scenegen {
+
+std::string ChangeTypeName(ChangeType type) {
+  switch (type) {
+    case ChangeType::Remove: return "fehlt";
+    case ChangeType::Add: return "hinzugefügt";
+    case ChangeType::Recolor: return "andere Farbe";
+    case ChangeType::Resize: return "andere Größe";
+    case ChangeType::Move: return "verschoben";
+    case ChangeType::Mirror: return "gespiegelt";
+    case ChangeType::Reshape: return "andere Form";
+  }
+  return "?";
+}
+
+std::vector<Item> ApplyChanges(const Scene& scene, const std::vector<Change>& changes) {
+  std::vector<Item> items = scene.items;
+  std::vector<bool> removed(items.size(), false);
+  std::vector<Item> added;
+  for (const Change& c : changes) {
+    if (c.type == ChangeType::Add) {
+      added.push_back(c.after);
+    } else if (c.type == ChangeType::Remove) {
+      removed[c.index] = true;
+    } else {
+      items[c.index] = c.after;
+    }
+  }
+  std::vector<Item> out;
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (!removed[i]) out.push_back(items[i]);
+  // An added object goes where its depth puts it, after equals.
+  for (const Item& a : added) {
+    auto at = std::upper_bound(out.begin(), out.end(), a.depth, [](float d, const Item& it) { return d < it.depth; });
+    out.insert(at, a);
+  }
+  return out;
+}
+
+ChangeFootprint MeasureChange(const Scene& scene, const Image& base, const Pixels& baseRgb, const Change& change) {
+  Box before, after;
+  if (change.type != ChangeType::Add) before = ItemBounds(scene.items[change.index]);
+  if (change.type != ChangeType::Remove) after = ItemBounds(change.after);
+  const Box area = Intersect(Grow(Union(before, after), 2), base.Bounds());
+  ChangeFootprint footprint;
+  if (area.Empty()) return footprint;
+
+  const std::vector<Item> items = ApplyChanges(scene, {change});
+  Image work = base;
+  RenderArea(scene.background, items, work, area);
+  Pixels rgb = baseRgb;
+  FinishArea(scene, work, area, rgb);
+  for (int y = area.y0; y < area.y1; ++y) {
+    for (int x = area.x0; x < area.x1; ++x) {
+      const std::size_t i = (static_cast<std::size_t>(y) * base.Width() + x) * 3;
+      int step = 0;
+      for (int k = 0; k < 3; ++k) step = std::max(step, std::abs(rgb[i + k] - baseRgb[i + k]));
+      if (step == 0) continue;
+      footprint.changed = Union(footprint.changed, Box{x, y, x + 1, y + 1});
+      if (step >= kStrongStep) ++footprint.strongPixels;
+    }
+  }
+  return footprint;
+}
+
+Box RectangleFor(const Box& changed) {
+  Box r = Grow(changed, kRectMargin);
+  // Small changes get a rectangle of at least the minimum size around them.
+  for (int* lo : {&r.x0, &r.y0}) {
+    int* hi = lo == &r.x0 ? &r.x1 : &r.y1;
+    const int extent = lo == &r.x0 ? kPictureWidth : kPictureHeight;
+    if (*hi - *lo < kMinRectSide) {
+      const int centre = (*lo + *hi) / 2;
+      *lo = centre - kMinRectSide / 2;
+      *hi = *lo + kMinRectSide;
+    }
+    if (*lo < 0) *hi -= *lo, *lo = 0;
+    if (*hi > extent) *lo -= *hi - extent, *hi = extent;
+    *lo = std::max(0, *lo / kBlock * kBlock);
+    *hi = std::min(extent, (*hi + kBlock - 1) / kBlock * kBlock);
+  }
+  return r;
+}
+
+bool IsFairChange(const ChangeFootprint& footprint, const Box& rect) {
+  if (footprint.changed.Empty() || footprint.strongPixels < kMinStrongPixels) return false;
+  return rect.Width() <= kMaxRectSide && rect.Height() <= kMaxRectSide && rect.Width() * rect.Height() <= kMaxRectArea;
+}
+
+namespace {
+
+bool CanChange(const Item& it, ChangeType type) {
+  if (it.locked) return false;
+  switch (type) {
+    case ChangeType::Recolor:
+      // Some things have only one believable colour.
+      return it.kind != Kind::Cloud && it.kind != Kind::Bird && it.kind != Kind::Pine && it.kind != Kind::Haystack &&
+             it.kind != Kind::Rock;
+    case ChangeType::Reshape: return it.variants > 1;
+    case ChangeType::Mirror: return it.kind != Kind::Bird && it.kind != Kind::Butterfly && it.kind != Kind::Picket;
+    default: return true;
+  }
+}
+
+// The colour a recoloured object takes: one it could really have (an
+// autumn tree, a green apple, a black cat), far enough from the old one.
+Color PickDistant(const Color& now, std::initializer_list<Color> choices, Rng& r) {
+  std::vector<Color> far;
+  for (const Color& c : choices)
+    if (ChannelDistance(c, now) > 0.3f) far.push_back(c);
+  if (far.empty()) return RecolorHue(now, 0.5f);
+  return far[static_cast<std::size_t>(r.Int(0, static_cast<int>(far.size()) - 1))];
+}
+
+Color RecolorFor(const Item& it, Rng& r) {
+  switch (it.kind) {
+    case Kind::Tree:
+    case Kind::Bush:
+      return PickDistant(it.color, {Rgb(205, 120, 40), Rgb(215, 170, 50), Rgb(175, 60, 40), Rgb(60, 120, 50)}, r);
+    case Kind::Apple:
+    case Kind::Pear:
+    case Kind::Lemon:
+    case Kind::Orange:
+    case Kind::Grapes:
+    case Kind::Cherries:
+      return PickDistant(it.color, {Rgb(200, 35, 30), Rgb(130, 180, 50), Rgb(245, 215, 60), Rgb(240, 140, 30), Rgb(100, 50, 110)}, r);
+    case Kind::Cat:
+      return PickDistant(it.color, {Rgb(60, 55, 55), Rgb(210, 130, 60), Rgb(235, 230, 220), Rgb(140, 135, 130)}, r);
+    default: break;
+  }
+  const Hsv hsv = ToHsv(it.color);
+  // White things (sheep, cups, candles) turn dark rather than garish.
+  if (hsv.s < 0.15f && hsv.v > 0.75f) return it.color * 0.42f;
+  return RecolorHue(it.color, r.Range(0.28f, 0.72f));
+}
+
+// A candidate change of the given type, or nothing when the scene has no
+// object it suits.
+std::optional<Change> Propose(const Scene& scene, ChangeType type, const std::vector<bool>& used,
+                              const std::vector<bool>& spareUsed, Rng& r) {
+  Change c;
+  c.type = type;
+  if (type == ChangeType::Add) {
+    if (scene.spares.empty()) return std::nullopt;
+    c.index = static_cast<std::size_t>(r.Int(0, static_cast<int>(scene.spares.size()) - 1));
+    if (spareUsed[c.index]) return std::nullopt;
+    c.after = scene.spares[c.index];
+    return c;
+  }
+  if (scene.items.empty()) return std::nullopt;
+  // Choose the kind of object first, so twenty books on a shelf do not draw
+  // every difference to the shelf.
+  std::vector<Kind> kinds;
+  for (const Item& item : scene.items)
+    if (!item.locked && std::find(kinds.begin(), kinds.end(), item.kind) == kinds.end()) kinds.push_back(item.kind);
+  if (kinds.empty()) return std::nullopt;
+  const Kind kind = kinds[static_cast<std::size_t>(r.Int(0, static_cast<int>(kinds.size()) - 1))];
+  std::vector<std::size_t> ofKind;
+  for (std::size_t i = 0; i < scene.items.size(); ++i)
+    if (scene.items[i].kind == kind) ofKind.push_back(i);
+  c.index = ofKind[static_cast<std::size_t>(r.Int(0, static_cast<int>(ofKind.size()) - 1))];
+  const Item& it = scene.items[c.index];
+  if (used[c.index] || !CanChange(it, type)) return std::nullopt;
+  c.after = it;
+  switch (type) {
+    case ChangeType::Recolor: c.after.color = RecolorFor(it, r); break;
+    case ChangeType::Resize: c.after.size *= r.Chance(0.5f) ? 1.4f : 0.68f; break;
+    case ChangeType::Move: {
+      const float dx = r.Range(16, 28) * (r.Chance(0.5f) ? 1 : -1);
+      c.after.x += dx;
+      // Things in the air may also rise or sink; things on the ground stay on it.
+      if (it.depth < -500) c.after.y += r.Range(-12, 12), c.after.depth = -1000 + c.after.y;
+      break;
+    }
+    case ChangeType::Mirror: c.after.mirrored = !it.mirrored; break;
+    case ChangeType::Reshape:
+      c.after.variant = it.variants % 2 == 0 ? it.variant ^ 1 : (it.variant + 1) % it.variants;
+      break;
+    default: break;
+  }
+  return c;
+}
+
+// Rectangles keep a block of space between them, and their centres stay
+// apart, so the five differences spread over the picture.
+bool TooClose(const Box& rect, const std::vector<Difference>& chosen) {
+  for (const Difference& d : chosen) {
+    if (!Intersect(Grow(rect, kBlock - 1), d.rect).Empty()) return true;
+    const float dx = (rect.x0 + rect.x1 - d.rect.x0 - d.rect.x1) * 0.5f;
+    const float dy = (rect.y0 + rect.y1 - d.rect.y0 - d.rect.y1) * 0.5f;
+    if (std::hypot(dx, dy) < kMinCentreDistance) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int CountChangesOutside(const Pixels& a, const Pixels& b, int width, int height, const std::vector<Box>& rects) {
+  int count = 0;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      bool inside = false;
+      for (const Box& r : rects) inside = inside || (x >= r.x0 && x < r.x1 && y >= r.y0 && y < r.y1);
+      if (inside) continue;
+      const std::size_t i = (static_cast<std::size_t>(y) * width + x) * 3;
+      if (a[i] != b[i] || a[i + 1] != b[i + 1] || a[i + 2] != b[i + 2]) ++count;
+    }
+  }
+  return count;
+}
+
+std::optional<PairPlan> PlanDifferences(const Scene& scene, const Image& base, const Pixels& baseRgb, std::uint64_t seed) {
+  Rng r(seed);
+  PairPlan plan;
+  std::vector<bool> used(scene.items.size(), false), spareUsed(scene.spares.size(), false);
+  std::array<int, kChangeTypeCount> typeUses{};
+  constexpr int kAttempts = 400;
+  for (int attempt = 0; attempt < kAttempts && plan.differences.size() < 5; ++attempt) {
+    // Prefer the kinds of change used least so far, so a pair mixes them.
+    auto type = static_cast<ChangeType>(r.Int(0, kChangeTypeCount - 1));
+    if (typeUses[static_cast<int>(type)] > 0 && r.Chance(0.8f)) continue;
+    const std::optional<Change> change = Propose(scene, type, used, spareUsed, r);
+    if (!change) continue;
+    const ChangeFootprint footprint = MeasureChange(scene, base, baseRgb, *change);
+    const Box rect = RectangleFor(footprint.changed);
+    if (!IsFairChange(footprint, rect) || TooClose(rect, plan.differences)) continue;
+    plan.differences.push_back({*change, rect});
+    ++typeUses[static_cast<int>(type)];
+    (type == ChangeType::Add ? spareUsed : used)[change->index] = true;
+  }
+  if (plan.differences.size() < 5) return std::nullopt;
+
+  std::vector<Change> changes;
+  for (const Difference& d : plan.differences) changes.push_back(d.change);
+  plan.secondItems = ApplyChanges(scene, changes);
+  return plan;
+}
+
+}  // namespace scenegen

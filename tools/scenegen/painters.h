@@ -1,0 +1,58 @@
+#pragma once
+// One painter per kind of object, shared between the painter files.
+#include "pen.h"
+
+namespace scenegen {
+
+void PaintCloud(Pen& p, const Item& it);
+void PaintBird(Pen& p, const Item& it);
+void PaintTree(Pen& p, const Item& it);
+void PaintPine(Pen& p, const Item& it);
+void PaintBush(Pen& p, const Item& it);
+void PaintRock(Pen& p, const Item& it);
+void PaintFlower(Pen& p, const Item& it);
+void PaintHaystack(Pen& p, const Item& it);
+void PaintSheep(Pen& p, const Item& it);
+void PaintButterfly(Pen& p, const Item& it);
+void PaintMushroom(Pen& p, const Item& it);
+void PaintKite(Pen& p, const Item& it);
+
+void PaintCottage(Pen& p, const Item& it);
+void PaintTownhouse(Pen& p, const Item& it);
+void PaintSailboat(Pen& p, const Item& it);
+void PaintRowboat(Pen& p, const Item& it);
+void PaintLighthouse(Pen& p, const Item& it);
+void PaintBuoy(Pen& p, const Item& it);
+void PaintBarrel(Pen& p, const Item& it);
+void PaintCrate(Pen& p, const Item& it);
+void PaintBench(Pen& p, const Item& it);
+void PaintBirdhouse(Pen& p, const Item& it);
+void PaintFlowerPot(Pen& p, const Item& it);
+void PaintDuck(Pen& p, const Item& it);
+void PaintPicket(Pen& p, const Item& it);
+void PaintStreetLamp(Pen& p, const Item& it);
+void PaintCar(Pen& p, const Item& it);
+void PaintBalloon(Pen& p, const Item& it);
+void PaintFish(Pen& p, const Item& it);
+
+void PaintPictureFrame(Pen& p, const Item& it);
+void PaintLamp(Pen& p, const Item& it);
+void PaintVase(Pen& p, const Item& it);
+void PaintClock(Pen& p, const Item& it);
+void PaintBook(Pen& p, const Item& it);
+void PaintCup(Pen& p, const Item& it);
+void PaintApple(Pen& p, const Item& it);
+void PaintPear(Pen& p, const Item& it);
+void PaintOrange(Pen& p, const Item& it);
+void PaintGrapes(Pen& p, const Item& it);
+void PaintBottle(Pen& p, const Item& it);
+void PaintJug(Pen& p, const Item& it);
+void PaintCandle(Pen& p, const Item& it);
+void PaintLemon(Pen& p, const Item& it);
+void PaintCherries(Pen& p, const Item& it);
+void PaintCat(Pen& p, const Item& it);
+void PaintChair(Pen& p, const Item& it);
+void PaintPlate(Pen& p, const Item& it);
+void PaintWindow(Pen& p, const Item& it);
+
+}  // namespace scenegen

@@ -1,0 +1,117 @@
+#include "scene.h"
+
+#include "noise.h"
+#include "painters.h"
+
+namespace scenegen {
+
+void PaintItem(Canvas& canvas, const Item& item) {
+  Pen p(canvas, item);
+  switch (item.kind) {
+    case Kind::Cloud: return PaintCloud(p, item);
+    case Kind::Bird: return PaintBird(p, item);
+    case Kind::Tree: return PaintTree(p, item);
+    case Kind::Pine: return PaintPine(p, item);
+    case Kind::Bush: return PaintBush(p, item);
+    case Kind::Rock: return PaintRock(p, item);
+    case Kind::Flower: return PaintFlower(p, item);
+    case Kind::Cottage: return PaintCottage(p, item);
+    case Kind::Townhouse: return PaintTownhouse(p, item);
+    case Kind::Sheep: return PaintSheep(p, item);
+    case Kind::Haystack: return PaintHaystack(p, item);
+    case Kind::Sailboat: return PaintSailboat(p, item);
+    case Kind::Rowboat: return PaintRowboat(p, item);
+    case Kind::Lighthouse: return PaintLighthouse(p, item);
+    case Kind::Buoy: return PaintBuoy(p, item);
+    case Kind::Barrel: return PaintBarrel(p, item);
+    case Kind::Crate: return PaintCrate(p, item);
+    case Kind::Bench: return PaintBench(p, item);
+    case Kind::Birdhouse: return PaintBirdhouse(p, item);
+    case Kind::Butterfly: return PaintButterfly(p, item);
+    case Kind::FlowerPot: return PaintFlowerPot(p, item);
+    case Kind::Duck: return PaintDuck(p, item);
+    case Kind::Picket: return PaintPicket(p, item);
+    case Kind::PictureFrame: return PaintPictureFrame(p, item);
+    case Kind::Lamp: return PaintLamp(p, item);
+    case Kind::Vase: return PaintVase(p, item);
+    case Kind::Clock: return PaintClock(p, item);
+    case Kind::Book: return PaintBook(p, item);
+    case Kind::Cup: return PaintCup(p, item);
+    case Kind::Apple: return PaintApple(p, item);
+    case Kind::Pear: return PaintPear(p, item);
+    case Kind::Orange: return PaintOrange(p, item);
+    case Kind::Grapes: return PaintGrapes(p, item);
+    case Kind::Bottle: return PaintBottle(p, item);
+    case Kind::Jug: return PaintJug(p, item);
+    case Kind::Candle: return PaintCandle(p, item);
+    case Kind::Lemon: return PaintLemon(p, item);
+    case Kind::Cherries: return PaintCherries(p, item);
+    case Kind::StreetLamp: return PaintStreetLamp(p, item);
+    case Kind::Car: return PaintCar(p, item);
+    case Kind::Balloon: return PaintBalloon(p, item);
+    case Kind::Cat: return PaintCat(p, item);
+    case Kind::Chair: return PaintChair(p, item);
+    case Kind::Plate: return PaintPlate(p, item);
+    case Kind::Window: return PaintWindow(p, item);
+    case Kind::Mushroom: return PaintMushroom(p, item);
+    case Kind::Fish: return PaintFish(p, item);
+    case Kind::Kite: return PaintKite(p, item);
+  }
+}
+
+Box ItemBounds(const Item& item) {
+  Canvas measure = Canvas::Measuring(kPictureWidth, kPictureHeight);
+  PaintItem(measure, item);
+  return measure.Touched();
+}
+
+Image RenderScene(const Scene& scene) {
+  Image image = scene.background;
+  Canvas canvas(image);
+  for (const Item& item : scene.items) PaintItem(canvas, item);
+  return image;
+}
+
+void RenderArea(const Image& background, const std::vector<Item>& items, Image& image, const Box& area) {
+  image.CopyFrom(background, area);
+  Canvas canvas(image);
+  canvas.SetClip(area);
+  for (const Item& item : items)
+    if (!Intersect(ItemBounds(item), area).Empty()) PaintItem(canvas, item);
+}
+
+namespace {
+
+std::uint8_t ToByte(float v) { return static_cast<std::uint8_t>(std::lround(Clamp01(v) * 255.0f)); }
+
+Color FinishPixel(const Scene& scene, Color c, int x, int y) {
+  const float nx = (x + 0.5f) / kPictureWidth - 0.5f, ny = (y + 0.5f) / kPictureHeight - 0.5f;
+  const float vignette = 1 - scene.vignette * (nx * nx + ny * ny) * 2.2f;
+  // Grain a little stronger in the shadows, as film has it.
+  const float grain = (Hash2(x, y, scene.grainSeed) + Hash2(x + 7, y + 3, scene.grainSeed + 1) - 1) * 0.035f;
+  const float luma = 0.3f * c.r + 0.59f * c.g + 0.11f * c.b;
+  const float g = grain * (1.2f - 0.6f * luma);
+  const Color t = scene.tint;
+  return {c.r * t.r * vignette + g, c.g * t.g * vignette + g, c.b * t.b * vignette + g};
+}
+
+}  // namespace
+
+void FinishArea(const Scene& scene, const Image& image, const Box& area, std::vector<std::uint8_t>& rgb) {
+  const Box b = Intersect(area, image.Bounds());
+  for (int y = b.y0; y < b.y1; ++y) {
+    for (int x = b.x0; x < b.x1; ++x) {
+      const Color c = FinishPixel(scene, image.At(x, y), x, y);
+      std::uint8_t* out = &rgb[(static_cast<std::size_t>(y) * image.Width() + x) * 3];
+      out[0] = ToByte(c.r), out[1] = ToByte(c.g), out[2] = ToByte(c.b);
+    }
+  }
+}
+
+std::vector<std::uint8_t> Finish(const Scene& scene, const Image& image) {
+  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(image.Width()) * image.Height() * 3);
+  FinishArea(scene, image, image.Bounds(), rgb);
+  return rgb;
+}
+
+}  // namespace scenegen

@@ -1,0 +1,68 @@
+#pragma once
+// A scene is a painted background plus a list of objects drawn over it in
+// order. Differences are made by changing the list, never the background,
+// so everything a difference touches is one object's business.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "canvas.h"
+
+namespace scenegen {
+
+inline constexpr int kPictureWidth = 488;
+inline constexpr int kPictureHeight = 430;
+
+enum class Kind {
+  Cloud, Bird, Tree, Pine, Bush, Rock, Flower, Cottage, Townhouse, Sheep, Haystack,
+  Sailboat, Rowboat, Lighthouse, Buoy, Barrel, Crate, Bench, Birdhouse, Butterfly,
+  FlowerPot, Duck, Picket, PictureFrame, Lamp, Vase, Clock, Book, Cup, Apple, Pear,
+  Orange, Grapes, Bottle, Jug, Candle, Lemon, Cherries, StreetLamp, Car, Balloon,
+  Cat, Chair, Plate, Window, Mushroom, Fish, Kite,
+};
+
+// One painted object. (x, y) is its anchor, usually where it stands on the
+// ground; `size` is pixels per unit of its painter's drawing.
+struct Item {
+  Kind kind = Kind::Rock;
+  float x = 0, y = 0;
+  float size = 10;
+  Color color{0.5f, 0.5f, 0.5f};   // the main colour, the one a recolouring changes
+  Color accent{0.8f, 0.8f, 0.8f};
+  bool mirrored = false;
+  int variant = 0;                 // shape variant, the one a shape change turns
+  int variants = 2;                // how many shape variants its painter knows
+  std::uint32_t seed = 1;          // fixes the object's own irregularities
+  bool locked = false;             // part of the composition: never changed
+  float depth = 0;                 // painting order: lower depth is painted first
+};
+
+struct Scene {
+  std::string title;               // the kind of scene, for previews and logs
+  Image background;
+  std::vector<Item> items;         // in painting order
+  std::vector<Item> spares;        // objects that fit the scene but are not in it
+  std::uint32_t grainSeed = 7;
+  float vignette = 0.22f;
+  Color tint{1, 1, 1};             // overall colour of the light (morning, evening)
+};
+
+// Paints one object.
+void PaintItem(Canvas& canvas, const Item& item);
+
+// The pixels an object can reach when painted.
+Box ItemBounds(const Item& item);
+
+// The whole scene in floating point, before grain and vignette.
+Image RenderScene(const Scene& scene);
+
+// Repaints only `area` of `image`: the background, then every one of `items`
+// that reaches into it. Lets a changed object be tried without a full render.
+void RenderArea(const Image& background, const std::vector<Item>& items, Image& image, const Box& area);
+
+// The finished picture: vignette, film grain and 8-bit RGB rows. The grain
+// depends on the pixel position only, so both pictures of a pair share it.
+std::vector<std::uint8_t> Finish(const Scene& scene, const Image& image);
+void FinishArea(const Scene& scene, const Image& image, const Box& area, std::vector<std::uint8_t>& rgb);
+
+}  // namespace scenegen

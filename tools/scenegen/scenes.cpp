@@ -1,0 +1,593 @@
+#include "scenes.h"
+
+#include <algorithm>
+
+#include "backdrop.h"
+#include "noise.h"
+
+namespace scenegen {
+
+namespace {
+
+constexpr float W = kPictureWidth;
+constexpr float H = kPictureHeight;
+
+// The light of the day a scene is painted in.
+struct DayLight {
+  SkyLight sky;
+  Color tint;
+};
+
+DayLight PickDayLight(Rng& r, float horizon) {
+  const float sunX = r.Range(60, W - 60);
+  switch (r.Int(0, 3)) {
+    case 0: return {{Rgb(62, 124, 206), Rgb(192, 216, 236), Rgb(255, 250, 228), sunX, horizon * 0.35f, 0.45f}, {1, 1, 1}};
+    case 1: return {{Rgb(104, 146, 208), Rgb(246, 214, 178), Rgb(255, 220, 160), sunX, horizon * 0.7f, 0.8f}, {1.04f, 1.0f, 0.94f}};
+    case 2: return {{Rgb(70, 84, 150), Rgb(248, 172, 118), Rgb(255, 178, 96), sunX, horizon * 0.85f, 1.0f}, {1.06f, 0.96f, 0.88f}};
+    default: return {{Rgb(120, 150, 190), Rgb(214, 222, 230), Rgb(255, 255, 245), sunX, horizon * 0.3f, 0.25f}, {0.98f, 1.0f, 1.02f}};
+  }
+}
+
+// Collects the objects of a scene and keeps them in painting order.
+class Composer {
+ public:
+  Composer(Scene& scene, Rng& rng) : scene_(scene), rng_(rng) {}
+
+  Item Make(Kind kind, float x, float y, float size, Color color, Color accent = {0.8f, 0.8f, 0.8f}, int variants = 2) {
+    Item it;
+    it.kind = kind;
+    it.x = x, it.y = y, it.size = size;
+    it.color = color, it.accent = accent;
+    it.variant = rng_.Int(0, variants - 1);
+    it.variants = variants;
+    it.mirrored = rng_.Chance(0.5f);
+    it.seed = static_cast<std::uint32_t>(rng_.Next());
+    it.depth = y;
+    return it;
+  }
+
+  // Places an object unless another one of its group stands within `spacing`
+  // pixels, so the scene does not pile up in one spot.
+  bool Place(Item it, float spacing = 0) {
+    for (const Item& other : scene_.items)
+      if (spacing > 0 && other.kind == it.kind && std::hypot(other.x - it.x, other.y - it.y) < spacing) return false;
+    scene_.items.push_back(it);
+    return true;
+  }
+  void Sky(Item it) {
+    it.depth = -1000 + it.y;
+    scene_.items.push_back(it);
+  }
+  void Spare(Item it, bool sky = false) {
+    if (sky) it.depth = -1000 + it.y;
+    scene_.spares.push_back(it);
+  }
+  void Done() {
+    std::stable_sort(scene_.items.begin(), scene_.items.end(),
+                     [](const Item& a, const Item& b) { return a.depth < b.depth; });
+  }
+  Rng& rng() { return rng_; }
+
+ private:
+  Scene& scene_;
+  Rng& rng_;
+};
+
+Color Vary(Rng& r, Color c, float amount = 0.1f) {
+  return {c.r * r.Range(1 - amount, 1 + amount), c.g * r.Range(1 - amount, 1 + amount), c.b * r.Range(1 - amount, 1 + amount)};
+}
+
+constexpr Color kLeaves[] = {Rgb(70, 125, 50), Rgb(95, 140, 55), Rgb(60, 110, 60), Rgb(120, 150, 60)};
+constexpr Color kBlooms[] = {Rgb(220, 50, 60), Rgb(250, 200, 60), Rgb(240, 240, 235), Rgb(170, 90, 200), Rgb(245, 130, 170), Rgb(250, 140, 40), Rgb(90, 120, 220)};
+constexpr Color kPaints[] = {Rgb(200, 60, 50), Rgb(40, 90, 160), Rgb(230, 190, 60), Rgb(60, 130, 90), Rgb(240, 240, 235), Rgb(130, 70, 120)};
+constexpr Color kFacades[] = {Rgb(232, 200, 160), Rgb(210, 150, 120), Rgb(240, 225, 190), Rgb(170, 190, 200), Rgb(225, 180, 180), Rgb(200, 210, 170), Rgb(245, 235, 215)};
+constexpr Color kRoofs[] = {Rgb(160, 70, 50), Rgb(110, 60, 50), Rgb(80, 80, 90), Rgb(150, 95, 60)};
+
+void AddClouds(Composer& c, float horizon, int count) {
+  Rng& r = c.rng();
+  for (int i = 0; i < count; ++i) {
+    const float x = (i + r.Range(0.2f, 0.8f)) * W / count, y = r.Range(35, std::max(50.0f, horizon - 55));
+    c.Sky(c.Make(Kind::Cloud, x, y, r.Range(11, 17), Rgb(252, 252, 250), {}, 3));
+  }
+  c.Spare(c.Make(Kind::Cloud, r.Range(60, W - 60), r.Range(40, std::max(55.0f, horizon - 60)), 12, Rgb(252, 252, 250), {}, 3), true);
+}
+
+void AddBirds(Composer& c, float y0, float y1, int count, Color ink) {
+  Rng& r = c.rng();
+  for (int i = 0; i < count; ++i) c.Sky(c.Make(Kind::Bird, r.Range(30, W - 30), r.Range(y0, y1), r.Range(5, 8), ink));
+  c.Spare(c.Make(Kind::Bird, r.Range(30, W - 30), r.Range(y0, y1), 6.5f, ink), true);
+}
+
+// Size of an object standing at y, for a ground that recedes to `horizon`.
+float Perspective(float y, float horizon, float nearSize) {
+  return nearSize * (0.25f + 0.75f * Clamp01((y - horizon) / (H - horizon)));
+}
+
+Scene Landscape(Rng& r) {
+  Scene s;
+  s.title = "Landschaft";
+  const float horizon = r.Range(165, 190);
+  const DayLight light = PickDayLight(r, horizon);
+  s.tint = light.tint;
+  s.background = Image(kPictureWidth, kPictureHeight);
+  PaintSky(s.background, horizon, light.sky, r.Int(1, 1000));
+  const bool snow = r.Chance(0.5f);
+  PaintRidge(s.background, {horizon - 30, 48, 110, Rgb(110, 120, 150), Rgb(90, 105, 120), 0.12f, 0.02f, static_cast<std::uint32_t>(r.Next()),
+                            0.35f, light.sky.horizon, Rgb(245, 248, 252), snow ? horizon - 55 : -1});
+  PaintRidge(s.background, {horizon + 12, 16, 150, Rgb(110, 150, 80), Rgb(80, 125, 60), 0.2f, 0.03f, static_cast<std::uint32_t>(r.Next()),
+                            0.12f, light.sky.horizon});
+  const bool lake = r.Chance(0.5f);
+  if (lake)
+    PaintWater(s.background, {horizon + 40, H, Mix(light.sky.horizon, Rgb(70, 110, 150), 0.5f), Rgb(50, 90, 120),
+                              Lighter(light.sky.horizon, 0.5f), static_cast<std::uint32_t>(r.Next())});
+  const float meadowY = lake ? horizon + 95 : horizon + 55;
+  PaintRidge(s.background, {meadowY, 10, 180, Rgb(120, 165, 70), Rgb(70, 120, 45), 0.3f, 0.06f, static_cast<std::uint32_t>(r.Next())});
+
+  Composer c(s, r);
+  AddClouds(c, horizon, r.Int(3, 4));
+  AddBirds(c, 40, horizon - 30, r.Int(2, 4), Rgb(50, 45, 50));
+  if (lake) {
+    for (int i = 0; i < 2; ++i)
+      c.Place(c.Make(Kind::Sailboat, r.Range(40, W - 40), r.Range(horizon + 55, meadowY - 12), r.Range(3.5f, 5), Rgb(150, 60, 40), kPaints[r.Int(2, 4)]), 60);
+    c.Spare(c.Make(Kind::Duck, r.Range(40, W - 40), meadowY - 14, 5, Rgb(40, 100, 60), Rgb(150, 120, 90)));
+  }
+  for (int i = 0; i < r.Int(1, 2); ++i)
+    c.Place(c.Make(Kind::Cottage, r.Range(50, W - 50), horizon + r.Range(22, 40), r.Range(5, 7), r.Pick(kFacades), r.Pick(kRoofs), 3), 90);
+  for (int i = 0; i < 14; ++i) {
+    const float y = r.Range(horizon + 30, H - 30);
+    const float x = r.Range(15, W - 15);
+    const bool pine = r.Chance(0.4f);
+    c.Place(c.Make(pine ? Kind::Pine : Kind::Tree, x, y, Perspective(y, horizon, pine ? 26.0f : 20.0f), Vary(r, r.Pick(kLeaves)),
+                   Rgb(200, 40, 35), pine ? 2 : 3), 55);
+  }
+  for (int i = 0; i < 5; ++i) {
+    const float y = r.Range(meadowY + 20, H - 20);
+    c.Place(c.Make(Kind::Sheep, r.Range(30, W - 30), y, Perspective(y, horizon, 16), Rgb(240, 236, 225)), 40);
+  }
+  for (int i = 0; i < 2; ++i) {
+    const float y = r.Range(meadowY + 10, H - 50);
+    c.Place(c.Make(Kind::Haystack, r.Range(40, W - 40), y, Perspective(y, horizon, 18), Rgb(215, 175, 90)), 80);
+  }
+  for (int i = 0; i < 4; ++i) {
+    const float y = r.Range(meadowY + 15, H - 10);
+    c.Place(c.Make(i % 2 ? Kind::Rock : Kind::Bush, r.Range(20, W - 20), y, Perspective(y, horizon, 18), i % 2 ? Rgb(140, 135, 130) : Vary(r, kLeaves[0]), r.Pick(kBlooms)), 50);
+  }
+  const float fenceY = r.Range(meadowY + 40, H - 70);
+  const float fenceX = r.Range(20, W - 200);
+  for (int i = 0; i < 9; ++i)
+    c.Place(c.Make(Kind::Picket, fenceX + i * 19, fenceY + i * 0.8f, Perspective(fenceY, horizon, 11), Rgb(225, 215, 195)));
+  for (int i = 0; i < 14; ++i) {
+    const float y = r.Range(H - 70, H - 4);
+    c.Place(c.Make(Kind::Flower, r.Range(10, W - 10), y, r.Range(5, 7), r.Pick(kBlooms)), 22);
+  }
+  c.Spare(c.Make(Kind::Sheep, r.Range(40, W - 40), H - 60, 14, Rgb(240, 236, 225)));
+  c.Spare(c.Make(Kind::Flower, r.Range(20, W - 20), H - 20, 6, r.Pick(kBlooms)));
+  c.Spare(c.Make(Kind::Mushroom, r.Range(20, W - 20), H - 30, 9, Rgb(200, 40, 30)));
+  c.Spare(c.Make(Kind::Butterfly, r.Range(20, W - 20), r.Range(meadowY, H - 40), 8, Rgb(240, 150, 40), Rgb(250, 220, 120)), true);
+  c.Spare(c.Make(Kind::Kite, r.Range(40, W - 40), r.Range(40, horizon - 60), 11, Rgb(220, 50, 60), Rgb(250, 210, 70)), true);
+  c.Spare(c.Make(Kind::Rock, r.Range(20, W - 20), r.Range(meadowY + 20, H - 10), 12, Rgb(140, 135, 130)));
+  c.Done();
+  return s;
+}
+
+Scene Harbour(Rng& r) {
+  Scene s;
+  s.title = "Hafen";
+  const float horizon = r.Range(150, 175);
+  const DayLight light = PickDayLight(r, horizon);
+  s.tint = light.tint;
+  s.background = Image(kPictureWidth, kPictureHeight);
+  PaintSky(s.background, horizon, light.sky, r.Int(1, 1000));
+  PaintRidge(s.background, {horizon - 6, 14, 90, Rgb(100, 120, 110), Rgb(90, 110, 100), 0.1f, 0.03f, static_cast<std::uint32_t>(r.Next()), 0.45f, light.sky.horizon});
+  const float quayY = r.Range(320, 345);
+  PaintWater(s.background, {horizon, quayY + 2, Mix(light.sky.horizon, Rgb(60, 110, 140), 0.55f), Rgb(30, 70, 95), Lighter(light.sky.horizon, 0.6f),
+                            static_cast<std::uint32_t>(r.Next())});
+  PaintCobbles(s.background, quayY, H, Rgb(150, 140, 125), 26, static_cast<std::uint32_t>(r.Next()));
+  {
+    Canvas bg(s.background);
+    bg.Fill(0, quayY, W, quayY + 9, [&](float px, float py) { return BoxDistance(px, py, -5, quayY, W + 5, quayY + 9); },
+            VerticalGradient{Rgb(190, 180, 165), Rgb(90, 85, 80), quayY, quayY + 9});
+    // Mooring posts along the quay edge.
+    for (float x = r.Range(20, 60); x < W; x += r.Range(90, 140))
+      bg.Fill(x - 5, quayY - 14, x + 5, quayY + 4, [=](float px, float py) { return BoxDistance(px, py, x - 5, quayY - 14, x + 5, quayY + 4, 3); },
+              CylinderShade{Rgb(60, 55, 50), x, 5});
+  }
+  Composer c(s, r);
+  AddClouds(c, horizon, r.Int(2, 4));
+  AddBirds(c, 30, quayY - 60, r.Int(3, 5), Rgb(70, 70, 80));
+  const bool lightLeft = r.Chance(0.5f);
+  c.Place(c.Make(Kind::Lighthouse, lightLeft ? r.Range(30, 90) : r.Range(W - 90, W - 30), horizon + 4, 8, Rgb(200, 45, 40)));
+  for (int i = 0; i < 3; ++i)
+    c.Place(c.Make(Kind::Cottage, r.Range(120, W - 120), horizon - 2, r.Range(2.2f, 3.0f), r.Pick(kFacades), r.Pick(kRoofs), 3), 45);
+  for (int i = 0; i < 6; ++i) {
+    const float y = r.Range(horizon + 25, quayY - 20);
+    c.Place(c.Make(Kind::Sailboat, r.Range(30, W - 30), y, Perspective(y, horizon, 13), r.Pick(kPaints), r.Chance(0.6f) ? Rgb(245, 240, 228) : r.Pick(kPaints)), 70);
+  }
+  for (int i = 0; i < 2; ++i)
+    c.Place(c.Make(Kind::Rowboat, r.Range(40, W - 40), quayY - r.Range(12, 30), 11, r.Pick(kPaints)), 90);
+  for (int i = 0; i < 3; ++i) {
+    const float y = r.Range(horizon + 30, quayY - 15);
+    c.Place(c.Make(Kind::Buoy, r.Range(20, W - 20), y, Perspective(y, horizon, 10), Rgb(220, 60, 40)), 60);
+  }
+  c.Place(c.Make(Kind::Duck, r.Range(20, W - 20), quayY - r.Range(25, 60), 6, Rgb(40, 100, 60), Rgb(150, 120, 90)));
+  for (int i = 0; i < 3; ++i)
+    c.Place(c.Make(Kind::Barrel, r.Range(20, W - 20), r.Range(quayY + 30, H - 8), r.Range(11, 14), Rgb(140, 95, 55)), 45);
+  for (int i = 0; i < 2; ++i)
+    c.Place(c.Make(Kind::Crate, r.Range(20, W - 20), r.Range(quayY + 30, H - 8), r.Range(12, 15), Rgb(175, 135, 85)), 50);
+  c.Place(c.Make(Kind::StreetLamp, r.Range(30, W - 30), quayY + r.Range(30, 60), 13, Rgb(40, 45, 50)));
+  c.Place(c.Make(Kind::Bench, r.Range(50, W - 50), quayY + r.Range(40, 75), 14, Rgb(120, 80, 45)), 80);
+  c.Place(c.Make(Kind::Cat, r.Range(20, W - 20), r.Range(quayY + 35, H - 10), 10, Rgb(60, 55, 55), Rgb(200, 200, 60)));
+  c.Spare(c.Make(Kind::Buoy, r.Range(30, W - 30), r.Range(horizon + 40, quayY - 20), 8, Rgb(240, 200, 40)));
+  c.Spare(c.Make(Kind::Barrel, r.Range(30, W - 30), r.Range(quayY + 30, H - 8), 12, Rgb(140, 95, 55)));
+  c.Spare(c.Make(Kind::Crate, r.Range(30, W - 30), r.Range(quayY + 30, H - 8), 13, Rgb(175, 135, 85)));
+  c.Spare(c.Make(Kind::Fish, r.Range(30, W - 30), r.Range(quayY + 20, H - 15), 8, Rgb(150, 170, 190)));
+  c.Spare(c.Make(Kind::Duck, r.Range(30, W - 30), quayY - 25, 6, Rgb(240, 240, 235), Rgb(240, 240, 235)));
+  c.Spare(c.Make(Kind::Sailboat, r.Range(40, W - 40), r.Range(horizon + 30, horizon + 60), 6, r.Pick(kPaints), Rgb(245, 240, 228)));
+  c.Done();
+  return s;
+}
+
+Scene Garden(Rng& r) {
+  Scene s;
+  s.title = "Garten";
+  const float hedgeY = r.Range(115, 140);
+  const DayLight light = PickDayLight(r, hedgeY);
+  s.tint = light.tint;
+  s.background = Image(kPictureWidth, kPictureHeight);
+  PaintSky(s.background, hedgeY + 20, light.sky, r.Int(1, 1000));
+  PaintRidge(s.background, {hedgeY, 9, 28, Rgb(50, 95, 45), Rgb(35, 70, 35), 0.35f, 0.09f, static_cast<std::uint32_t>(r.Next())});
+  const float lawnY = hedgeY + 45;
+  PaintGrass(s.background, lawnY, Rgb(110, 160, 70), Rgb(80, 140, 50), r.Range(14, 22), static_cast<std::uint32_t>(r.Next()));
+  const float pathX = r.Range(150, 330);
+  const bool pond = r.Chance(0.6f);
+  const float pondX = pathX < W / 2 ? r.Range(330, 400) : r.Range(90, 160), pondY = r.Range(lawnY + 60, lawnY + 110);
+  {
+    Canvas bg(s.background);
+    const Point path[] = {{pathX - 14, lawnY}, {pathX + 14, lawnY}, {pathX + 90, H + 2}, {pathX - 110, H + 2}};
+    bg.Fill(pathX - 110, lawnY, pathX + 90, H, [&](float px, float py) { return PolygonDistance(px, py, path); },
+            Mottled{Rgb(200, 185, 155), 0.3f, 0.2f, 5});
+    if (pond) {
+      bg.Fill(pondX - 75, pondY - 28, pondX + 75, pondY + 28, [&](float px, float py) { return EllipseDistance(px, py, pondX, pondY, 75, 28); },
+              Flat{Rgb(120, 110, 95)});
+      bg.Fill(pondX - 70, pondY - 24, pondX + 70, pondY + 24, [&](float px, float py) { return EllipseDistance(px, py, pondX, pondY, 70, 24); },
+              VerticalGradient{Mix(light.sky.horizon, Rgb(60, 110, 130), 0.5f), Rgb(40, 80, 95), pondY - 24, pondY + 24});
+    }
+  }
+  Composer c(s, r);
+  AddClouds(c, hedgeY, r.Int(1, 3));
+  AddBirds(c, 20, hedgeY - 30, r.Int(1, 2), Rgb(50, 45, 50));
+  for (int i = 0; i < 3; ++i)
+    c.Place(c.Make(Kind::Tree, r.Range(30, W - 30), hedgeY + r.Range(35, 50), r.Range(11, 14), Vary(r, r.Pick(kLeaves)), Rgb(210, 50, 40), 3), 120);
+  for (int i = 0; i < 5; ++i)
+    c.Place(c.Make(Kind::Bush, r.Range(20, W - 20), lawnY + r.Range(0, 15), r.Range(12, 16), Vary(r, kLeaves[2]), r.Pick(kBlooms)), 60);
+  const float fenceY = lawnY + r.Range(40, 60);
+  const bool fenceLeft = pathX > W / 2;
+  for (int i = 0; i < 8; ++i)
+    c.Place(c.Make(Kind::Picket, (fenceLeft ? 18 : W - 170) + i * 20, fenceY, 11, Rgb(235, 230, 220)));
+  for (int i = 0; i < 22; ++i) {
+    const float y = r.Range(lawnY + 30, H - 4);
+    const float x = r.Range(10, W - 10);
+    if (std::fabs(x - pathX - (y - lawnY) * -0.1f) < 60 + (y - lawnY) * 0.3f) continue;  // not on the path
+    if (pond && std::hypot((x - pondX) / 80, (y - pondY) / 32) < 1.1f) continue;
+    c.Place(c.Make(Kind::Flower, x, y, Perspective(y, hedgeY, 8), r.Pick(kBlooms)), 20);
+  }
+  if (pond) {
+    c.Place(c.Make(Kind::Duck, pondX + r.Range(-35, 35), pondY + r.Range(-5, 10), 7, Rgb(40, 100, 60), Rgb(150, 120, 90)));
+    c.Spare(c.Make(Kind::Duck, pondX + r.Range(-40, 40), pondY + r.Range(-5, 10), 6, Rgb(245, 240, 235), Rgb(245, 240, 235)));
+  }
+  for (int i = 0; i < 3; ++i)
+    c.Place(c.Make(Kind::FlowerPot, pathX + (i % 2 ? 1 : -1) * r.Range(40, 110), r.Range(lawnY + 60, H - 15), r.Range(12, 15),
+                   Rgb(190, 100, 60), r.Pick(kBlooms)), 60);
+  c.Place(c.Make(Kind::Bench, r.Range(60, W - 60), lawnY + r.Range(15, 35), 13, Rgb(130, 85, 50)));
+  c.Place(c.Make(Kind::Birdhouse, r.Range(30, W - 30), lawnY + r.Range(40, 90), 12, Rgb(170, 120, 70), Rgb(180, 60, 50)), 80);
+  for (int i = 0; i < 2; ++i)
+    c.Place(c.Make(Kind::Butterfly, r.Range(30, W - 30), r.Range(lawnY + 10, H - 80), 7, r.Pick(kBlooms), Rgb(250, 230, 140)), 80);
+  c.Place(c.Make(Kind::Cat, r.Range(30, W - 30), r.Range(lawnY + 80, H - 20), 13, Rgb(210, 130, 60), Rgb(90, 160, 60)));
+  for (int i = 0; i < 2; ++i) {
+    const float y = r.Range(lawnY + 50, H - 10);
+    c.Place(c.Make(Kind::Mushroom, r.Range(20, W - 20), y, Perspective(y, hedgeY, 10), Rgb(200, 40, 30)), 60);
+  }
+  c.Spare(c.Make(Kind::Butterfly, r.Range(30, W - 30), r.Range(lawnY, H - 60), 7, Rgb(90, 120, 220), Rgb(250, 230, 140)), true);
+  c.Spare(c.Make(Kind::Flower, r.Range(20, W - 20), H - 25, 8, r.Pick(kBlooms)));
+  c.Spare(c.Make(Kind::Mushroom, r.Range(20, W - 20), H - 40, 9, Rgb(200, 150, 80)));
+  c.Spare(c.Make(Kind::FlowerPot, r.Range(30, W - 30), r.Range(lawnY + 60, H - 15), 13, Rgb(190, 100, 60), r.Pick(kBlooms)));
+  c.Spare(c.Make(Kind::Balloon, r.Range(30, W - 30), r.Range(40, hedgeY), 11, Rgb(230, 50, 60)), true);
+  c.Done();
+  return s;
+}
+
+Scene Room(Rng& r) {
+  Scene s;
+  s.title = "Zimmer";
+  const float floorY = r.Range(290, 310);
+  s.background = Image(kPictureWidth, kPictureHeight);
+  const Color wall = r.Pick(kFacades);
+  PaintWallpaper(s.background, 0, floorY, wall, Darker(wall, 0.18f), r.Int(0, 1), static_cast<std::uint32_t>(r.Next()));
+  PaintFloorboards(s.background, floorY, H, Rgb(150, 100, 60), static_cast<std::uint32_t>(r.Next()));
+  const float shelfX = r.Chance(0.5f) ? 300 : 20;
+  const float tableX = shelfX > W / 2 ? r.Range(170, 230) : r.Range(260, 320);
+  {
+    Canvas bg(s.background);
+    // Wainscot and skirting board.
+    bg.Fill(0, floorY - 70, W, floorY, [&](float px, float py) { return BoxDistance(px, py, -5, floorY - 70, W + 5, floorY); },
+            Mottled{Darker(wall, 0.3f), 0.05f, 0.08f, 3});
+    bg.Fill(0, floorY - 74, W, floorY - 68, [&](float px, float py) { return BoxDistance(px, py, -5, floorY - 74, W + 5, floorY - 68); },
+            Flat{Lighter(wall, 0.3f)});
+    // The shadow where the wall meets the floor.
+    bg.Fill(0, floorY, W, floorY + 8, [&](float px, float py) { return BoxDistance(px, py, -5, floorY, W + 5, floorY + 3); },
+            Flat{{0.05f, 0.03f, 0.02f}}, 0.5f, 5);
+    const float rugY = floorY + 75;
+    bg.Fill(tableX - 170, rugY - 40, tableX + 170, rugY + 40, [&](float px, float py) { return EllipseDistance(px, py, tableX, rugY, 170, 40); },
+            Flat{Rgb(150, 50, 45)});
+    bg.Fill(tableX - 150, rugY - 32, tableX + 150, rugY + 32, [&](float px, float py) { return EllipseDistance(px, py, tableX, rugY, 150, 32); },
+            Mottled{Rgb(190, 120, 60), 0.1f, 0.2f, 9});
+    // Shelves.
+    for (float y : {120.0f, 190.0f})
+      bg.Fill(shelfX, y, shelfX + 165, y + 8, [=](float px, float py) { return BoxDistance(px, py, shelfX, y, shelfX + 165, y + 8, 1); },
+              VerticalGradient{Rgb(140, 95, 55), Rgb(90, 60, 35), y, y + 8});
+    // Table: top and legs.
+    const float top = floorY + 10;
+    for (float lx : {tableX - 90, tableX + 82})
+      bg.Fill(lx, top, lx + 9, top + 80, [=](float px, float py) { return BoxDistance(px, py, lx, top, lx + 9, top + 80, 2); },
+              CylinderShade{Rgb(110, 70, 40), lx + 4.5f, 4.5f});
+    bg.Fill(tableX - 105, top - 12, tableX + 105, top + 6, [=](float px, float py) { return BoxDistance(px, py, tableX - 105, top - 12, tableX + 105, top + 6, 3); },
+            VerticalGradient{Rgb(150, 100, 60), Rgb(100, 65, 40), top - 12, top + 6});
+  }
+  Composer c(s, r);
+  const float windowX = shelfX > W / 2 ? r.Range(90, 150) : r.Range(330, 390);
+  Item window = c.Make(Kind::Window, windowX, floorY - 95, 15, Rgb(170, 60, 60));
+  window.locked = true;
+  c.Place(window);
+  constexpr Color kBooks[] = {Rgb(150, 40, 40), Rgb(40, 70, 130), Rgb(50, 110, 70), Rgb(200, 160, 60), Rgb(110, 60, 110), Rgb(60, 60, 60), Rgb(180, 90, 40)};
+  for (float shelfY : {120.0f, 190.0f}) {
+    float x = shelfX + r.Range(8, 20);
+    while (x < shelfX + 150) {
+      if (r.Chance(0.15f)) {
+        x += 20;
+        continue;
+      }
+      c.Place(c.Make(Kind::Book, x, shelfY, 13, r.Pick(kBooks), Rgb(230, 200, 120)));
+      x += 13 * 0.6f + 1;
+    }
+  }
+  c.Place(c.Make(Kind::PictureFrame, windowX < W / 2 ? windowX + 150 : windowX - 150, 110, 14, Rgb(170, 130, 60), r.Pick(kLeaves)));
+  c.Place(c.Make(Kind::Clock, shelfX + 80, 50, 14, Rgb(120, 80, 45), {}, 3));
+  const float tableTop = floorY - 2;
+  c.Place(c.Make(Kind::Lamp, tableX - 70, tableTop, 14, r.Pick(kPaints)));
+  c.Place(c.Make(Kind::Vase, tableX - 10, tableTop, 14, r.Pick(kPaints), r.Pick(kBlooms)));
+  c.Place(c.Make(Kind::Cup, tableX + 40, tableTop, 11, r.Pick(kPaints)));
+  c.Place(c.Make(Kind::Apple, tableX + 75, tableTop, 10, Rgb(200, 40, 35)));
+  c.Place(c.Make(Kind::Candle, tableX + 20, tableTop - 2, 11, Rgb(240, 235, 220)));
+  c.Place(c.Make(Kind::Chair, tableX + (r.Chance(0.5f) ? -150 : 150), floorY + 110, 18, Rgb(140, 95, 55)));
+  c.Place(c.Make(Kind::Cat, r.Range(30, W - 30), r.Range(floorY + 100, H - 10), 15, r.Chance(0.5f) ? Rgb(60, 55, 55) : Rgb(210, 130, 60), Rgb(90, 170, 60)));
+  c.Place(c.Make(Kind::FlowerPot, shelfX > W / 2 ? W - 40 : 40, floorY + 40, 20, Rgb(180, 95, 60), r.Pick(kBlooms)));
+  c.Place(c.Make(Kind::Vase, shelfX + 110, 120, 9, r.Pick(kPaints), r.Pick(kBlooms)));
+  c.Spare(c.Make(Kind::Book, shelfX + 150, 190, 13, kBooks[0], Rgb(230, 200, 120)));
+  c.Spare(c.Make(Kind::Cup, shelfX + 40, 120, 9, r.Pick(kPaints)));
+  c.Spare(c.Make(Kind::Pear, tableX - 40, tableTop + 10, 10, Rgb(200, 190, 70)));
+  c.Spare(c.Make(Kind::Crate, r.Range(40, W - 40), H - 15, 14, Rgb(175, 135, 85)));
+  c.Spare(c.Make(Kind::Balloon, r.Range(40, W - 40), r.Range(60, 160), 12, Rgb(60, 120, 220)));
+  c.Done();
+  return s;
+}
+
+Scene StillLife(Rng& r) {
+  Scene s;
+  s.title = "Stillleben";
+  const float tableY = r.Range(210, 250);
+  s.background = Image(kPictureWidth, kPictureHeight);
+  constexpr Color kCloths[] = {Rgb(70, 40, 45), Rgb(40, 55, 75), Rgb(55, 65, 45), Rgb(85, 60, 40)};
+  PaintDrapery(s.background, 0, tableY + 10, r.Pick(kCloths), static_cast<std::uint32_t>(r.Next()));
+  const Color cloth = r.Chance(0.5f) ? Rgb(238, 232, 220) : Rgb(190, 170, 130);
+  {
+    Canvas bg(s.background);
+    bg.Fill(0, tableY, W, H, [&](float px, float py) { return BoxDistance(px, py, -5, tableY, W + 5, H + 5); },
+            [&](float px, float py) {
+              const float t = Clamp01((py - tableY) / (H - tableY));
+              const float fold = 0.94f + 0.06f * std::sin(px * 0.05f + Fbm(px * 0.01f, py * 0.01f, 3, 3) * 6);
+              return cloth * (0.7f + 0.3f * t) * fold;
+            });
+    bg.Fill(0, tableY - 2, W, tableY + 3, [&](float px, float py) { return BoxDistance(px, py, -5, tableY - 1, W + 5, tableY + 2); },
+            Flat{Lighter(cloth, 0.2f)}, 0.7f);
+  }
+  Composer c(s, r);
+  const float plateX = r.Range(180, 300), plateY = tableY + r.Range(90, 120);
+  c.Place(c.Make(Kind::Plate, plateX, plateY, 28, r.Pick(kPaints)));
+  // Back row: tall things against the cloth.
+  c.Place(c.Make(Kind::Bottle, r.Range(40, 120), tableY + r.Range(30, 45), 24, Rgb(40, 90, 55), Rgb(230, 215, 170)));
+  c.Place(c.Make(Kind::Jug, r.Range(360, 440), tableY + r.Range(30, 50), 24, r.Pick(kPaints), Rgb(60, 70, 130)));
+  c.Place(c.Make(Kind::Candle, r.Range(150, 330), tableY + r.Range(20, 35), 20, Rgb(240, 232, 210)), 0);
+  c.Place(c.Make(Kind::Vase, r.Range(250, 340), tableY + r.Range(35, 50), 22, r.Pick(kPaints), r.Pick(kBlooms)));
+  // Fruit on and around the plate.
+  constexpr Kind kFruit[] = {Kind::Apple, Kind::Pear, Kind::Orange, Kind::Grapes, Kind::Lemon, Kind::Cherries};
+  auto fruitColor = [&](Kind k) {
+    switch (k) {
+      case Kind::Apple: return r.Chance(0.5f) ? Rgb(200, 35, 30) : Rgb(130, 180, 50);
+      case Kind::Pear: return Rgb(205, 195, 80);
+      case Kind::Orange: return Rgb(240, 140, 30);
+      case Kind::Grapes: return Rgb(100, 50, 110);
+      case Kind::Lemon: return Rgb(245, 220, 60);
+      default: return Rgb(180, 20, 40);
+    }
+  };
+  // A heap on the plate: a back row raised a little, a front row before it.
+  for (int i = 0; i < 5; ++i) {
+    const Kind k = r.Pick(kFruit);
+    const bool back = i < 2;
+    const float x = plateX + (back ? (i - 0.5f) * 36 : (i - 3) * 34) + r.Range(-4, 4);
+    Item fruit = c.Make(k, x, plateY - (back ? 18 : 4) + r.Range(-3, 3), r.Range(18, 21), fruitColor(k));
+    fruit.depth = plateY + 1 + i;  // lies on the plate, so is painted after it
+    c.Place(fruit);
+  }
+  for (int i = 0; i < 12; ++i) {
+    const Kind k = r.Pick(kFruit);
+    const float y = r.Range(tableY + 55, H - 12);
+    float x = r.Range(25, W - 25);
+    if (std::fabs(x - plateX) < 85 && std::fabs(y - plateY) < 30) x += x < plateX ? -85 : 85;
+    c.Place(c.Make(k, x, y, 15 + (y - tableY) * 0.05f, fruitColor(k)), 42);
+  }
+  c.Place(c.Make(Kind::Cup, r.Range(60, 160), r.Range(H - 70, H - 30), 18, r.Pick(kPaints)), 0);
+  c.Spare(c.Make(Kind::Cherries, r.Range(40, W - 40), r.Range(tableY + 80, H - 15), 15, Rgb(180, 20, 40)));
+  c.Spare(c.Make(Kind::Apple, r.Range(40, W - 40), r.Range(tableY + 80, H - 15), 15, Rgb(130, 180, 50)));
+  c.Spare(c.Make(Kind::Lemon, r.Range(40, W - 40), r.Range(tableY + 80, H - 15), 15, Rgb(245, 220, 60)));
+  c.Spare(c.Make(Kind::Orange, r.Range(40, W - 40), r.Range(tableY + 80, H - 15), 15, Rgb(240, 140, 30)));
+  c.Done();
+  return s;
+}
+
+Scene City(Rng& r) {
+  Scene s;
+  s.title = "Stadt";
+  const float walkY = r.Range(315, 335);
+  const DayLight light = PickDayLight(r, 250);
+  s.tint = light.tint;
+  s.background = Image(kPictureWidth, kPictureHeight);
+  PaintSky(s.background, 250, light.sky, r.Int(1, 1000));
+  {
+    Canvas bg(s.background);
+    // A hazy skyline behind the street.
+    for (float x = -10; x < W;) {
+      const float w = r.Range(25, 50), h = r.Range(60, 150);
+      const float x0 = x, top = walkY - 100 - h;
+      bg.Fill(x0, top, x0 + w, walkY, [=](float px, float py) { return BoxDistance(px, py, x0, top, x0 + w, walkY); },
+              Flat{Mix(Rgb(110, 120, 140), light.sky.horizon, 0.45f)});
+      if (r.Chance(0.3f))
+        bg.Fill(x0 + w / 2 - 2, top - 30, x0 + w / 2 + 2, top, [=](float px, float py) { return BoxDistance(px, py, x0 + w / 2 - 2, top - 30, x0 + w / 2 + 2, top); },
+                Flat{Mix(Rgb(110, 120, 140), light.sky.horizon, 0.45f)});
+      x += w + r.Range(-5, 10);
+    }
+  }
+  PaintCobbles(s.background, walkY, walkY + 22, Rgb(175, 170, 160), 20, static_cast<std::uint32_t>(r.Next()));
+  PaintCobbles(s.background, walkY + 22, H, Rgb(120, 115, 110), 30, static_cast<std::uint32_t>(r.Next()));
+  {
+    Canvas bg(s.background);
+    bg.Fill(0, walkY + 20, W, walkY + 26, [&](float px, float py) { return BoxDistance(px, py, -5, walkY + 20, W + 5, walkY + 26); },
+            VerticalGradient{Rgb(200, 195, 185), Rgb(100, 95, 90), walkY + 20, walkY + 26});
+  }
+  Composer c(s, r);
+  AddClouds(c, 200, r.Int(2, 3));
+  AddBirds(c, 20, 120, r.Int(2, 3), Rgb(50, 45, 50));
+  float x = r.Range(-30, 0);
+  while (x < W + 40) {
+    const float size = r.Range(19, 23);
+    Item house = c.Make(Kind::Townhouse, x + 2 * size, walkY, size, r.Pick(kFacades), r.Pick(kRoofs), 4);
+    house.locked = true;
+    house.depth = walkY - 100;
+    c.Place(house);
+    x += 4 * size;
+  }
+  for (int i = 0; i < 3; ++i)
+    c.Place(c.Make(Kind::StreetLamp, 50 + i * 170 + r.Range(-20, 20), walkY + 14, 13, Rgb(40, 45, 50)));
+  c.Place(c.Make(Kind::Tree, r.Range(30, W - 30), walkY + 12, 14, Vary(r, r.Pick(kLeaves)), Rgb(210, 50, 40), 3), 0);
+  for (int i = 0; i < 2; ++i)
+    c.Place(c.Make(Kind::Car, r.Range(50, W - 50), r.Range(walkY + 60, H - 20), 15, r.Pick(kPaints)), 140);
+  for (int i = 0; i < 3; ++i)
+    c.Place(c.Make(Kind::FlowerPot, r.Range(20, W - 20), walkY + r.Range(6, 18), 9, Rgb(170, 90, 55), r.Pick(kBlooms)), 60);
+  c.Place(c.Make(Kind::Bench, r.Range(60, W - 60), walkY + 16, 11, Rgb(40, 90, 60)), 0);
+  c.Place(c.Make(Kind::Cat, r.Range(20, W - 20), walkY + 18, 9, Rgb(60, 55, 55), Rgb(200, 200, 60)));
+  c.Place(c.Make(Kind::Balloon, r.Range(40, W - 40), r.Range(120, 200), 11, r.Pick(kBlooms)));
+  c.Place(c.Make(Kind::Barrel, r.Range(20, W - 20), walkY + 17, 10, Rgb(130, 90, 55)), 0);
+  c.Spare(c.Make(Kind::Balloon, r.Range(40, W - 40), r.Range(100, 200), 11, Rgb(250, 200, 60)));
+  c.Spare(c.Make(Kind::Crate, r.Range(20, W - 20), walkY + 18, 10, Rgb(175, 135, 85)));
+  c.Spare(c.Make(Kind::Bird, r.Range(40, W - 40), r.Range(30, 120), 7, Rgb(50, 45, 50)), true);
+  c.Spare(c.Make(Kind::FlowerPot, r.Range(20, W - 20), walkY + 15, 9, Rgb(170, 90, 55), r.Pick(kBlooms)));
+  c.Done();
+  return s;
+}
+
+Scene Winter(Rng& r) {
+  Scene s;
+  s.title = "Winterdorf";
+  const float horizon = r.Range(170, 195);
+  SkyLight sky{Rgb(120, 140, 185), Rgb(230, 215, 215), Rgb(255, 215, 190), r.Range(60, W - 60), horizon * 0.8f, 0.5f};
+  s.tint = {0.98f, 0.99f, 1.03f};
+  s.background = Image(kPictureWidth, kPictureHeight);
+  PaintSky(s.background, horizon, sky, r.Int(1, 1000));
+  PaintRidge(s.background, {horizon - 25, 40, 120, Rgb(170, 180, 205), Rgb(150, 160, 185), 0.08f, 0.02f, static_cast<std::uint32_t>(r.Next()), 0.3f, sky.horizon,
+                            Rgb(245, 248, 252), horizon - 45});
+  PaintRidge(s.background, {horizon + 20, 14, 150, Rgb(235, 238, 245), Rgb(205, 212, 228), 0.08f, 0.02f, static_cast<std::uint32_t>(r.Next())});
+  // Drifts: each a band of snow with its own soft blue shadow.
+  PaintRidge(s.background, {horizon + 85, 22, 110, Rgb(240, 243, 250), Rgb(200, 210, 232), 0.07f, 0.03f, static_cast<std::uint32_t>(r.Next())});
+  PaintRidge(s.background, {horizon + 170, 18, 90, Rgb(246, 248, 252), Rgb(205, 214, 235), 0.06f, 0.035f, static_cast<std::uint32_t>(r.Next())});
+  {
+    Canvas bg(s.background);
+    const float pondX = r.Range(120, W - 120), pondY = horizon + r.Range(55, 75);
+    bg.Fill(pondX - 85, pondY - 16, pondX + 85, pondY + 16, [&](float px, float py) { return EllipseDistance(px, py, pondX, pondY, 85, 16); },
+            [&](float px, float py) {
+              const float streak = ValueNoise(px * 0.05f, py * 0.5f, 11);
+              return Mix(Rgb(170, 195, 215), Rgb(215, 228, 240), streak * 0.7f);
+            });
+    // A trodden path winding to the front.
+    for (int i = 0; i < 40; ++i) {
+      const float t = i / 39.0f;
+      const float cx = pondX + std::sin(t * 3.0f) * 60 + (t - 0.3f) * 120, cy = pondY + 25 + t * (H - pondY - 20);
+      const float rw = 8 + t * 22, rh = 3 + t * 5;
+      bg.Fill(cx - rw, cy - rh, cx + rw, cy + rh, [=](float px, float py) { return EllipseDistance(px, py, cx, cy, rw, rh); },
+              Flat{Rgb(190, 198, 220)}, 0.35f, 2.0f);
+    }
+  }
+  Composer c(s, r);
+  AddClouds(c, horizon, r.Int(2, 3));
+  AddBirds(c, 40, horizon - 30, r.Int(2, 3), Rgb(50, 45, 50));
+  for (int i = 0; i < 4; ++i) {
+    const float y = horizon + r.Range(30, 110);
+    Item house = c.Make(Kind::Cottage, r.Range(40, W - 40), y, Perspective(y, horizon, 13), r.Pick(kFacades), Rgb(235, 238, 245), 3);
+    c.Place(house, 80);
+  }
+  for (int i = 0; i < 14; ++i) {
+    const float y = r.Range(horizon + 25, H - 20);
+    Item pine = c.Make(Kind::Pine, r.Range(15, W - 15), y, Perspective(y, horizon, 24), Vary(r, Rgb(45, 90, 60)));
+    pine.variant = 2 + r.Int(0, 1);
+    pine.variants = 4;
+    c.Place(pine, 45);
+  }
+  for (int i = 0; i < 3; ++i) {
+    const float y = r.Range(horizon + 60, H - 10);
+    c.Place(c.Make(Kind::Rock, r.Range(20, W - 20), y, Perspective(y, horizon, 15), Rgb(120, 120, 130)), 60);
+  }
+  for (int i = 0; i < 2; ++i)
+    c.Place(c.Make(Kind::StreetLamp, r.Range(40, W - 40), r.Range(horizon + 100, H - 30), 12, Rgb(40, 45, 50)), 120);
+  c.Place(c.Make(Kind::Bench, r.Range(60, W - 60), r.Range(H - 80, H - 20), 13, Rgb(120, 80, 45)));
+  for (int i = 0; i < 3; ++i)
+    c.Place(c.Make(Kind::Crate, r.Range(30, W - 30), r.Range(horizon + 90, H - 10), 10, Rgb(160, 120, 75)), 70);
+  c.Place(c.Make(Kind::Cat, r.Range(30, W - 30), r.Range(H - 60, H - 10), 12, Rgb(60, 55, 55), Rgb(200, 200, 60)));
+  c.Spare(c.Make(Kind::Pine, r.Range(30, W - 30), r.Range(H - 100, H - 20), 14, Rgb(45, 90, 60)));
+  c.Spare(c.Make(Kind::Bird, r.Range(40, W - 40), r.Range(40, horizon - 40), 7, Rgb(50, 45, 50)), true);
+  c.Spare(c.Make(Kind::Crate, r.Range(30, W - 30), r.Range(horizon + 90, H - 10), 10, Rgb(160, 120, 75)));
+  c.Spare(c.Make(Kind::Balloon, r.Range(40, W - 40), r.Range(60, horizon - 20), 11, Rgb(220, 50, 60)), true);
+  c.Done();
+  return s;
+}
+
+}  // namespace
+
+std::string SceneKindName(SceneKind kind) {
+  switch (kind) {
+    case SceneKind::Landscape: return "Landschaft";
+    case SceneKind::Harbour: return "Hafen";
+    case SceneKind::Garden: return "Garten";
+    case SceneKind::Room: return "Zimmer";
+    case SceneKind::StillLife: return "Stillleben";
+    case SceneKind::City: return "Stadt";
+    case SceneKind::Winter: return "Winterdorf";
+  }
+  return "?";
+}
+
+Scene BuildScene(SceneKind kind, std::uint32_t seed) {
+  Rng r(seed * 0x9E3779B1ull + static_cast<std::uint64_t>(kind));
+  Scene s;
+  switch (kind) {
+    case SceneKind::Landscape: s = Landscape(r); break;
+    case SceneKind::Harbour: s = Harbour(r); break;
+    case SceneKind::Garden: s = Garden(r); break;
+    case SceneKind::Room: s = Room(r); break;
+    case SceneKind::StillLife: s = StillLife(r); break;
+    case SceneKind::City: s = City(r); break;
+    case SceneKind::Winter: s = Winter(r); break;
+  }
+  s.grainSeed = seed * 31 + 7;
+  return s;
+}
+
+}  // namespace scenegen
