@@ -83,6 +83,49 @@ TEST(StoredRectangles, KeepTheLastPixelInsideAsTheRightAndBottomEdge) {
   EXPECT_EQ(r[4], (gamefile::Rect{456, 487, 400, 429}));
 }
 
+// A plain scene with a few objects to change, built by hand.
+Scene SparseScene(int objects) {
+  Scene scene;
+  scene.background = Image(kPictureWidth, kPictureHeight, {0.3f, 0.5f, 0.3f});
+  for (int i = 0; i < objects; ++i) {
+    Item it;
+    it.kind = Kind::Apple;
+    it.x = 60.0f + i * 90, it.y = 200, it.size = 14;
+    it.color = Rgb(200, 40, 30);
+    it.seed = static_cast<std::uint32_t>(i + 1);
+    it.depth = it.y;
+    scene.items.push_back(it);
+  }
+  return scene;
+}
+
+TEST(MeasureChange, FindsWhatARemovalTouchesAndNothingForANoOp) {
+  const Scene scene = SparseScene(3);
+  const Image base = RenderScene(scene);
+  const Pixels rgb = Finish(scene, base);
+  const ChangeFootprint removed = MeasureChange(scene, base, rgb, {ChangeType::Remove, 1, {}});
+  EXPECT_GE(removed.strongPixels, kMinStrongPixels);
+  const Box bounds = ItemBounds(scene.items[1]);
+  EXPECT_GE(removed.changed.x0, bounds.x0);
+  EXPECT_LE(removed.changed.x1, bounds.x1);
+  EXPECT_GE(removed.changed.y0, bounds.y0);
+  EXPECT_LE(removed.changed.y1, bounds.y1);
+
+  const ChangeFootprint same = MeasureChange(scene, base, rgb, {ChangeType::Move, 1, scene.items[1]});
+  EXPECT_TRUE(same.changed.Empty());
+  EXPECT_EQ(same.strongPixels, 0);
+}
+
+TEST(PlanDifferences, GivesUpOnASceneWithTooLittleToChange) {
+  const Scene scene = SparseScene(1);
+  const Image base = RenderScene(scene);
+  EXPECT_FALSE(PlanDifferences(scene, base, Finish(scene, base), 5).has_value());
+  Scene locked = SparseScene(5);
+  for (Item& it : locked.items) it.locked = true;
+  const Image lockedBase = RenderScene(locked);
+  EXPECT_FALSE(PlanDifferences(locked, lockedBase, Finish(locked, lockedBase), 5).has_value());
+}
+
 TEST(PictureSet, MixesAtLeastSixKindsOfScene) {
   std::vector<SceneKind> kinds;
   for (int i = 0; i < 24; ++i)

@@ -17,9 +17,10 @@ constexpr int kLogoFloor = 320;
 constexpr int kTileRestY = 268;
 
 constexpr std::array<int, kTitleTiles> kTileX{65, 150, 230, 310, 380, 455, 520, 595, 685, 775, 860};
-// The eleven tiles spell the title with the eight tile images; letters that
-// come twice reuse their image.
-constexpr std::array<int, kTitleTiles> kTileSlot{86, 87, 88, 89, 90, 91, 92, 93, 86, 87, 88};
+// The eleven tiles spell "FEHLERSUCHE" with the eight letter images F, E,
+// H, L, R, S, U, C of the intro artwork (slots 86..93); letters that come
+// again reuse their image.
+constexpr std::array<int, kTitleTiles> kTileSlot{86, 87, 88, 89, 87, 90, 91, 92, 93, 88, 87};
 
 void DropLogo(IntroScreen& intro, Platform& platform) {
   if (intro.logoY >= kLogoFloor) {

@@ -1,0 +1,116 @@
+// The whole program on the headless backend: real start-up from a data
+// folder made here, the frame loop, and shut-down writing vol.qxf.
+#include <gtest/gtest.h>
+
+#include "flow_test_fixture.h"
+#include "logic/game_program.h"
+#include "logic/name_entry.h"
+
+namespace logic {
+namespace {
+
+void WriteSilentWave(const std::string& path) {
+  const std::uint32_t dataBytes = 4410 * 2;
+  std::vector<std::uint8_t> bytes;
+  auto text = [&](const char* s) { bytes.insert(bytes.end(), s, s + 4); };
+  auto u32 = [&](std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+  };
+  auto u16 = [&](std::uint16_t v) {
+    bytes.push_back(static_cast<std::uint8_t>(v));
+    bytes.push_back(static_cast<std::uint8_t>(v >> 8));
+  };
+  text("RIFF");
+  u32(36 + dataBytes);
+  text("WAVE");
+  text("fmt ");
+  u32(16);
+  u16(1);
+  u16(1);
+  u32(22050);
+  u32(44100);
+  u16(2);
+  u16(16);
+  text("data");
+  u32(dataBytes);
+  bytes.resize(bytes.size() + dataBytes, 0);
+  leveltest::WriteBytes(path, bytes);
+}
+
+// Everything the catalogue names, in flat colours and silence.
+void WriteDataFolder() {
+  namespace fs = std::filesystem;
+  fs::create_directories("data/qxdata");
+  fs::create_directories("data/qxdata_0");
+  for (const platform::BitmapEntry& entry : platform::BitmapCatalogue()) {
+    flowtest::WriteFlatBitmap(entry.path, entry.width, entry.height, flowtest::SlotColour(entry.slot));
+  }
+  for (int track = 0; track < platform::kMusicTrackCount; ++track) {
+    ASSERT_TRUE(flowtest::WriteSilentOgg(platform::MusicTrackPath(track)));
+  }
+  for (int buffer = 0; buffer < platform::kSoundBufferCount; ++buffer) {
+    if (!platform::SoundBufferPath(buffer).empty()) WriteSilentWave(platform::SoundBufferPath(buffer));
+  }
+  std::vector<gamefile::PictureRecord> builtIn(8);
+  for (int i = 0; i < 8; ++i) {
+    builtIn[i].jpeg = flowtest::FlatJpeg(128, 96, flowtest::SlotColour(25 + i));
+    builtIn[i].widthField = 1024;
+    builtIn[i].heightField = 768;
+  }
+  ASSERT_TRUE(gamefile::WriteFileAtomically("data//igdata.qxs", gamefile::EncodePicturePairFile(builtIn)).ok());
+  std::vector<gamefile::PictureRecord> pairs(4);
+  for (auto& record : pairs) {
+    record.jpeg = flowtest::FlatJpeg(488, 430, {90, 140, 200});
+    record.rects = leveltest::SampleRects();
+  }
+  ASSERT_TRUE(gamefile::WritePicturePairFile("data//dataset.qxs", pairs).ok());
+}
+
+class GameProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WriteDataFolder();
+    // Each clock query moves 1 ms on, so the loop makes progress by itself.
+    backend.clockStepPerQuery = 1000;
+    backend.cursorX = 512;
+    backend.cursorY = 384;
+  }
+  leveltest::ScratchDirectory dir;
+  platform::HeadlessBackend backend;
+};
+
+TEST_F(GameProgramTest, QuitDuringTheIntroEndsAtOnceAndStillWritesTheSettings) {
+  backend.onPresent = [](platform::HeadlessBackend& b, int frame) {
+    if (frame == 40) b.ScriptQuit();
+  };
+  EXPECT_EQ(RunGame(backend), 0);
+  EXPECT_TRUE(backend.messages.empty());
+  EXPECT_EQ(backend.presentCount, 40);
+  EXPECT_EQ(leveltest::ReadBytes("vol.qxf"), (std::vector<std::uint8_t>{1, 43, 1, 70, 1, 70}));
+}
+
+TEST_F(GameProgramTest, MenuChangesReachVolQxfWhenEscapeEndsTheProgram) {
+  leveltest::WriteBytes("vol.qxf", {1, 43, 5, 70, 0, 20});  // "on" bytes other than 0 read as on
+  backend.onPresent = [](platform::HeadlessBackend& b, int frame) {
+    if (frame == 3) b.ScriptKey('A');                 // skip the intro
+    if (frame == 5) b.ScriptMotion(600 - 512, 680 - 384);  // onto the speech slider
+    if (frame == 6) b.ScriptButton(0, true);
+    if (frame == 8) b.ScriptButton(0, false);
+    if (frame == 10) b.ScriptKey(kKeyEscape);
+  };
+  EXPECT_EQ(RunGame(backend), 0);
+  EXPECT_LT(backend.presentCount, 20);
+  EXPECT_EQ(leveltest::ReadBytes("vol.qxf"), (std::vector<std::uint8_t>{1, 43, 1, 70, 0, 65}));
+}
+
+TEST_F(GameProgramTest, MissingPicturePairFileEndsWithItsMessage) {
+  std::filesystem::remove("data//dataset.qxs");
+  EXPECT_EQ(RunGame(backend), 0);
+  ASSERT_EQ(backend.messages.size(), 1u);
+  EXPECT_EQ(backend.messages[0].caption, "Fehler");
+  EXPECT_NE(backend.messages[0].text.find("Spieldatei"), std::string::npos);
+  EXPECT_EQ(backend.presentCount, 0);
+}
+
+}  // namespace
+}  // namespace logic
