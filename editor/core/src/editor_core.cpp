@@ -32,6 +32,14 @@ std::string CurrentDirectory() {
   return buffer;
 }
 
+// Open dialogs carry a default extension: a name typed without one means
+// the file with it, when only that one exists.
+std::string WithOpenDefault(const std::string& path, const FileDialogSpec& spec) {
+  if (gamefile::FileExists(path)) return path;
+  const std::string extended = WithDefaultExtension(path, spec.defaultExtension);
+  return gamefile::FileExists(extended) ? extended : path;
+}
+
 bool IsFolder(const std::string& path) { return !gamefile::FileExists(path) && ::access(path.c_str(), F_OK) == 0; }
 
 }  // namespace
@@ -140,8 +148,9 @@ void EditorCore::LoadPicture(int picture) {
     ui_.ShowMessage(*refusal);
     return;
   }
-  const auto path = ui_.ChooseFileToOpen(kPictureDialog);
-  if (!path || path->empty()) return;
+  const auto chosen = ui_.ChooseFileToOpen(kPictureDialog);
+  if (!chosen || chosen->empty()) return;
+  const std::optional<std::string> path = WithOpenDefault(*chosen, kPictureDialog);
   if (path->find(static_cast<char>(kProjectStringEnd)) != std::string::npos) {
     ui_.ShowMessage(text::kPathNotStorable);
     return;
@@ -239,7 +248,7 @@ void EditorCore::LoadProject() {
   // A failed load leaves an empty table rather than a mix of two projects.
   *table_ = PictureTable{};
   for (auto& slot : *table_) ClearPictureFields(slot);
-  auto bytes = gamefile::ReadWholeFile(*chosen, 64u << 20);
+  auto bytes = gamefile::ReadWholeFile(WithOpenDefault(*chosen, kProjectDialog), 64u << 20);
   if (!bytes) {
     ui_.ShowMessage(text::kCannotOpenOrCreate);
     Refresh();
