@@ -310,15 +310,17 @@ void EditorCore::EditDifferences() {
 }
 
 void EditorCore::PollTick() {
-  if (!port_.IsDoneFlagSet()) return;
+  if (!handOff_.pollRunning || !port_.IsDoneFlagSet()) return;
   ++handOff_.pollCounter;
   // The third tick that sees the flag reads: the difference editor has
   // long closed the file by then.
   if (handOff_.pollCounter <= 2) return;
+  // The poll ends before the result is read: reading may show a message,
+  // and ticks arriving while it is open must not read a second time.
+  handOff_.pollRunning = false;
+  port_.DeleteDoneFlag();
   ReadHandOffResult();
   ui_.DebugTrace("ReadData ------");
-  port_.DeleteDoneFlag();
-  handOff_.pollRunning = false;
 }
 
 void EditorCore::ReadHandOffResult() {
