@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "editor/game_file_builder.h"
 #include "editor/messages.h"
 #include "editor/picture_check.h"
@@ -41,6 +43,20 @@ std::string WithOpenDefault(const std::string& path, const FileDialogSpec& spec)
 }
 
 bool IsFolder(const std::string& path) { return !gamefile::FileExists(path) && ::access(path.c_str(), F_OK) == 0; }
+
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code ignored;
+  return std::filesystem::equivalent(a, b, ignored);
+}
+
+// Save dialogs replace files without asking; a picture of the table must
+// never be the one replaced.
+bool IsPictureOfTable(const PictureTable& table, const std::string& path) {
+  if (!gamefile::FileExists(path)) return false;
+  for (const auto& slot : table)
+    if (!slot.path.empty() && SameFile(slot.path, path)) return true;
+  return false;
+}
 
 }  // namespace
 
@@ -217,7 +233,12 @@ void EditorCore::BuildGameFile() {
   auto name = AskName();
   if (!name) return;
   rememberedName_ = *name;
-  if (IsFolder(nameFilePath) || IsFolder(gamefile::PicturePairPathFor(nameFilePath))) {
+  const std::string pairFilePath = gamefile::PicturePairPathFor(nameFilePath);
+  if (IsPictureOfTable(table, nameFilePath) || IsPictureOfTable(table, pairFilePath)) {
+    ui_.ShowMessage(text::kWouldReplacePicture);
+    return;
+  }
+  if (IsFolder(nameFilePath) || IsFolder(pairFilePath)) {
     ui_.ShowMessage(text::kCannotOpenOrCreate);
     return;
   }
@@ -234,6 +255,10 @@ void EditorCore::SaveProject() {
   auto chosen = ui_.ChooseFileToSave(kProjectDialog);
   if (!chosen || chosen->empty()) return;
   const std::string path = WithDefaultExtension(*chosen, kProjectDialog.defaultExtension);
+  if (IsPictureOfTable(*table_, path)) {
+    ui_.ShowMessage(text::kWouldReplacePicture);
+    return;
+  }
   const auto bytes = EncodeProjectFile(*table_);
   if (IsFolder(path) || !gamefile::WriteFileAtomically(path, bytes)) {
     ui_.ShowMessage(text::kCannotOpenOrCreate);
@@ -247,7 +272,6 @@ void EditorCore::LoadProject() {
   if (!chosen || chosen->empty()) return;
   // A failed load leaves an empty table rather than a mix of two projects.
   *table_ = PictureTable{};
-  for (auto& slot : *table_) ClearPictureFields(slot);
   auto bytes = gamefile::ReadWholeFile(WithOpenDefault(*chosen, kProjectDialog), 64u << 20);
   if (!bytes) {
     ui_.ShowMessage(text::kCannotOpenOrCreate);
