@@ -27,13 +27,6 @@ std::string FileNameOf(const std::string& path) {
 
 std::string ShownName(const PictureSlot& slot) { return slot.fileName.empty() ? text::kEmpty : slot.fileName; }
 
-std::string CurrentDirectory() {
-  std::string buffer(4096, '\0');
-  if (!::getcwd(buffer.data(), buffer.size())) return ".";
-  buffer.resize(buffer.find('\0'));
-  return buffer;
-}
-
 // Open dialogs carry a default extension: a name typed without one means
 // the file with it, when only that one exists.
 std::string WithOpenDefault(const std::string& path, const FileDialogSpec& spec) {
@@ -42,7 +35,10 @@ std::string WithOpenDefault(const std::string& path, const FileDialogSpec& spec)
   return gamefile::FileExists(extended) ? extended : path;
 }
 
-bool IsFolder(const std::string& path) { return !gamefile::FileExists(path) && ::access(path.c_str(), F_OK) == 0; }
+// A folder (or device) where a file should be written: renaming over it fails.
+bool ExistsButIsNoFile(const std::string& path) {
+  return !gamefile::FileExists(path) && ::access(path.c_str(), F_OK) == 0;
+}
 
 bool SameFile(const std::string& a, const std::string& b) {
   std::error_code ignored;
@@ -59,6 +55,12 @@ bool IsPictureOfTable(const PictureTable& table, const std::string& path) {
 }
 
 }  // namespace
+
+std::string CurrentDirectory() {
+  std::error_code failed;
+  const auto current = std::filesystem::current_path(failed);
+  return failed ? std::string(".") : current.string();
+}
 
 std::string ListLine(int pair, const PictureSlot& first, const PictureSlot& second) {
   std::string line = std::to_string(pair);
@@ -238,7 +240,7 @@ void EditorCore::BuildGameFile() {
     ui_.ShowMessage(text::kWouldReplacePicture);
     return;
   }
-  if (IsFolder(nameFilePath) || IsFolder(pairFilePath)) {
+  if (ExistsButIsNoFile(nameFilePath) || ExistsButIsNoFile(pairFilePath)) {
     ui_.ShowMessage(text::kCannotOpenOrCreate);
     return;
   }
@@ -260,7 +262,7 @@ void EditorCore::SaveProject() {
     return;
   }
   const auto bytes = EncodeProjectFile(*table_);
-  if (IsFolder(path) || !gamefile::WriteFileAtomically(path, bytes)) {
+  if (ExistsButIsNoFile(path) || !gamefile::WriteFileAtomically(path, bytes)) {
     ui_.ShowMessage(text::kCannotOpenOrCreate);
     return;
   }
