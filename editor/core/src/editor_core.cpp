@@ -168,12 +168,12 @@ void EditorCore::LoadPicture(int picture) {
   }
   const auto chosen = ui_.ChooseFileToOpen(kPictureDialog);
   if (!chosen || chosen->empty()) return;
-  const std::optional<std::string> path = WithOpenDefault(*chosen, kPictureDialog);
-  if (path->find(static_cast<char>(kProjectStringEnd)) != std::string::npos) {
+  const std::string path = WithOpenDefault(*chosen, kPictureDialog);
+  if (path.find(static_cast<char>(kProjectStringEnd)) != std::string::npos) {
     ui_.ShowMessage(text::kPathNotStorable);
     return;
   }
-  const PictureCheck check = CheckPictureFile(*path);
+  const PictureCheck check = CheckPictureFile(path);
   switch (check.verdict) {
     case PictureVerdict::CannotOpen:
       ui_.ShowMessage(text::kCannotOpenFile);
@@ -188,8 +188,8 @@ void EditorCore::LoadPicture(int picture) {
       break;
   }
   PictureSlot& slot = (*table_)[SlotOf(pair, picture)];
-  slot.fileName = FileNameOf(*path);
-  slot.path = *path;
+  slot.fileName = FileNameOf(path);
+  slot.path = path;
   slot.byteCount = check.byteCount;
   Refresh();
 }
