@@ -2,26 +2,12 @@
 #include <wx/app.h>
 #include <wx/image.h>
 
-#include <unistd.h>
-
-#include <string>
-
 #include "editor/editor_core.h"
 #include "editor/hand_off.h"
 #include "editor_dlg.h"
 #include "wx_editor_ui.h"
 
 namespace editor_app {
-namespace {
-
-std::string CurrentDirectory() {
-  std::string buffer(4096, '\0');
-  if (!::getcwd(buffer.data(), buffer.size())) return ".";
-  buffer.resize(buffer.find('\0'));
-  return buffer;
-}
-
-}  // namespace
 
 class CEditorApp final : public wxApp {
  public:
@@ -35,7 +21,7 @@ class CEditorApp final : public wxApp {
   int OnRun() override {
     WxEditorUi ui;
     editor::SystemHandOffPort handOff;
-    editor::EditorCore core(ui, handOff, CurrentDirectory());
+    editor::EditorCore core(ui, handOff, editor::CurrentDirectory());
     CEditorDlg dialog(core, ui);
     SetTopWindow(&dialog);
     dialog.ShowModal();

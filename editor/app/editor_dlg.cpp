@@ -205,6 +205,10 @@ void CEditorDlg::OnDoubleClick(wxCommandEvent& event) {
 }
 
 void CEditorDlg::OnTimer(wxTimerEvent&) {
+  if (!core_.pollRunning()) {
+    pollTimer_.Stop();
+    return;
+  }
   core_.PollTick();
   if (!core_.pollRunning()) {
     pollTimer_.Stop();

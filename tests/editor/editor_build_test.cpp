@@ -177,8 +177,17 @@ TEST(EditorBuild, AFailedWriteKeepsThePreviousGameFileAndLeavesNoDebris) {
   EXPECT_EQ(ReadBytes(f.dir.file("x.vst.qxs")), oldPairs);
   EXPECT_EQ(f.dir.names().size(), filesBefore);
 
-  // A folder that does not exist.
   editortest::WriteBytes(f.dir.file("p2a.jpg"), editortest::MakeJpeg(488, 430));
+  // A picture of the list is never replaced by a game file or a project.
+  const auto picture = ReadBytes(f.dir.file("p0a.jpg"));
+  f.Build(f.dir.file("p0a.jpg"));
+  EXPECT_EQ(f.ui.lastMessage(), editor::text::kWouldReplacePicture);
+  f.ui.saveAnswers.push_back(f.dir.file("p0a.jpg"));
+  f.core.SaveProject();
+  EXPECT_EQ(f.ui.lastMessage(), editor::text::kWouldReplacePicture);
+  EXPECT_EQ(ReadBytes(f.dir.file("p0a.jpg")), picture);
+
+  // A folder that does not exist.
   f.Build(f.dir.file("nirgends/x.vst"));
   EXPECT_EQ(f.ui.lastMessage(), editor::text::kCannotOpenOrCreate);
 }

@@ -196,6 +196,50 @@ TEST(EditorHandOff, RoundTripThroughTheSystemFlag) {
   handoff::DeleteDoneSignal(flag);
 }
 
+// The real start of a separate program: a stand-in "./wizard" in the
+// start-up directory answers through dat.txt and the flag as the difference
+// editor does (POSIX shared memory objects live in /dev/shm).
+TEST(EditorHandOff, RoundTripWithAStartedProgram) {
+  if (!std::filesystem::is_directory("/dev/shm")) GTEST_SKIP() << "no /dev/shm";
+  const std::string flag = "/WIZARD_DONE_proc_" + std::to_string(::getpid());
+  editortest::TempDir dir;
+  const std::string script =
+      "#!/bin/sh\n"
+      "grep -q b2.jpg dat.txt || exit 1\n"
+      "printf '5\\0006\\0007\\0008\\000' > dat.new\n"
+      "for i in 1 2 3 4; do printf '0\\0000\\0000\\0000\\000' >> dat.new; done\n"
+      "mv dat.new dat.txt\n"
+      ": > /dev/shm" + flag + "\n";
+  editortest::WriteBytes(dir.file("wizard"), std::vector<std::uint8_t>(script.begin(), script.end()));
+  std::filesystem::permissions(dir.file("wizard"), std::filesystem::perms::owner_all);
+
+  editortest::ScriptedUi ui;
+  editor::SystemHandOffPort port(flag, "./wizard");
+  editor::EditorCore core(ui, port, dir.path());
+  core.Start();
+  for (int picture : {1, 2}) {
+    const std::string path = dir.file("b" + std::to_string(picture) + ".jpg");
+    editortest::WriteBytes(path, editortest::MakeJpeg(488, 430, picture));
+    core.Select(0);
+    ui.openAnswers.push_back(path);
+    core.LoadPicture(picture);
+  }
+  core.EditDifferences();
+  ASSERT_TRUE(ui.messages.empty()) << ui.lastMessage();
+  for (int tick = 0; tick < 100 && core.pollRunning(); ++tick) {
+    ::usleep(100 * 1000);
+    core.PollTick();
+  }
+  EXPECT_FALSE(core.pollRunning());
+  const auto& rects = core.table()[0].rects;
+  EXPECT_EQ(rects.x1[0], 5);
+  EXPECT_EQ(rects.y1[0], 6);
+  EXPECT_EQ(rects.x2[0], 7);
+  EXPECT_EQ(rects.y2[0], 8);
+  EXPECT_FALSE(handoff::IsDoneSignalSet(flag));
+  handoff::DeleteDoneSignal(flag);
+}
+
 TEST(EditorShell, HelpPageIsLookedUpInTheCurrentDirectory) {
   EditorFixture f;
   editortest::TempDir pictures;

@@ -31,7 +31,10 @@ TEST(EditorList, LoadedPicturesShowByFileNameAndCountOnlyWhenComplete) {
   EXPECT_EQ(f.core.pairCount(), 0);
   EXPECT_EQ(f.core.picture1Field(), f.dir.file("strand.jpg"));
   EXPECT_EQ(f.core.picture2Field(), "leer");
-  f.Load(0, 2, f.Picture("strand2.jpg"));
+  // Typed without its extension, as the dialog's default extension allows.
+  f.Picture("strand2.jpg");
+  f.Load(0, 2, f.dir.file("strand2"));
+  EXPECT_EQ(f.core.table()[1].path, f.dir.file("strand2.jpg"));
   EXPECT_EQ(f.core.pairCount(), 1);
   EXPECT_EQ(f.core.table()[1].byteCount, editortest::ReadBytes(f.dir.file("strand2.jpg")).size());
   EXPECT_TRUE(f.ui.messages.empty()) << f.ui.lastMessage();

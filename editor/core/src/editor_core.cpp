@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "editor/game_file_builder.h"
 #include "editor/messages.h"
 #include "editor/picture_check.h"
@@ -25,16 +27,40 @@ std::string FileNameOf(const std::string& path) {
 
 std::string ShownName(const PictureSlot& slot) { return slot.fileName.empty() ? text::kEmpty : slot.fileName; }
 
-std::string CurrentDirectory() {
-  std::string buffer(4096, '\0');
-  if (!::getcwd(buffer.data(), buffer.size())) return ".";
-  buffer.resize(buffer.find('\0'));
-  return buffer;
+// Open dialogs carry a default extension: a name typed without one means
+// the file with it, when only that one exists.
+std::string WithOpenDefault(const std::string& path, const FileDialogSpec& spec) {
+  if (gamefile::FileExists(path)) return path;
+  const std::string extended = WithDefaultExtension(path, spec.defaultExtension);
+  return gamefile::FileExists(extended) ? extended : path;
 }
 
-bool IsFolder(const std::string& path) { return !gamefile::FileExists(path) && ::access(path.c_str(), F_OK) == 0; }
+// A folder (or device) where a file should be written: renaming over it fails.
+bool ExistsButIsNoFile(const std::string& path) {
+  return !gamefile::FileExists(path) && ::access(path.c_str(), F_OK) == 0;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code ignored;
+  return std::filesystem::equivalent(a, b, ignored);
+}
+
+// Save dialogs replace files without asking; a picture of the table must
+// never be the one replaced.
+bool IsPictureOfTable(const PictureTable& table, const std::string& path) {
+  if (!gamefile::FileExists(path)) return false;
+  for (const auto& slot : table)
+    if (!slot.path.empty() && SameFile(slot.path, path)) return true;
+  return false;
+}
 
 }  // namespace
+
+std::string CurrentDirectory() {
+  std::error_code failed;
+  const auto current = std::filesystem::current_path(failed);
+  return failed ? std::string(".") : current.string();
+}
 
 std::string ListLine(int pair, const PictureSlot& first, const PictureSlot& second) {
   std::string line = std::to_string(pair);
@@ -140,13 +166,14 @@ void EditorCore::LoadPicture(int picture) {
     ui_.ShowMessage(*refusal);
     return;
   }
-  const auto path = ui_.ChooseFileToOpen(kPictureDialog);
-  if (!path || path->empty()) return;
-  if (path->find(static_cast<char>(kProjectStringEnd)) != std::string::npos) {
+  const auto chosen = ui_.ChooseFileToOpen(kPictureDialog);
+  if (!chosen || chosen->empty()) return;
+  const std::string path = WithOpenDefault(*chosen, kPictureDialog);
+  if (path.find(static_cast<char>(kProjectStringEnd)) != std::string::npos) {
     ui_.ShowMessage(text::kPathNotStorable);
     return;
   }
-  const PictureCheck check = CheckPictureFile(*path);
+  const PictureCheck check = CheckPictureFile(path);
   switch (check.verdict) {
     case PictureVerdict::CannotOpen:
       ui_.ShowMessage(text::kCannotOpenFile);
@@ -161,8 +188,8 @@ void EditorCore::LoadPicture(int picture) {
       break;
   }
   PictureSlot& slot = (*table_)[SlotOf(pair, picture)];
-  slot.fileName = FileNameOf(*path);
-  slot.path = *path;
+  slot.fileName = FileNameOf(path);
+  slot.path = path;
   slot.byteCount = check.byteCount;
   Refresh();
 }
@@ -208,7 +235,12 @@ void EditorCore::BuildGameFile() {
   auto name = AskName();
   if (!name) return;
   rememberedName_ = *name;
-  if (IsFolder(nameFilePath) || IsFolder(gamefile::PicturePairPathFor(nameFilePath))) {
+  const std::string pairFilePath = gamefile::PicturePairPathFor(nameFilePath);
+  if (IsPictureOfTable(table, nameFilePath) || IsPictureOfTable(table, pairFilePath)) {
+    ui_.ShowMessage(text::kWouldReplacePicture);
+    return;
+  }
+  if (ExistsButIsNoFile(nameFilePath) || ExistsButIsNoFile(pairFilePath)) {
     ui_.ShowMessage(text::kCannotOpenOrCreate);
     return;
   }
@@ -225,8 +257,12 @@ void EditorCore::SaveProject() {
   auto chosen = ui_.ChooseFileToSave(kProjectDialog);
   if (!chosen || chosen->empty()) return;
   const std::string path = WithDefaultExtension(*chosen, kProjectDialog.defaultExtension);
+  if (IsPictureOfTable(*table_, path)) {
+    ui_.ShowMessage(text::kWouldReplacePicture);
+    return;
+  }
   const auto bytes = EncodeProjectFile(*table_);
-  if (IsFolder(path) || !gamefile::WriteFileAtomically(path, bytes)) {
+  if (ExistsButIsNoFile(path) || !gamefile::WriteFileAtomically(path, bytes)) {
     ui_.ShowMessage(text::kCannotOpenOrCreate);
     return;
   }
@@ -238,8 +274,7 @@ void EditorCore::LoadProject() {
   if (!chosen || chosen->empty()) return;
   // A failed load leaves an empty table rather than a mix of two projects.
   *table_ = PictureTable{};
-  for (auto& slot : *table_) ClearPictureFields(slot);
-  auto bytes = gamefile::ReadWholeFile(*chosen, 64u << 20);
+  auto bytes = gamefile::ReadWholeFile(WithOpenDefault(*chosen, kProjectDialog), 64u << 20);
   if (!bytes) {
     ui_.ShowMessage(text::kCannotOpenOrCreate);
     Refresh();
@@ -301,15 +336,17 @@ void EditorCore::EditDifferences() {
 }
 
 void EditorCore::PollTick() {
-  if (!port_.IsDoneFlagSet()) return;
+  if (!handOff_.pollRunning || !port_.IsDoneFlagSet()) return;
   ++handOff_.pollCounter;
   // The third tick that sees the flag reads: the difference editor has
   // long closed the file by then.
   if (handOff_.pollCounter <= 2) return;
+  // The poll ends before the result is read: reading may show a message,
+  // and ticks arriving while it is open must not read a second time.
+  handOff_.pollRunning = false;
+  port_.DeleteDoneFlag();
   ReadHandOffResult();
   ui_.DebugTrace("ReadData ------");
-  port_.DeleteDoneFlag();
-  handOff_.pollRunning = false;
 }
 
 void EditorCore::ReadHandOffResult() {

@@ -26,8 +26,14 @@ void DecodedSize(std::span<const std::uint8_t> bytes, int& width, int& height) {
   if (tjDecompressHeader3(decoder.get(), data, size, &w, &h, &subsampling, &colourspace) != 0) return;
   // Refuse absurd headers before allocating; no game picture comes near this.
   if (w <= 0 || h <= 0 || static_cast<long long>(w) * h > 64LL * 1024 * 1024) return;
-  std::vector<unsigned char> pixels(static_cast<std::size_t>(w) * h * 3);
-  if (tjDecompress2(decoder.get(), data, size, pixels.data(), w, 0, h, TJPF_RGB, 0) != 0) {
+  // Decoding at an eighth of the size still walks the whole compressed
+  // stream, so damaged data is found, but skips most of the pixel work: a
+  // build checks up to 1024 pictures.
+  const tjscalingfactor eighth{1, 8};
+  const int scaledWidth = TJSCALED(w, eighth);
+  const int scaledHeight = TJSCALED(h, eighth);
+  std::vector<unsigned char> pixels(static_cast<std::size_t>(scaledWidth) * scaledHeight * 3);
+  if (tjDecompress2(decoder.get(), data, size, pixels.data(), scaledWidth, 0, scaledHeight, TJPF_RGB, 0) != 0) {
     // Warnings (a few bytes missing at the end) still give a picture; only
     // a hard error means the data does not decode.
     if (tjGetErrorCode(decoder.get()) != TJERR_WARNING) return;

@@ -95,6 +95,10 @@ class EditorCore {
   } handOff_;
 };
 
+// The process's current directory, where the editor starts and where the
+// help page is looked up.
+std::string CurrentDirectory();
+
 // One line of the list for pair position k.
 std::string ListLine(int pair, const PictureSlot& first, const PictureSlot& second);
 

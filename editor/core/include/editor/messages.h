@@ -45,6 +45,11 @@ inline constexpr const char* kBuildSucceeded =
     "Wenn sie die Spieldatei weitergeben möchten, so geben sie die zwei Dateien mit den Endungen "
     ".vst und .qxs weiter !";
 
+// Save dialogs replace existing files; a picture of the list is protected.
+inline constexpr const char* kWouldReplacePicture =
+    "Diese Datei ist ein Bild der Spielliste und wird nicht überschrieben. Wählen sie bitte einen "
+    "anderen Dateinamen.";
+
 // Hand-off to the difference editor.
 inline constexpr const char* kChooseRecordFirst = "Zuerst zu bearbeitenden Datensatz wählen !";
 inline constexpr const char* kPairIncompleteForEdit =
