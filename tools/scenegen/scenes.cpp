@@ -192,19 +192,44 @@ Scene Harbour(Rng& r) {
       bg.Fill(x - 5, quayY - 14, x + 5, quayY + 4, [=](float px, float py) { return BoxDistance(px, py, x - 5, quayY - 14, x + 5, quayY + 4, 3); },
               CylinderShade{Rgb(60, 55, 50), x, 5});
   }
+  const bool lightLeft = r.Chance(0.5f);
+  const float lightX = lightLeft ? r.Range(30, 90) : r.Range(W - 90, W - 30);
+  const float jettyX = lightLeft ? r.Range(260, 380) : r.Range(100, 220);
+  {
+    Canvas bg(s.background);
+    // The rock the lighthouse stands on.
+    bg.Fill(lightX - 40, horizon - 6, lightX + 40, horizon + 12,
+            [&](float px, float py) { return EllipseDistance(px, py, lightX, horizon + 5, 38, 9); },
+            Mottled{Rgb(95, 90, 85), 0.12f, 0.3f, 8});
+    // A wooden jetty running out from the quay.
+    const float jettyTop = quayY - 70;
+    const Point deck[] = {{jettyX - 10, jettyTop}, {jettyX + 10, jettyTop}, {jettyX + 22, quayY + 2}, {jettyX - 22, quayY + 2}};
+    for (float t = 0.1f; t < 1.0f; t += 0.22f) {
+      const float py0 = jettyTop + t * 70, half = 10 + t * 12;
+      for (float side : {-1.0f, 1.0f}) {
+        const float x = jettyX + side * half;
+        bg.Fill(x - 2, py0, x + 2, py0 + 10 + t * 8, [=](float px, float py) { return BoxDistance(px, py, x - 2, py0, x + 2, py0 + 10 + t * 8); },
+                Flat{Rgb(55, 45, 35)});
+      }
+    }
+    bg.Fill(jettyX - 22, jettyTop, jettyX + 22, quayY + 2, [&](float px, float py) { return PolygonDistance(px, py, deck); },
+            [&](float px, float py) {
+              const float plank = std::fmod(py - jettyTop, 4.0f + (py - jettyTop) * 0.06f) < 1.0f ? 0.75f : 1.0f;
+              return Rgb(140, 105, 70) * plank * (0.9f + 0.2f * ValueNoise(px * 0.3f, py * 0.1f, 4));
+            });
+  }
   Composer c(s, r);
   AddClouds(c, horizon, r.Int(2, 4));
   AddBirds(c, 30, quayY - 60, r.Int(3, 5), Rgb(70, 70, 80));
-  const bool lightLeft = r.Chance(0.5f);
-  c.Place(c.Make(Kind::Lighthouse, lightLeft ? r.Range(30, 90) : r.Range(W - 90, W - 30), horizon + 4, 8, Rgb(200, 45, 40)));
+  c.Place(c.Make(Kind::Lighthouse, lightX, horizon + 4, 8, Rgb(200, 45, 40)));
+  for (float side : {-1.0f, 1.0f})
+    c.Place(c.Make(Kind::Rowboat, jettyX + side * r.Range(45, 60), quayY - r.Range(25, 45), 9, r.Pick(kPaints)));
   for (int i = 0; i < 3; ++i)
     c.Place(c.Make(Kind::Cottage, r.Range(120, W - 120), horizon - 2, r.Range(2.2f, 3.0f), r.Pick(kFacades), r.Pick(kRoofs), 3), 45);
-  for (int i = 0; i < 6; ++i) {
-    const float y = r.Range(horizon + 25, quayY - 20);
-    c.Place(c.Make(Kind::Sailboat, r.Range(30, W - 30), y, Perspective(y, horizon, 13), r.Pick(kPaints), r.Chance(0.6f) ? Rgb(245, 240, 228) : r.Pick(kPaints)), 70);
+  for (int i = 0; i < 10; ++i) {
+    const float y = r.Range(horizon + 20, quayY - 80);
+    c.Place(c.Make(Kind::Sailboat, r.Range(30, W - 30), y, Perspective(y, horizon, 15), r.Pick(kPaints), r.Chance(0.6f) ? Rgb(245, 240, 228) : r.Pick(kPaints)), 55);
   }
-  for (int i = 0; i < 2; ++i)
-    c.Place(c.Make(Kind::Rowboat, r.Range(40, W - 40), quayY - r.Range(12, 30), 11, r.Pick(kPaints)), 90);
   for (int i = 0; i < 3; ++i) {
     const float y = r.Range(horizon + 30, quayY - 15);
     c.Place(c.Make(Kind::Buoy, r.Range(20, W - 20), y, Perspective(y, horizon, 10), Rgb(220, 60, 40)), 60);
@@ -241,9 +266,23 @@ Scene Garden(Rng& r) {
   const float pathX = r.Range(150, 330);
   const bool pond = r.Chance(0.6f);
   const float pondX = pathX < W / 2 ? r.Range(330, 400) : r.Range(90, 160), pondY = r.Range(lawnY + 60, lawnY + 110);
+  const Point path[] = {{pathX - 14, lawnY}, {pathX + 14, lawnY}, {pathX + 90, H + 2}, {pathX - 110, H + 2}};
+  struct Bed {
+    float x, y, rx, ry;
+  };
+  std::vector<Bed> beds;
+  for (int attempt = 0; attempt < 60 && beds.size() < 3; ++attempt) {
+    const Bed bed{r.Range(40, W - 40), r.Range(lawnY + 70, H - 30), r.Range(42, 60), r.Range(14, 20)};
+    bool free = PolygonDistance(bed.x, bed.y, path) > bed.rx + 12;
+    if (pond) free = free && EllipseDistance(bed.x, bed.y, pondX, pondY, 80 + bed.rx, 30 + bed.ry) > 0;
+    for (const Bed& other : beds) free = free && std::hypot((bed.x - other.x) / 130, (bed.y - other.y) / 50) > 1;
+    if (free) beds.push_back(bed);
+  }
   {
     Canvas bg(s.background);
-    const Point path[] = {{pathX - 14, lawnY}, {pathX + 14, lawnY}, {pathX + 90, H + 2}, {pathX - 110, H + 2}};
+    for (const Bed& b : beds)
+      bg.Fill(b.x - b.rx, b.y - b.ry, b.x + b.rx, b.y + b.ry, [=](float px, float py) { return EllipseDistance(px, py, b.x, b.y, b.rx, b.ry); },
+              Mottled{Rgb(95, 65, 45), 0.15f, 0.3f, 21}, 1.0f, 1.5f);
     bg.Fill(pathX - 110, lawnY, pathX + 90, H, [&](float px, float py) { return PolygonDistance(px, py, path); },
             Mottled{Rgb(200, 185, 155), 0.3f, 0.2f, 5});
     if (pond) {
@@ -264,12 +303,27 @@ Scene Garden(Rng& r) {
   const bool fenceLeft = pathX > W / 2;
   for (int i = 0; i < 8; ++i)
     c.Place(c.Make(Kind::Picket, (fenceLeft ? 18 : W - 170) + i * 20, fenceY, 11, Rgb(235, 230, 220)));
-  for (int i = 0; i < 22; ++i) {
+  // Each bed holds two or three sorts of flower, as a gardener plants them.
+  for (const Bed& b : beds) {
+    const Color sorts[] = {r.Pick(kBlooms), r.Pick(kBlooms), r.Pick(kBlooms)};
+    for (int i = 0; i < 22; ++i) {
+      const float a = r.Range(0, 6.2832f), d = std::sqrt(r.Uniform()) * 0.85f;
+      const float y = b.y + std::sin(a) * d * b.ry + b.ry * 0.4f;
+      c.Place(c.Make(Kind::Flower, b.x + std::cos(a) * d * b.rx, y, Perspective(y, hedgeY, 11), sorts[i % 3]), 10);
+    }
+  }
+  for (int i = 0; i < 8; ++i) {
     const float y = r.Range(lawnY + 30, H - 4);
     const float x = r.Range(10, W - 10);
-    if (std::fabs(x - pathX - (y - lawnY) * -0.1f) < 60 + (y - lawnY) * 0.3f) continue;  // not on the path
-    if (pond && std::hypot((x - pondX) / 80, (y - pondY) / 32) < 1.1f) continue;
-    c.Place(c.Make(Kind::Flower, x, y, Perspective(y, hedgeY, 8), r.Pick(kBlooms)), 20);
+    if (PolygonDistance(x, y, path) < 8) continue;
+    if (pond && EllipseDistance(x, y, pondX, pondY, 80, 30) < 0) continue;
+    c.Place(c.Make(Kind::Flower, x, y, Perspective(y, hedgeY, 9), r.Pick(kBlooms)), 30);
+  }
+  // A tree near the front frames the view.
+  {
+    const bool left = r.Chance(0.5f);
+    c.Place(c.Make(Kind::Tree, left ? r.Range(10, 40) : r.Range(W - 40, W - 10), r.Range(H - 60, H - 30), r.Range(17, 20),
+                   Vary(r, r.Pick(kLeaves)), Rgb(210, 50, 40), 3));
   }
   if (pond) {
     c.Place(c.Make(Kind::Duck, pondX + r.Range(-35, 35), pondY + r.Range(-5, 10), 7, Rgb(40, 100, 60), Rgb(150, 120, 90)));
