@@ -40,7 +40,7 @@ ChangeFootprint MeasureChange(const Scene& scene, const Image& base, const Pixel
 // at least kMinRectSide on each side, widened to whole 8 x 8 blocks so the
 // JPEG blocks outside it are identical in both pictures.
 inline constexpr int kRectMargin = 3;
-inline constexpr int kMinRectSide = 24;
+inline constexpr int kMinRectSide = 32;  // 24 or more however the edges are counted
 inline constexpr int kBlock = 8;
 Box RectangleFor(const Box& changed);
 

@@ -134,7 +134,9 @@ Scene Landscape(Rng& r) {
   for (int i = 0; i < r.Int(1, 2); ++i)
     c.Place(c.Make(Kind::Cottage, r.Range(50, W - 50), horizon + r.Range(22, 40), r.Range(5, 7), r.Pick(kFacades), r.Pick(kRoofs), 3), 90);
   for (int i = 0; i < 14; ++i) {
-    const float y = r.Range(horizon + 30, H - 30);
+    // On the far shore or the meadow, never in the lake.
+    const bool farShore = r.Chance(0.3f);
+    const float y = lake ? (farShore ? r.Range(horizon + 18, horizon + 36) : r.Range(meadowY + 8, H - 30)) : r.Range(horizon + 30, H - 30);
     const float x = r.Range(15, W - 15);
     const bool pine = r.Chance(0.4f);
     c.Place(c.Make(pine ? Kind::Pine : Kind::Tree, x, y, Perspective(y, horizon, pine ? 26.0f : 20.0f), Vary(r, r.Pick(kLeaves)),
