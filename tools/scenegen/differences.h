@@ -32,6 +32,7 @@ using Pixels = std::vector<std::uint8_t>;
 struct ChangeFootprint {
   Box changed;              // every pixel that differs at all
   int strongPixels = 0;     // pixels where a channel moves by at least kStrongStep
+  Box strong;               // where those pixels lie
 };
 inline constexpr int kStrongStep = 48;
 ChangeFootprint MeasureChange(const Scene& scene, const Image& base, const Pixels& baseRgb, const Change& change);
@@ -48,6 +49,7 @@ Box RectangleFor(const Box& changed);
 inline constexpr int kMaxRectSide = 120;
 inline constexpr int kMaxRectArea = 96 * 96;
 inline constexpr int kMinStrongPixels = 70;
+inline constexpr int kMinStrongSide = 6;  // a change thinner than this is a hairline, not a find
 inline constexpr float kMinCentreDistance = 70;
 bool IsFairChange(const ChangeFootprint& footprint, const Box& rect);
 

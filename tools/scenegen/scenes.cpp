@@ -483,6 +483,12 @@ Scene StillLife(Rng& r) {
     c.Place(c.Make(k, x, y, 15 + (y - tableY) * 0.05f, fruitColor(k)), 42);
   }
   c.Place(c.Make(Kind::Cup, r.Range(60, 160), r.Range(H - 70, H - 30), 18, r.Pick(kPaints)), 0);
+  // A small saucer of cherries on the side away from the big plate.
+  const float saucerX = plateX < W / 2 ? r.Range(340, 420) : r.Range(70, 150), saucerY = r.Range(H - 60, H - 25);
+  c.Place(c.Make(Kind::Plate, saucerX, saucerY, 15, r.Pick(kPaints)));
+  Item cherries = c.Make(Kind::Cherries, saucerX + r.Range(-6, 6), saucerY - 6, 15, Rgb(180, 20, 40));
+  cherries.depth = saucerY + 1;
+  c.Place(cherries);
   c.Spare(c.Make(Kind::Cherries, r.Range(40, W - 40), r.Range(tableY + 80, H - 15), 15, Rgb(180, 20, 40)));
   c.Spare(c.Make(Kind::Apple, r.Range(40, W - 40), r.Range(tableY + 80, H - 15), 15, Rgb(130, 180, 50)));
   c.Spare(c.Make(Kind::Lemon, r.Range(40, W - 40), r.Range(tableY + 80, H - 15), 15, Rgb(245, 220, 60)));
