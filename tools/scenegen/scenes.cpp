@@ -1,6 +1,8 @@
 #include "scenes.h"
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 #include "backdrop.h"
 #include "noise.h"
@@ -103,8 +105,14 @@ float Perspective(float y, float horizon, float nearSize) {
   return nearSize * (0.25f + 0.75f * Clamp01((y - horizon) / (H - horizon)));
 }
 
-Scene Landscape(Rng& r) {
-  Scene s;
+// Where the backdrop put the things the objects must fit around.
+struct LandscapeLayout {
+  float horizon;
+  bool lake;
+  float meadowY;
+};
+
+LandscapeLayout PaintLandscapeBackdrop(Scene& s, Rng& r) {
   s.title = "Landschaft";
   const float horizon = r.Range(165, 190);
   const DayLight light = PickDayLight(r, horizon);
@@ -123,7 +131,11 @@ Scene Landscape(Rng& r) {
   const float meadowY = lake ? horizon + 95 : horizon + 55;
   PaintRidge(s.background, {meadowY, 10, 180, Rgb(120, 165, 70), Rgb(70, 120, 45), 0.3f, 0.06f, static_cast<std::uint32_t>(r.Next())});
 
-  Composer c(s, r);
+  return {horizon, lake, meadowY};
+}
+
+void PlaceLandscapeObjects(Composer& c, const LandscapeLayout& at, Rng& r) {
+  const auto& [horizon, lake, meadowY] = at;
   AddClouds(c, horizon, r.Int(3, 4));
   AddBirds(c, 40, horizon - 30, r.Int(2, 4), Rgb(50, 45, 50));
   if (lake) {
@@ -168,12 +180,26 @@ Scene Landscape(Rng& r) {
   c.Spare(c.Make(Kind::Butterfly, r.Range(20, W - 20), r.Range(meadowY, H - 40), 8, Rgb(240, 150, 40), Rgb(250, 220, 120)), true);
   c.Spare(c.Make(Kind::Kite, r.Range(40, W - 40), r.Range(40, horizon - 60), 11, Rgb(220, 50, 60), Rgb(250, 210, 70)), true);
   c.Spare(c.Make(Kind::Rock, r.Range(20, W - 20), r.Range(meadowY + 20, H - 10), 12, Rgb(140, 135, 130)));
+}
+
+Scene Landscape(Rng& r) {
+  Scene s;
+  const LandscapeLayout at = PaintLandscapeBackdrop(s, r);
+  Composer c(s, r);
+  PlaceLandscapeObjects(c, at, r);
   c.Done();
   return s;
 }
 
-Scene Harbour(Rng& r) {
-  Scene s;
+// Where the backdrop put the things the objects must fit around.
+struct HarbourLayout {
+  float horizon;
+  float quayY;
+  float lightX;
+  float jettyX;
+};
+
+HarbourLayout PaintHarbourBackdrop(Scene& s, Rng& r) {
   s.title = "Hafen";
   const float horizon = r.Range(150, 175);
   const DayLight light = PickDayLight(r, horizon);
@@ -220,7 +246,11 @@ Scene Harbour(Rng& r) {
               return Rgb(140, 105, 70) * plank * (0.9f + 0.2f * ValueNoise(px * 0.3f, py * 0.1f, 4));
             });
   }
-  Composer c(s, r);
+  return {horizon, quayY, lightX, jettyX};
+}
+
+void PlaceHarbourObjects(Composer& c, const HarbourLayout& at, Rng& r) {
+  const auto& [horizon, quayY, lightX, jettyX] = at;
   AddClouds(c, horizon, r.Int(2, 4));
   AddBirds(c, 30, quayY - 60, r.Int(3, 5), Rgb(70, 70, 80));
   c.Place(c.Make(Kind::Lighthouse, lightX, horizon + 4, 8, Rgb(200, 45, 40)));
@@ -250,12 +280,34 @@ Scene Harbour(Rng& r) {
   c.Spare(c.Make(Kind::Fish, r.Range(30, W - 30), r.Range(quayY + 20, H - 15), 8, Rgb(150, 170, 190)));
   c.Spare(c.Make(Kind::Duck, r.Range(30, W - 30), quayY - 25, 6, Rgb(240, 240, 235), Rgb(240, 240, 235)));
   c.Spare(c.Make(Kind::Sailboat, r.Range(40, W - 40), r.Range(horizon + 30, horizon + 60), 6, r.Pick(kPaints), Rgb(245, 240, 228)));
+}
+
+Scene Harbour(Rng& r) {
+  Scene s;
+  const HarbourLayout at = PaintHarbourBackdrop(s, r);
+  Composer c(s, r);
+  PlaceHarbourObjects(c, at, r);
   c.Done();
   return s;
 }
 
-Scene Garden(Rng& r) {
-  Scene s;
+struct Bed {
+  float x, y, rx, ry;  // an ellipse of soil
+};
+
+// Where the backdrop put the things the objects must fit around.
+struct GardenLayout {
+  float hedgeY;
+  float lawnY;
+  float pathX;
+  bool pond;
+  float pondX;
+  float pondY;
+  std::array<Point, 4> path;
+  std::vector<Bed> beds;
+};
+
+GardenLayout PaintGardenBackdrop(Scene& s, Rng& r) {
   s.title = "Garten";
   const float hedgeY = r.Range(115, 140);
   const DayLight light = PickDayLight(r, hedgeY);
@@ -268,10 +320,7 @@ Scene Garden(Rng& r) {
   const float pathX = r.Range(150, 330);
   const bool pond = r.Chance(0.6f);
   const float pondX = pathX < W / 2 ? r.Range(330, 400) : r.Range(90, 160), pondY = r.Range(lawnY + 60, lawnY + 110);
-  const Point path[] = {{pathX - 14, lawnY}, {pathX + 14, lawnY}, {pathX + 90, H + 2}, {pathX - 110, H + 2}};
-  struct Bed {
-    float x, y, rx, ry;
-  };
+  const std::array<Point, 4> path{{{pathX - 14, lawnY}, {pathX + 14, lawnY}, {pathX + 90, H + 2}, {pathX - 110, H + 2}}};
   std::vector<Bed> beds;
   for (int attempt = 0; attempt < 60 && beds.size() < 3; ++attempt) {
     const Bed bed{r.Range(40, W - 40), r.Range(lawnY + 70, H - 30), r.Range(42, 60), r.Range(14, 20)};
@@ -294,7 +343,11 @@ Scene Garden(Rng& r) {
               VerticalGradient{Mix(light.sky.horizon, Rgb(60, 110, 130), 0.5f), Rgb(40, 80, 95), pondY - 24, pondY + 24});
     }
   }
-  Composer c(s, r);
+  return {hedgeY, lawnY, pathX, pond, pondX, pondY, path, beds};
+}
+
+void PlaceGardenObjects(Composer& c, const GardenLayout& at, Rng& r) {
+  const auto& [hedgeY, lawnY, pathX, pond, pondX, pondY, path, beds] = at;
   AddClouds(c, hedgeY, r.Int(1, 3));
   AddBirds(c, 20, hedgeY - 30, r.Int(1, 2), Rgb(50, 45, 50));
   for (int i = 0; i < 3; ++i)
@@ -348,12 +401,25 @@ Scene Garden(Rng& r) {
   c.Spare(c.Make(Kind::Mushroom, r.Range(20, W - 20), H - 40, 9, Rgb(200, 150, 80)));
   c.Spare(c.Make(Kind::FlowerPot, r.Range(30, W - 30), r.Range(lawnY + 60, H - 15), 13, Rgb(190, 100, 60), r.Pick(kBlooms)));
   c.Spare(c.Make(Kind::Balloon, r.Range(30, W - 30), r.Range(40, hedgeY), 11, Rgb(230, 50, 60)), true);
+}
+
+Scene Garden(Rng& r) {
+  Scene s;
+  const GardenLayout at = PaintGardenBackdrop(s, r);
+  Composer c(s, r);
+  PlaceGardenObjects(c, at, r);
   c.Done();
   return s;
 }
 
-Scene Room(Rng& r) {
-  Scene s;
+// Where the backdrop put the things the objects must fit around.
+struct RoomLayout {
+  float floorY;
+  float shelfX;
+  float tableX;
+};
+
+RoomLayout PaintRoomBackdrop(Scene& s, Rng& r) {
   s.title = "Zimmer";
   const float floorY = r.Range(290, 310);
   s.background = Image(kPictureWidth, kPictureHeight);
@@ -389,7 +455,11 @@ Scene Room(Rng& r) {
     bg.Fill(tableX - 105, top - 12, tableX + 105, top + 6, [=](float px, float py) { return BoxDistance(px, py, tableX - 105, top - 12, tableX + 105, top + 6, 3); },
             VerticalGradient{Rgb(150, 100, 60), Rgb(100, 65, 40), top - 12, top + 6});
   }
-  Composer c(s, r);
+  return {floorY, shelfX, tableX};
+}
+
+void PlaceRoomObjects(Composer& c, const RoomLayout& at, Rng& r) {
+  const auto& [floorY, shelfX, tableX] = at;
   const float windowX = shelfX > W / 2 ? r.Range(90, 150) : r.Range(330, 390);
   Item window = c.Make(Kind::Window, windowX, floorY - 95, 15, Rgb(170, 60, 60));
   window.locked = true;
@@ -423,12 +493,23 @@ Scene Room(Rng& r) {
   c.Spare(c.Make(Kind::Pear, tableX - 40, tableTop + 10, 10, Rgb(200, 190, 70)));
   c.Spare(c.Make(Kind::Crate, r.Range(40, W - 40), H - 15, 14, Rgb(175, 135, 85)));
   c.Spare(c.Make(Kind::Balloon, r.Range(40, W - 40), r.Range(60, 160), 12, Rgb(60, 120, 220)));
+}
+
+Scene Room(Rng& r) {
+  Scene s;
+  const RoomLayout at = PaintRoomBackdrop(s, r);
+  Composer c(s, r);
+  PlaceRoomObjects(c, at, r);
   c.Done();
   return s;
 }
 
-Scene StillLife(Rng& r) {
-  Scene s;
+// Where the backdrop put the things the objects must fit around.
+struct StillLifeLayout {
+  float tableY;
+};
+
+StillLifeLayout PaintStillLifeBackdrop(Scene& s, Rng& r) {
   s.title = "Stillleben";
   const float tableY = r.Range(210, 250);
   s.background = Image(kPictureWidth, kPictureHeight);
@@ -446,7 +527,11 @@ Scene StillLife(Rng& r) {
     bg.Fill(0, tableY - 2, W, tableY + 3, [&](float px, float py) { return BoxDistance(px, py, -5, tableY - 1, W + 5, tableY + 2); },
             Flat{Lighter(cloth, 0.2f)}, 0.7f);
   }
-  Composer c(s, r);
+  return {tableY};
+}
+
+void PlaceStillLifeObjects(Composer& c, const StillLifeLayout& at, Rng& r) {
+  const auto& [tableY] = at;
   const float plateX = r.Range(180, 300), plateY = tableY + r.Range(90, 120);
   c.Place(c.Make(Kind::Plate, plateX, plateY, 28, r.Pick(kPaints)));
   // Back row: tall things against the cloth.
@@ -493,12 +578,23 @@ Scene StillLife(Rng& r) {
   c.Spare(c.Make(Kind::Apple, r.Range(40, W - 40), r.Range(tableY + 80, H - 15), 15, Rgb(130, 180, 50)));
   c.Spare(c.Make(Kind::Lemon, r.Range(40, W - 40), r.Range(tableY + 80, H - 15), 15, Rgb(245, 220, 60)));
   c.Spare(c.Make(Kind::Orange, r.Range(40, W - 40), r.Range(tableY + 80, H - 15), 15, Rgb(240, 140, 30)));
+}
+
+Scene StillLife(Rng& r) {
+  Scene s;
+  const StillLifeLayout at = PaintStillLifeBackdrop(s, r);
+  Composer c(s, r);
+  PlaceStillLifeObjects(c, at, r);
   c.Done();
   return s;
 }
 
-Scene City(Rng& r) {
-  Scene s;
+// Where the backdrop put the things the objects must fit around.
+struct CityLayout {
+  float walkY;
+};
+
+CityLayout PaintCityBackdrop(Scene& s, Rng& r) {
   s.title = "Stadt";
   const float walkY = r.Range(315, 335);
   const DayLight light = PickDayLight(r, 250);
@@ -526,7 +622,11 @@ Scene City(Rng& r) {
     bg.Fill(0, walkY + 20, W, walkY + 26, [&](float px, float py) { return BoxDistance(px, py, -5, walkY + 20, W + 5, walkY + 26); },
             VerticalGradient{Rgb(200, 195, 185), Rgb(100, 95, 90), walkY + 20, walkY + 26});
   }
-  Composer c(s, r);
+  return {walkY};
+}
+
+void PlaceCityObjects(Composer& c, const CityLayout& at, Rng& r) {
+  const auto& [walkY] = at;
   AddClouds(c, 200, r.Int(2, 3));
   AddBirds(c, 20, 120, r.Int(2, 3), Rgb(50, 45, 50));
   float x = r.Range(-30, 0);
@@ -553,12 +653,23 @@ Scene City(Rng& r) {
   c.Spare(c.Make(Kind::Crate, r.Range(20, W - 20), walkY + 18, 10, Rgb(175, 135, 85)));
   c.Spare(c.Make(Kind::Bird, r.Range(40, W - 40), r.Range(30, 120), 7, Rgb(50, 45, 50)), true);
   c.Spare(c.Make(Kind::FlowerPot, r.Range(20, W - 20), walkY + 15, 9, Rgb(170, 90, 55), r.Pick(kBlooms)));
+}
+
+Scene City(Rng& r) {
+  Scene s;
+  const CityLayout at = PaintCityBackdrop(s, r);
+  Composer c(s, r);
+  PlaceCityObjects(c, at, r);
   c.Done();
   return s;
 }
 
-Scene Winter(Rng& r) {
-  Scene s;
+// Where the backdrop put the things the objects must fit around.
+struct WinterLayout {
+  float horizon;
+};
+
+WinterLayout PaintWinterBackdrop(Scene& s, Rng& r) {
   s.title = "Winterdorf";
   const float horizon = r.Range(170, 195);
   SkyLight sky{Rgb(120, 140, 185), Rgb(230, 215, 215), Rgb(255, 215, 190), r.Range(60, W - 60), horizon * 0.8f, 0.5f};
@@ -588,7 +699,11 @@ Scene Winter(Rng& r) {
               Flat{Rgb(190, 198, 220)}, 0.35f, 2.0f);
     }
   }
-  Composer c(s, r);
+  return {horizon};
+}
+
+void PlaceWinterObjects(Composer& c, const WinterLayout& at, Rng& r) {
+  const auto& [horizon] = at;
   AddClouds(c, horizon, r.Int(2, 3));
   AddBirds(c, 40, horizon - 30, r.Int(2, 3), Rgb(50, 45, 50));
   for (int i = 0; i < 4; ++i) {
@@ -617,6 +732,13 @@ Scene Winter(Rng& r) {
   c.Spare(c.Make(Kind::Bird, r.Range(40, W - 40), r.Range(40, horizon - 40), 7, Rgb(50, 45, 50)), true);
   c.Spare(c.Make(Kind::Crate, r.Range(30, W - 30), r.Range(horizon + 90, H - 10), 10, Rgb(160, 120, 75)));
   c.Spare(c.Make(Kind::Balloon, r.Range(40, W - 40), r.Range(60, horizon - 20), 11, Rgb(220, 50, 60)), true);
+}
+
+Scene Winter(Rng& r) {
+  Scene s;
+  const WinterLayout at = PaintWinterBackdrop(s, r);
+  Composer c(s, r);
+  PlaceWinterObjects(c, at, r);
   c.Done();
   return s;
 }
