@@ -45,10 +45,12 @@ TEST(RectangleFor, StaysInsideThePictureAtItsEdges) {
   }
 }
 
-TEST(IsFairChange, RefusesFaintAndHugeChanges) {
-  EXPECT_FALSE(IsFairChange({{10, 10, 40, 40}, kMinStrongPixels - 1}, {8, 8, 48, 48}));
-  EXPECT_FALSE(IsFairChange({{10, 10, 200, 40}, 5000}, {8, 8, 208, 48}));
-  EXPECT_TRUE(IsFairChange({{10, 10, 40, 40}, kMinStrongPixels}, {8, 8, 48, 48}));
+TEST(IsFairChange, RefusesFaintHairlineAndHugeChanges) {
+  const Box area{10, 10, 40, 40};
+  EXPECT_FALSE(IsFairChange({area, kMinStrongPixels - 1, area}, {8, 8, 48, 48}));
+  EXPECT_FALSE(IsFairChange({{10, 10, 200, 40}, 5000, {10, 10, 200, 40}}, {8, 8, 208, 48}));
+  EXPECT_FALSE(IsFairChange({area, 200, {10, 20, 40, 22}}, {8, 8, 48, 48})) << "a two-pixel line";
+  EXPECT_TRUE(IsFairChange({area, kMinStrongPixels, area}, {8, 8, 48, 48}));
 }
 
 TEST(ApplyChanges, IndicesReferToTheOriginalListAndAddsGoByDepth) {

@@ -63,7 +63,10 @@ ChangeFootprint MeasureChange(const Scene& scene, const Image& base, const Pixel
       for (int k = 0; k < 3; ++k) step = std::max(step, std::abs(rgb[i + k] - baseRgb[i + k]));
       if (step == 0) continue;
       footprint.changed = Union(footprint.changed, Box{x, y, x + 1, y + 1});
-      if (step >= kStrongStep) ++footprint.strongPixels;
+      if (step >= kStrongStep) {
+        ++footprint.strongPixels;
+        footprint.strong = Union(footprint.strong, Box{x, y, x + 1, y + 1});
+      }
     }
   }
   return footprint;
@@ -90,6 +93,7 @@ Box RectangleFor(const Box& changed) {
 
 bool IsFairChange(const ChangeFootprint& footprint, const Box& rect) {
   if (footprint.changed.Empty() || footprint.strongPixels < kMinStrongPixels) return false;
+  if (footprint.strong.Width() < kMinStrongSide || footprint.strong.Height() < kMinStrongSide) return false;
   return rect.Width() <= kMaxRectSide && rect.Height() <= kMaxRectSide && rect.Width() * rect.Height() <= kMaxRectArea;
 }
 
@@ -103,7 +107,17 @@ bool CanChange(const Item& it, ChangeType type) {
       return it.kind != Kind::Cloud && it.kind != Kind::Bird && it.kind != Kind::Pine && it.kind != Kind::Haystack &&
              it.kind != Kind::Rock;
     case ChangeType::Reshape: return it.variants > 1;
-    case ChangeType::Mirror: return it.kind != Kind::Bird && it.kind != Kind::Butterfly && it.kind != Kind::Picket;
+    case ChangeType::Mirror:
+      // Only things that look clearly different the other way round: a
+      // mirrored bunch of grapes would change nothing but its shadow.
+      switch (it.kind) {
+        case Kind::Sheep: case Kind::Duck: case Kind::Cat: case Kind::Car: case Kind::Sailboat: case Kind::Rowboat:
+        case Kind::Cottage: case Kind::Jug: case Kind::Cup: case Kind::Tree: case Kind::PictureFrame: case Kind::Clock:
+        case Kind::Fish: case Kind::Cloud:
+          return true;
+        default:
+          return false;
+      }
     default: return true;
   }
 }

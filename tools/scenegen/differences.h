@@ -32,6 +32,7 @@ using Pixels = std::vector<std::uint8_t>;
 struct ChangeFootprint {
   Box changed;              // every pixel that differs at all
   int strongPixels = 0;     // pixels where a channel moves by at least kStrongStep
+  Box strong;               // where those pixels lie
 };
 inline constexpr int kStrongStep = 48;
 ChangeFootprint MeasureChange(const Scene& scene, const Image& base, const Pixels& baseRgb, const Change& change);
@@ -40,7 +41,7 @@ ChangeFootprint MeasureChange(const Scene& scene, const Image& base, const Pixel
 // at least kMinRectSide on each side, widened to whole 8 x 8 blocks so the
 // JPEG blocks outside it are identical in both pictures.
 inline constexpr int kRectMargin = 3;
-inline constexpr int kMinRectSide = 24;
+inline constexpr int kMinRectSide = 32;  // 24 or more however the edges are counted
 inline constexpr int kBlock = 8;
 Box RectangleFor(const Box& changed);
 
@@ -48,6 +49,7 @@ Box RectangleFor(const Box& changed);
 inline constexpr int kMaxRectSide = 120;
 inline constexpr int kMaxRectArea = 96 * 96;
 inline constexpr int kMinStrongPixels = 70;
+inline constexpr int kMinStrongSide = 6;  // a change thinner than this is a hairline, not a find
 inline constexpr float kMinCentreDistance = 70;
 bool IsFairChange(const ChangeFootprint& footprint, const Box& rect);
 

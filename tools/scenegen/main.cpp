@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kDefaultPairs = 28;
+constexpr int kDefaultPairs = 35;
 
 struct Options {
   std::string output;

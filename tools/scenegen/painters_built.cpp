@@ -88,7 +88,10 @@ void PaintTownhouse(Pen& p, const Item& it) {
 }
 
 void PaintSailboat(Pen& p, const Item& it) {
-  // Anchor: the waterline at the middle of the hull.
+  // Anchor: the waterline at the middle of the hull. First the boat's
+  // reflection, squashed and faint, so it moves with the boat.
+  p.Poly({{-2.2f, 0.2f}, {2.4f, 0.2f}, {3.0f, 0.9f}, {-2.8f, 0.9f}}, Flat{Darker(it.color, 0.5f)}, 0.35f, 1.0f);
+  p.Poly({{0.35f, 1.0f}, {0.35f, 3.6f}, {2.6f, 1.0f}}, Flat{it.accent}, 0.18f, 1.5f);
   p.Ellipse(0, 0.15f, 3.2f, 0.3f, Flat{{0.05f, 0.1f, 0.18f}}, 0.3f, 2.0f);
   p.Poly({{-3.0f, -0.9f}, {3.2f, -0.9f}, {2.4f, 0.2f}, {-2.2f, 0.2f}}, p.Gradient(-0.9f, 0.2f, it.color, Darker(it.color, 0.4f)));
   p.Rect(-3.0f, -1.0f, 3.2f, -0.8f, Flat{Rgb(235, 232, 220)});

@@ -18,8 +18,10 @@ void PaintPictureFrame(Pen& p, const Item& it) {
   p.Rect(-1.85f, -2.95f, 1.85f, -0.35f, p.Gradient(-2.95f, -1.4f, it.accent, Lighter(it.accent, 0.5f)));
   // The little painting inside: hills or a sea with a sun.
   if (it.variant % 2 == 0) {
-    p.Ellipse(-0.6f, -0.35f, 1.7f, 0.9f, Flat{Rgb(90, 140, 70)});
-    p.Ellipse(1.0f, -0.35f, 1.3f, 0.6f, Flat{Rgb(60, 110, 55)});
+    p.Poly({{-1.85f, -0.35f}, {-1.85f, -1.0f}, {-1.1f, -1.3f}, {-0.3f, -1.2f}, {0.5f, -0.8f}, {1.2f, -0.6f}, {1.85f, -0.55f},
+            {1.85f, -0.35f}},
+           Flat{Rgb(90, 140, 70)});
+    p.Poly({{0.0f, -0.35f}, {0.7f, -0.8f}, {1.4f, -1.0f}, {1.85f, -0.95f}, {1.85f, -0.35f}}, Flat{Rgb(60, 110, 55)});
   } else {
     p.Rect(-1.85f, -1.2f, 1.85f, -0.35f, p.Gradient(-1.2f, -0.35f, Rgb(70, 120, 160), Rgb(40, 80, 120)));
     p.Poly({{-0.6f, -1.25f}, {-0.6f, -2.3f}, {0.3f, -1.25f}}, Flat{Rgb(245, 240, 230)});
@@ -188,16 +190,21 @@ void PaintCat(Pen& p, const Item& it) {
 }
 
 void PaintChair(Pen& p, const Item& it) {
+  // Seen from the front, turned a little: the back legs show shorter.
   p.Shadow(0.2f, 0, 1.6f, 0.22f);
   const Color wood = it.color;
-  p.Line(-0.9f, -2.0f, -0.9f, 0, 0.22f, Flat{Darker(wood, 0.15f)});
-  p.Line(0.9f, -2.0f, 0.9f, 0, 0.22f, Flat{Darker(wood, 0.15f)});
-  p.Line(-0.9f, -2.0f, -1.05f, -5.0f, 0.24f, Flat{wood});
-  p.Rect(-1.15f, -2.2f, 1.05f, -1.9f, p.Gradient(-2.2f, -1.9f, Lighter(wood, 0.2f), wood), 0.05f);
-  const int rails = it.variant % 2 ? 2 : 3;
-  for (int i = 0; i < rails; ++i) p.Line(-1.0f, -4.7f + i * 0.8f, -0.95f, -4.7f + i * 0.8f, 0.22f, Flat{Lighter(wood, 0.1f)});
-  p.Rect(-1.2f, -5.0f, -0.75f, -2.1f, Flat{wood}, 0.08f);
-  p.Line(-0.85f, -1.0f, 0.85f, -1.0f, 0.1f, Flat{Darker(wood, 0.25f)});
+  const Flat dark{Darker(wood, 0.3f)};
+  for (float u : {-0.85f, 0.95f}) p.Line(u, -2.0f, u, -0.35f, 0.2f, dark);
+  for (float u : {-1.05f, 1.15f}) p.Line(u, -5.0f, u, -2.0f, 0.24f, Flat{wood});
+  const int slats = it.variant % 2 ? 2 : 3;
+  for (int i = 0; i < slats; ++i) {
+    const float u = -1.05f + (i + 1) * 2.2f / (slats + 1);
+    p.Line(u, -4.7f, u, -2.3f, 0.18f, Flat{Lighter(wood, 0.08f)});
+  }
+  p.Rect(-1.2f, -5.1f, 1.3f, -4.6f, p.Gradient(-5.1f, -4.6f, Lighter(wood, 0.2f), wood), 0.1f);
+  p.Poly({{-1.25f, -2.3f}, {1.35f, -2.3f}, {1.55f, -1.8f}, {-1.45f, -1.8f}}, p.Gradient(-2.3f, -1.8f, Lighter(wood, 0.25f), wood));
+  p.Rect(-1.45f, -1.85f, 1.55f, -1.6f, Flat{Darker(wood, 0.15f)});
+  for (float u : {-1.3f, 1.4f}) p.Line(u, -1.65f, u * 1.05f, 0, 0.24f, Flat{wood});
 }
 
 void PaintPlate(Pen& p, const Item& it) {
@@ -211,8 +218,11 @@ void PaintWindow(Pen& p, const Item& it) {
   // Anchor: the middle of the sill. The view outside is a soft sky and hills.
   p.Rect(-2.9f, -6.2f, 2.9f, 0, Flat{Rgb(240, 236, 226)}, 0.08f);
   p.Rect(-2.6f, -5.9f, 2.6f, -0.3f, p.Gradient(-5.9f, -0.3f, Rgb(120, 170, 225), Rgb(215, 228, 240)));
-  p.Ellipse(-1.0f, -0.3f, 3.0f, 1.6f, Flat{Rgb(120, 165, 100)});
-  p.Ellipse(1.9f, -0.3f, 2.0f, 1.1f, Flat{Rgb(90, 140, 80)});
+  // Hills inside the glass only.
+  p.Poly({{-2.6f, -0.3f}, {-2.6f, -1.5f}, {-1.8f, -1.85f}, {-0.9f, -1.95f}, {0.0f, -1.7f}, {0.8f, -1.3f}, {1.6f, -1.05f},
+          {2.6f, -1.0f}, {2.6f, -0.3f}},
+         Flat{Rgb(120, 165, 100)});
+  p.Poly({{-0.4f, -0.3f}, {0.4f, -0.75f}, {1.2f, -1.2f}, {2.0f, -1.5f}, {2.6f, -1.45f}, {2.6f, -0.3f}}, Flat{Rgb(90, 140, 80)});
   p.Ellipse(-1.2f, -4.4f, 1.0f, 0.35f, Flat{Rgb(250, 250, 250)}, 0.9f, 2.0f);
   p.Line(0, -5.9f, 0, -0.3f, 0.2f, Flat{Rgb(240, 236, 226)});
   p.Line(-2.6f, -3.1f, 2.6f, -3.1f, 0.2f, Flat{Rgb(240, 236, 226)});

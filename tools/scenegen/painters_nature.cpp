@@ -133,14 +133,14 @@ void PaintFlower(Pen& p, const Item& it) {
   if (it.variant % 2 == 0) {
     for (int i = 0; i < 6; ++i) {
       const float a = i * 1.0472f + 0.3f;
-      const float u = 0.1f + std::cos(a) * 0.42f, v = -2.5f + std::sin(a) * 0.42f;
-      p.Circle(u, v, 0.34f, p.Sphere(u, v, 0.34f, it.color, 0.25f));
+      const float u = 0.1f + std::cos(a) * 0.5f, v = -2.5f + std::sin(a) * 0.5f;
+      p.Circle(u, v, 0.42f, p.Sphere(u, v, 0.42f, it.color, 0.25f));
     }
-    p.Circle(0.1f, -2.5f, 0.24f, p.Sphere(0.1f, -2.5f, 0.24f, Rgb(240, 190, 40), 0.4f));
+    p.Circle(0.1f, -2.5f, 0.28f, p.Sphere(0.1f, -2.5f, 0.28f, Rgb(240, 190, 40), 0.4f));
   } else {
-    p.Poly({{-0.35f, -2.9f}, {-0.2f, -2.45f}, {0.1f, -2.85f}, {0.4f, -2.45f}, {0.55f, -2.9f}, {0.45f, -2.2f},
-            {0.1f, -2.0f}, {-0.25f, -2.2f}},
-           p.Sphere(0.1f, -2.4f, 0.55f, it.color, 0.3f));
+    p.Poly({{-0.45f, -3.1f}, {-0.25f, -2.5f}, {0.1f, -3.05f}, {0.45f, -2.5f}, {0.65f, -3.1f}, {0.55f, -2.2f},
+            {0.1f, -1.9f}, {-0.35f, -2.2f}},
+           p.Sphere(0.1f, -2.5f, 0.65f, it.color, 0.3f));
   }
 }
 

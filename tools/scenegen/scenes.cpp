@@ -1,6 +1,8 @@
 #include "scenes.h"
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 #include "backdrop.h"
 #include "noise.h"
@@ -103,8 +105,14 @@ float Perspective(float y, float horizon, float nearSize) {
   return nearSize * (0.25f + 0.75f * Clamp01((y - horizon) / (H - horizon)));
 }
 
-Scene Landscape(Rng& r) {
-  Scene s;
+// Where the backdrop put the things the objects must fit around.
+struct LandscapeLayout {
+  float horizon;
+  bool lake;
+  float meadowY;
+};
+
+LandscapeLayout PaintLandscapeBackdrop(Scene& s, Rng& r) {
   s.title = "Landschaft";
   const float horizon = r.Range(165, 190);
   const DayLight light = PickDayLight(r, horizon);
@@ -123,7 +131,11 @@ Scene Landscape(Rng& r) {
   const float meadowY = lake ? horizon + 95 : horizon + 55;
   PaintRidge(s.background, {meadowY, 10, 180, Rgb(120, 165, 70), Rgb(70, 120, 45), 0.3f, 0.06f, static_cast<std::uint32_t>(r.Next())});
 
-  Composer c(s, r);
+  return {horizon, lake, meadowY};
+}
+
+void PlaceLandscapeObjects(Composer& c, const LandscapeLayout& at, Rng& r) {
+  const auto& [horizon, lake, meadowY] = at;
   AddClouds(c, horizon, r.Int(3, 4));
   AddBirds(c, 40, horizon - 30, r.Int(2, 4), Rgb(50, 45, 50));
   if (lake) {
@@ -134,7 +146,9 @@ Scene Landscape(Rng& r) {
   for (int i = 0; i < r.Int(1, 2); ++i)
     c.Place(c.Make(Kind::Cottage, r.Range(50, W - 50), horizon + r.Range(22, 40), r.Range(5, 7), r.Pick(kFacades), r.Pick(kRoofs), 3), 90);
   for (int i = 0; i < 14; ++i) {
-    const float y = r.Range(horizon + 30, H - 30);
+    // On the far shore or the meadow, never in the lake.
+    const bool farShore = r.Chance(0.3f);
+    const float y = lake ? (farShore ? r.Range(horizon + 18, horizon + 36) : r.Range(meadowY + 8, H - 30)) : r.Range(horizon + 30, H - 30);
     const float x = r.Range(15, W - 15);
     const bool pine = r.Chance(0.4f);
     c.Place(c.Make(pine ? Kind::Pine : Kind::Tree, x, y, Perspective(y, horizon, pine ? 26.0f : 20.0f), Vary(r, r.Pick(kLeaves)),
@@ -166,12 +180,26 @@ Scene Landscape(Rng& r) {
   c.Spare(c.Make(Kind::Butterfly, r.Range(20, W - 20), r.Range(meadowY, H - 40), 8, Rgb(240, 150, 40), Rgb(250, 220, 120)), true);
   c.Spare(c.Make(Kind::Kite, r.Range(40, W - 40), r.Range(40, horizon - 60), 11, Rgb(220, 50, 60), Rgb(250, 210, 70)), true);
   c.Spare(c.Make(Kind::Rock, r.Range(20, W - 20), r.Range(meadowY + 20, H - 10), 12, Rgb(140, 135, 130)));
+}
+
+Scene Landscape(Rng& r) {
+  Scene s;
+  const LandscapeLayout at = PaintLandscapeBackdrop(s, r);
+  Composer c(s, r);
+  PlaceLandscapeObjects(c, at, r);
   c.Done();
   return s;
 }
 
-Scene Harbour(Rng& r) {
-  Scene s;
+// Where the backdrop put the things the objects must fit around.
+struct HarbourLayout {
+  float horizon;
+  float quayY;
+  float lightX;
+  float jettyX;
+};
+
+HarbourLayout PaintHarbourBackdrop(Scene& s, Rng& r) {
   s.title = "Hafen";
   const float horizon = r.Range(150, 175);
   const DayLight light = PickDayLight(r, horizon);
@@ -192,19 +220,48 @@ Scene Harbour(Rng& r) {
       bg.Fill(x - 5, quayY - 14, x + 5, quayY + 4, [=](float px, float py) { return BoxDistance(px, py, x - 5, quayY - 14, x + 5, quayY + 4, 3); },
               CylinderShade{Rgb(60, 55, 50), x, 5});
   }
-  Composer c(s, r);
+  const bool lightLeft = r.Chance(0.5f);
+  const float lightX = lightLeft ? r.Range(30, 90) : r.Range(W - 90, W - 30);
+  const float jettyX = lightLeft ? r.Range(260, 380) : r.Range(100, 220);
+  {
+    Canvas bg(s.background);
+    // The rock the lighthouse stands on.
+    bg.Fill(lightX - 40, horizon - 6, lightX + 40, horizon + 12,
+            [&](float px, float py) { return EllipseDistance(px, py, lightX, horizon + 5, 38, 9); },
+            Mottled{Rgb(95, 90, 85), 0.12f, 0.3f, 8});
+    // A wooden jetty running out from the quay.
+    const float jettyTop = quayY - 70;
+    const Point deck[] = {{jettyX - 10, jettyTop}, {jettyX + 10, jettyTop}, {jettyX + 22, quayY + 2}, {jettyX - 22, quayY + 2}};
+    for (float t = 0.1f; t < 1.0f; t += 0.22f) {
+      const float py0 = jettyTop + t * 70, half = 10 + t * 12;
+      for (float side : {-1.0f, 1.0f}) {
+        const float x = jettyX + side * half;
+        bg.Fill(x - 2, py0, x + 2, py0 + 10 + t * 8, [=](float px, float py) { return BoxDistance(px, py, x - 2, py0, x + 2, py0 + 10 + t * 8); },
+                Flat{Rgb(55, 45, 35)});
+      }
+    }
+    bg.Fill(jettyX - 22, jettyTop, jettyX + 22, quayY + 2, [&](float px, float py) { return PolygonDistance(px, py, deck); },
+            [&](float px, float py) {
+              const float plank = std::fmod(py - jettyTop, 4.0f + (py - jettyTop) * 0.06f) < 1.0f ? 0.75f : 1.0f;
+              return Rgb(140, 105, 70) * plank * (0.9f + 0.2f * ValueNoise(px * 0.3f, py * 0.1f, 4));
+            });
+  }
+  return {horizon, quayY, lightX, jettyX};
+}
+
+void PlaceHarbourObjects(Composer& c, const HarbourLayout& at, Rng& r) {
+  const auto& [horizon, quayY, lightX, jettyX] = at;
   AddClouds(c, horizon, r.Int(2, 4));
   AddBirds(c, 30, quayY - 60, r.Int(3, 5), Rgb(70, 70, 80));
-  const bool lightLeft = r.Chance(0.5f);
-  c.Place(c.Make(Kind::Lighthouse, lightLeft ? r.Range(30, 90) : r.Range(W - 90, W - 30), horizon + 4, 8, Rgb(200, 45, 40)));
+  c.Place(c.Make(Kind::Lighthouse, lightX, horizon + 4, 8, Rgb(200, 45, 40)));
+  for (float side : {-1.0f, 1.0f})
+    c.Place(c.Make(Kind::Rowboat, jettyX + side * r.Range(45, 60), quayY - r.Range(25, 45), 9, r.Pick(kPaints)));
   for (int i = 0; i < 3; ++i)
     c.Place(c.Make(Kind::Cottage, r.Range(120, W - 120), horizon - 2, r.Range(2.2f, 3.0f), r.Pick(kFacades), r.Pick(kRoofs), 3), 45);
-  for (int i = 0; i < 6; ++i) {
-    const float y = r.Range(horizon + 25, quayY - 20);
-    c.Place(c.Make(Kind::Sailboat, r.Range(30, W - 30), y, Perspective(y, horizon, 13), r.Pick(kPaints), r.Chance(0.6f) ? Rgb(245, 240, 228) : r.Pick(kPaints)), 70);
+  for (int i = 0; i < 10; ++i) {
+    const float y = r.Range(horizon + 20, quayY - 80);
+    c.Place(c.Make(Kind::Sailboat, r.Range(30, W - 30), y, Perspective(y, horizon, 15), r.Pick(kPaints), r.Chance(0.6f) ? Rgb(245, 240, 228) : r.Pick(kPaints)), 55);
   }
-  for (int i = 0; i < 2; ++i)
-    c.Place(c.Make(Kind::Rowboat, r.Range(40, W - 40), quayY - r.Range(12, 30), 11, r.Pick(kPaints)), 90);
   for (int i = 0; i < 3; ++i) {
     const float y = r.Range(horizon + 30, quayY - 15);
     c.Place(c.Make(Kind::Buoy, r.Range(20, W - 20), y, Perspective(y, horizon, 10), Rgb(220, 60, 40)), 60);
@@ -223,12 +280,34 @@ Scene Harbour(Rng& r) {
   c.Spare(c.Make(Kind::Fish, r.Range(30, W - 30), r.Range(quayY + 20, H - 15), 8, Rgb(150, 170, 190)));
   c.Spare(c.Make(Kind::Duck, r.Range(30, W - 30), quayY - 25, 6, Rgb(240, 240, 235), Rgb(240, 240, 235)));
   c.Spare(c.Make(Kind::Sailboat, r.Range(40, W - 40), r.Range(horizon + 30, horizon + 60), 6, r.Pick(kPaints), Rgb(245, 240, 228)));
+}
+
+Scene Harbour(Rng& r) {
+  Scene s;
+  const HarbourLayout at = PaintHarbourBackdrop(s, r);
+  Composer c(s, r);
+  PlaceHarbourObjects(c, at, r);
   c.Done();
   return s;
 }
 
-Scene Garden(Rng& r) {
-  Scene s;
+struct Bed {
+  float x, y, rx, ry;  // an ellipse of soil
+};
+
+// Where the backdrop put the things the objects must fit around.
+struct GardenLayout {
+  float hedgeY;
+  float lawnY;
+  float pathX;
+  bool pond;
+  float pondX;
+  float pondY;
+  std::array<Point, 4> path;
+  std::vector<Bed> beds;
+};
+
+GardenLayout PaintGardenBackdrop(Scene& s, Rng& r) {
   s.title = "Garten";
   const float hedgeY = r.Range(115, 140);
   const DayLight light = PickDayLight(r, hedgeY);
@@ -241,9 +320,20 @@ Scene Garden(Rng& r) {
   const float pathX = r.Range(150, 330);
   const bool pond = r.Chance(0.6f);
   const float pondX = pathX < W / 2 ? r.Range(330, 400) : r.Range(90, 160), pondY = r.Range(lawnY + 60, lawnY + 110);
+  const std::array<Point, 4> path{{{pathX - 14, lawnY}, {pathX + 14, lawnY}, {pathX + 90, H + 2}, {pathX - 110, H + 2}}};
+  std::vector<Bed> beds;
+  for (int attempt = 0; attempt < 60 && beds.size() < 3; ++attempt) {
+    const Bed bed{r.Range(40, W - 40), r.Range(lawnY + 70, H - 30), r.Range(42, 60), r.Range(14, 20)};
+    bool free = PolygonDistance(bed.x, bed.y, path) > bed.rx + 12;
+    if (pond) free = free && EllipseDistance(bed.x, bed.y, pondX, pondY, 80 + bed.rx, 30 + bed.ry) > 0;
+    for (const Bed& other : beds) free = free && std::hypot((bed.x - other.x) / 130, (bed.y - other.y) / 50) > 1;
+    if (free) beds.push_back(bed);
+  }
   {
     Canvas bg(s.background);
-    const Point path[] = {{pathX - 14, lawnY}, {pathX + 14, lawnY}, {pathX + 90, H + 2}, {pathX - 110, H + 2}};
+    for (const Bed& b : beds)
+      bg.Fill(b.x - b.rx, b.y - b.ry, b.x + b.rx, b.y + b.ry, [=](float px, float py) { return EllipseDistance(px, py, b.x, b.y, b.rx, b.ry); },
+              Mottled{Rgb(95, 65, 45), 0.15f, 0.3f, 21}, 1.0f, 1.5f);
     bg.Fill(pathX - 110, lawnY, pathX + 90, H, [&](float px, float py) { return PolygonDistance(px, py, path); },
             Mottled{Rgb(200, 185, 155), 0.3f, 0.2f, 5});
     if (pond) {
@@ -253,7 +343,11 @@ Scene Garden(Rng& r) {
               VerticalGradient{Mix(light.sky.horizon, Rgb(60, 110, 130), 0.5f), Rgb(40, 80, 95), pondY - 24, pondY + 24});
     }
   }
-  Composer c(s, r);
+  return {hedgeY, lawnY, pathX, pond, pondX, pondY, path, beds};
+}
+
+void PlaceGardenObjects(Composer& c, const GardenLayout& at, Rng& r) {
+  const auto& [hedgeY, lawnY, pathX, pond, pondX, pondY, path, beds] = at;
   AddClouds(c, hedgeY, r.Int(1, 3));
   AddBirds(c, 20, hedgeY - 30, r.Int(1, 2), Rgb(50, 45, 50));
   for (int i = 0; i < 3; ++i)
@@ -264,12 +358,27 @@ Scene Garden(Rng& r) {
   const bool fenceLeft = pathX > W / 2;
   for (int i = 0; i < 8; ++i)
     c.Place(c.Make(Kind::Picket, (fenceLeft ? 18 : W - 170) + i * 20, fenceY, 11, Rgb(235, 230, 220)));
-  for (int i = 0; i < 22; ++i) {
+  // Each bed holds two or three sorts of flower, as a gardener plants them.
+  for (const Bed& b : beds) {
+    const Color sorts[] = {r.Pick(kBlooms), r.Pick(kBlooms), r.Pick(kBlooms)};
+    for (int i = 0; i < 22; ++i) {
+      const float a = r.Range(0, 6.2832f), d = std::sqrt(r.Uniform()) * 0.85f;
+      const float y = b.y + std::sin(a) * d * b.ry + b.ry * 0.4f;
+      c.Place(c.Make(Kind::Flower, b.x + std::cos(a) * d * b.rx, y, Perspective(y, hedgeY, 11), sorts[i % 3]), 10);
+    }
+  }
+  for (int i = 0; i < 8; ++i) {
     const float y = r.Range(lawnY + 30, H - 4);
     const float x = r.Range(10, W - 10);
-    if (std::fabs(x - pathX - (y - lawnY) * -0.1f) < 60 + (y - lawnY) * 0.3f) continue;  // not on the path
-    if (pond && std::hypot((x - pondX) / 80, (y - pondY) / 32) < 1.1f) continue;
-    c.Place(c.Make(Kind::Flower, x, y, Perspective(y, hedgeY, 8), r.Pick(kBlooms)), 20);
+    if (PolygonDistance(x, y, path) < 8) continue;
+    if (pond && EllipseDistance(x, y, pondX, pondY, 80, 30) < 0) continue;
+    c.Place(c.Make(Kind::Flower, x, y, Perspective(y, hedgeY, 9), r.Pick(kBlooms)), 30);
+  }
+  // A tree near the front frames the view.
+  {
+    const bool left = r.Chance(0.5f);
+    c.Place(c.Make(Kind::Tree, left ? r.Range(10, 40) : r.Range(W - 40, W - 10), r.Range(H - 60, H - 30), r.Range(17, 20),
+                   Vary(r, r.Pick(kLeaves)), Rgb(210, 50, 40), 3));
   }
   if (pond) {
     c.Place(c.Make(Kind::Duck, pondX + r.Range(-35, 35), pondY + r.Range(-5, 10), 7, Rgb(40, 100, 60), Rgb(150, 120, 90)));
@@ -292,12 +401,25 @@ Scene Garden(Rng& r) {
   c.Spare(c.Make(Kind::Mushroom, r.Range(20, W - 20), H - 40, 9, Rgb(200, 150, 80)));
   c.Spare(c.Make(Kind::FlowerPot, r.Range(30, W - 30), r.Range(lawnY + 60, H - 15), 13, Rgb(190, 100, 60), r.Pick(kBlooms)));
   c.Spare(c.Make(Kind::Balloon, r.Range(30, W - 30), r.Range(40, hedgeY), 11, Rgb(230, 50, 60)), true);
+}
+
+Scene Garden(Rng& r) {
+  Scene s;
+  const GardenLayout at = PaintGardenBackdrop(s, r);
+  Composer c(s, r);
+  PlaceGardenObjects(c, at, r);
   c.Done();
   return s;
 }
 
-Scene Room(Rng& r) {
-  Scene s;
+// Where the backdrop put the things the objects must fit around.
+struct RoomLayout {
+  float floorY;
+  float shelfX;
+  float tableX;
+};
+
+RoomLayout PaintRoomBackdrop(Scene& s, Rng& r) {
   s.title = "Zimmer";
   const float floorY = r.Range(290, 310);
   s.background = Image(kPictureWidth, kPictureHeight);
@@ -333,7 +455,11 @@ Scene Room(Rng& r) {
     bg.Fill(tableX - 105, top - 12, tableX + 105, top + 6, [=](float px, float py) { return BoxDistance(px, py, tableX - 105, top - 12, tableX + 105, top + 6, 3); },
             VerticalGradient{Rgb(150, 100, 60), Rgb(100, 65, 40), top - 12, top + 6});
   }
-  Composer c(s, r);
+  return {floorY, shelfX, tableX};
+}
+
+void PlaceRoomObjects(Composer& c, const RoomLayout& at, Rng& r) {
+  const auto& [floorY, shelfX, tableX] = at;
   const float windowX = shelfX > W / 2 ? r.Range(90, 150) : r.Range(330, 390);
   Item window = c.Make(Kind::Window, windowX, floorY - 95, 15, Rgb(170, 60, 60));
   window.locked = true;
@@ -367,12 +493,23 @@ Scene Room(Rng& r) {
   c.Spare(c.Make(Kind::Pear, tableX - 40, tableTop + 10, 10, Rgb(200, 190, 70)));
   c.Spare(c.Make(Kind::Crate, r.Range(40, W - 40), H - 15, 14, Rgb(175, 135, 85)));
   c.Spare(c.Make(Kind::Balloon, r.Range(40, W - 40), r.Range(60, 160), 12, Rgb(60, 120, 220)));
+}
+
+Scene Room(Rng& r) {
+  Scene s;
+  const RoomLayout at = PaintRoomBackdrop(s, r);
+  Composer c(s, r);
+  PlaceRoomObjects(c, at, r);
   c.Done();
   return s;
 }
 
-Scene StillLife(Rng& r) {
-  Scene s;
+// Where the backdrop put the things the objects must fit around.
+struct StillLifeLayout {
+  float tableY;
+};
+
+StillLifeLayout PaintStillLifeBackdrop(Scene& s, Rng& r) {
   s.title = "Stillleben";
   const float tableY = r.Range(210, 250);
   s.background = Image(kPictureWidth, kPictureHeight);
@@ -390,7 +527,11 @@ Scene StillLife(Rng& r) {
     bg.Fill(0, tableY - 2, W, tableY + 3, [&](float px, float py) { return BoxDistance(px, py, -5, tableY - 1, W + 5, tableY + 2); },
             Flat{Lighter(cloth, 0.2f)}, 0.7f);
   }
-  Composer c(s, r);
+  return {tableY};
+}
+
+void PlaceStillLifeObjects(Composer& c, const StillLifeLayout& at, Rng& r) {
+  const auto& [tableY] = at;
   const float plateX = r.Range(180, 300), plateY = tableY + r.Range(90, 120);
   c.Place(c.Make(Kind::Plate, plateX, plateY, 28, r.Pick(kPaints)));
   // Back row: tall things against the cloth.
@@ -427,16 +568,33 @@ Scene StillLife(Rng& r) {
     c.Place(c.Make(k, x, y, 15 + (y - tableY) * 0.05f, fruitColor(k)), 42);
   }
   c.Place(c.Make(Kind::Cup, r.Range(60, 160), r.Range(H - 70, H - 30), 18, r.Pick(kPaints)), 0);
+  // A small saucer of cherries on the side away from the big plate.
+  const float saucerX = plateX < W / 2 ? r.Range(340, 420) : r.Range(70, 150), saucerY = r.Range(H - 60, H - 25);
+  c.Place(c.Make(Kind::Plate, saucerX, saucerY, 15, r.Pick(kPaints)));
+  Item cherries = c.Make(Kind::Cherries, saucerX + r.Range(-6, 6), saucerY - 6, 15, Rgb(180, 20, 40));
+  cherries.depth = saucerY + 1;
+  c.Place(cherries);
   c.Spare(c.Make(Kind::Cherries, r.Range(40, W - 40), r.Range(tableY + 80, H - 15), 15, Rgb(180, 20, 40)));
   c.Spare(c.Make(Kind::Apple, r.Range(40, W - 40), r.Range(tableY + 80, H - 15), 15, Rgb(130, 180, 50)));
   c.Spare(c.Make(Kind::Lemon, r.Range(40, W - 40), r.Range(tableY + 80, H - 15), 15, Rgb(245, 220, 60)));
   c.Spare(c.Make(Kind::Orange, r.Range(40, W - 40), r.Range(tableY + 80, H - 15), 15, Rgb(240, 140, 30)));
+}
+
+Scene StillLife(Rng& r) {
+  Scene s;
+  const StillLifeLayout at = PaintStillLifeBackdrop(s, r);
+  Composer c(s, r);
+  PlaceStillLifeObjects(c, at, r);
   c.Done();
   return s;
 }
 
-Scene City(Rng& r) {
-  Scene s;
+// Where the backdrop put the things the objects must fit around.
+struct CityLayout {
+  float walkY;
+};
+
+CityLayout PaintCityBackdrop(Scene& s, Rng& r) {
   s.title = "Stadt";
   const float walkY = r.Range(315, 335);
   const DayLight light = PickDayLight(r, 250);
@@ -464,7 +622,11 @@ Scene City(Rng& r) {
     bg.Fill(0, walkY + 20, W, walkY + 26, [&](float px, float py) { return BoxDistance(px, py, -5, walkY + 20, W + 5, walkY + 26); },
             VerticalGradient{Rgb(200, 195, 185), Rgb(100, 95, 90), walkY + 20, walkY + 26});
   }
-  Composer c(s, r);
+  return {walkY};
+}
+
+void PlaceCityObjects(Composer& c, const CityLayout& at, Rng& r) {
+  const auto& [walkY] = at;
   AddClouds(c, 200, r.Int(2, 3));
   AddBirds(c, 20, 120, r.Int(2, 3), Rgb(50, 45, 50));
   float x = r.Range(-30, 0);
@@ -491,12 +653,23 @@ Scene City(Rng& r) {
   c.Spare(c.Make(Kind::Crate, r.Range(20, W - 20), walkY + 18, 10, Rgb(175, 135, 85)));
   c.Spare(c.Make(Kind::Bird, r.Range(40, W - 40), r.Range(30, 120), 7, Rgb(50, 45, 50)), true);
   c.Spare(c.Make(Kind::FlowerPot, r.Range(20, W - 20), walkY + 15, 9, Rgb(170, 90, 55), r.Pick(kBlooms)));
+}
+
+Scene City(Rng& r) {
+  Scene s;
+  const CityLayout at = PaintCityBackdrop(s, r);
+  Composer c(s, r);
+  PlaceCityObjects(c, at, r);
   c.Done();
   return s;
 }
 
-Scene Winter(Rng& r) {
-  Scene s;
+// Where the backdrop put the things the objects must fit around.
+struct WinterLayout {
+  float horizon;
+};
+
+WinterLayout PaintWinterBackdrop(Scene& s, Rng& r) {
   s.title = "Winterdorf";
   const float horizon = r.Range(170, 195);
   SkyLight sky{Rgb(120, 140, 185), Rgb(230, 215, 215), Rgb(255, 215, 190), r.Range(60, W - 60), horizon * 0.8f, 0.5f};
@@ -526,7 +699,11 @@ Scene Winter(Rng& r) {
               Flat{Rgb(190, 198, 220)}, 0.35f, 2.0f);
     }
   }
-  Composer c(s, r);
+  return {horizon};
+}
+
+void PlaceWinterObjects(Composer& c, const WinterLayout& at, Rng& r) {
+  const auto& [horizon] = at;
   AddClouds(c, horizon, r.Int(2, 3));
   AddBirds(c, 40, horizon - 30, r.Int(2, 3), Rgb(50, 45, 50));
   for (int i = 0; i < 4; ++i) {
@@ -555,6 +732,13 @@ Scene Winter(Rng& r) {
   c.Spare(c.Make(Kind::Bird, r.Range(40, W - 40), r.Range(40, horizon - 40), 7, Rgb(50, 45, 50)), true);
   c.Spare(c.Make(Kind::Crate, r.Range(30, W - 30), r.Range(horizon + 90, H - 10), 10, Rgb(160, 120, 75)));
   c.Spare(c.Make(Kind::Balloon, r.Range(40, W - 40), r.Range(60, horizon - 20), 11, Rgb(220, 50, 60)), true);
+}
+
+Scene Winter(Rng& r) {
+  Scene s;
+  const WinterLayout at = PaintWinterBackdrop(s, r);
+  Composer c(s, r);
+  PlaceWinterObjects(c, at, r);
   c.Done();
   return s;
 }
