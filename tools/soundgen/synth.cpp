@@ -75,7 +75,8 @@ void RenderFm(Mixer& mix, const Note& note, const FmPatch& patch) {
     const double hz = note.hz * vibrato;
     const double index = patch.index * (patch.indexSustain + (1.0 - patch.indexSustain) * decaying);
     decaying *= indexFall;
-    const double mod = index * FastSin(modulator);
+    // Phases run in cycles, the modulation index is in radians.
+    const double mod = index * (1.0 / (2.0 * M_PI)) * FastSin(modulator);
     double value = FastSin(carrier + mod);
     if (patch.detuneCents != 0.0) value = 0.5 * (value + FastSin(carrier2 + mod));
     carrier = WrapPhase(carrier + hz * dt);
