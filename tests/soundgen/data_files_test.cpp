@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <map>
 #include <string>
@@ -153,6 +154,14 @@ TEST(DataFiles, MusicDecodesWithVorbisfileAtItsLength) {
     tail.right.erase(tail.right.begin(), tail.right.end() - SecondsToFrames(0.1));
     EXPECT_LT(MeasureLevels(head).peak, 0.05);
     EXPECT_LT(MeasureLevels(tail).peak, 0.05);
+    // No section drops out: every second between the first and the closing
+    // chord carries music.
+    const std::size_t second = SecondsToFrames(1.0);
+    for (std::size_t at = 2 * second; at + 6 * second < decoded.sound.frames(); at += second) {
+      double energy = 0.0;
+      for (std::size_t i = at; i < at + second; ++i) energy += decoded.sound.left[i] * decoded.sound.left[i];
+      ASSERT_GT(ToDecibels(std::sqrt(energy / second)), -35.0) << "silent near " << at / second << " s";
+    }
   }
 }
 

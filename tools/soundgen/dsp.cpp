@@ -16,60 +16,49 @@ const std::array<float, kSineTableSize + 1> kSineValues = [] {
   return t;
 }();
 
-// A comb filter with a low-passed feedback path, the heart of the reverb.
-class DampedComb {
- public:
-  explicit DampedComb(std::size_t length) : line_(length, 0.0f) {}
-  float process(float input, float feedback, float damping) {
-    const float out = line_[pos_];
-    filtered_ = out * (1.0f - damping) + filtered_ * damping;
-    line_[pos_] = input + filtered_ * feedback;
-    if (++pos_ == line_.size()) pos_ = 0;
-    return out;
+// One channel of the reverb. Each filter runs over the whole signal with its
+// state in locals, which keeps it in registers: per-sample loops over a set
+// of filter objects were the slowest part of a song.
+void DampedComb(const std::vector<float>& in, std::vector<float>& sum, std::size_t length, float feedback,
+                float damping) {
+  std::vector<float> line(length, 0.0f);
+  std::size_t pos = 0;
+  float filtered = 0.0f;
+  for (std::size_t i = 0; i < in.size(); ++i) {
+    const float out = line[pos];
+    filtered = out * (1.0f - damping) + filtered * damping;
+    line[pos] = in[i] + filtered * feedback;
+    if (++pos == length) pos = 0;
+    sum[i] += out;
   }
+}
 
- private:
-  std::vector<float> line_;
-  std::size_t pos_ = 0;
-  float filtered_ = 0.0f;
-};
-
-class AllPass {
- public:
-  explicit AllPass(std::size_t length) : line_(length, 0.0f) {}
-  float process(float input) {
-    const float delayed = line_[pos_];
-    const float out = delayed - input;
-    line_[pos_] = input + delayed * 0.5f;
-    if (++pos_ == line_.size()) pos_ = 0;
-    return out;
+void AllPass(std::vector<float>& signal, std::size_t length) {
+  std::vector<float> line(length, 0.0f);
+  std::size_t pos = 0;
+  for (float& v : signal) {
+    const float delayed = line[pos];
+    line[pos] = v + delayed * 0.5f;
+    v = delayed - v;
+    if (++pos == length) pos = 0;
   }
+}
 
- private:
-  std::vector<float> line_;
-  std::size_t pos_ = 0;
-};
-
-// Reverberates one channel. The right channel uses slightly longer lines
-// so the two sides decorrelate and the room sounds wide.
+// The right channel uses slightly longer lines so the two sides
+// decorrelate and the room sounds wide.
 void ReverbChannel(const std::vector<float>& in, std::vector<float>& out, std::size_t spread,
                    const ReverbSettings& s) {
   static constexpr std::array<std::size_t, 6> kCombs = {1116, 1188, 1277, 1356, 1422, 1491};
   static constexpr std::array<std::size_t, 3> kAllPasses = {556, 441, 341};
-  std::vector<DampedComb> combs;
-  for (auto length : kCombs) combs.emplace_back(length + spread);
-  std::vector<AllPass> allPasses;
-  for (auto length : kAllPasses) allPasses.emplace_back(length + spread);
-  const auto feedback = static_cast<float>(s.roomSize);
-  const auto damping = static_cast<float>(s.damping);
-  const auto wet = static_cast<float>(s.wet / kCombs.size() * 3.0);
-  for (std::size_t i = 0; i < in.size(); ++i) {
-    const float x = in[i] * 0.2f;
-    float sum = 0.0f;
-    for (auto& comb : combs) sum += comb.process(x, feedback, damping);
-    for (auto& allPass : allPasses) sum = allPass.process(sum);
-    out[i] += sum * wet;
+  std::vector<float> input(in.size());
+  for (std::size_t i = 0; i < in.size(); ++i) input[i] = in[i] * 0.2f;
+  std::vector<float> wet(in.size(), 0.0f);
+  for (auto length : kCombs) {
+    DampedComb(input, wet, length + spread, static_cast<float>(s.roomSize), static_cast<float>(s.damping));
   }
+  for (auto length : kAllPasses) AllPass(wet, length + spread);
+  const auto gain = static_cast<float>(s.wet / kCombs.size() * 3.0);
+  for (std::size_t i = 0; i < out.size(); ++i) out[i] += wet[i] * gain;
 }
 
 }  // namespace

@@ -73,7 +73,8 @@ StereoBuffer GameOver() {
     phase += hz / kSampleRate;
     mod += hz / kSampleRate;
     const double envelope = std::min(1.0, t / 0.03) * (t < 1.0 ? 1.0 : (1.3 - t) / 0.3);
-    const double v = FastSin(phase + 2.2 * (0.5 + 0.5 * envelope) * FastSin(mod)) * envelope * 0.6;
+    const double index = 2.2 * (0.5 + 0.5 * envelope) / (2.0 * M_PI);  // radians to cycles
+    const double v = FastSin(phase + index * FastSin(mod)) * envelope * 0.6;
     mix.dry.add(first + i, static_cast<float>(v), 0.707f, 0.707f);
     mix.send.add(first + i, static_cast<float>(v * 0.3), 0.707f, 0.707f);
   }

@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
+#include <atomic>
 #include <map>
+#include <thread>
 
 #include "catalogue.h"
 #include "dsp.h"
@@ -73,6 +76,25 @@ Outcome<Built> BuildMusic(int track) {
   return Built{std::move(encoded.value()), MeasureLevels(song)};
 }
 
+// Renders and encodes all tracks on up to two threads: the tracks are
+// independent (each song has its own seeds), so the bytes do not depend on
+// the order in which they finish.
+std::vector<Outcome<Built>> BuildAllMusic(int trackCount) {
+  std::vector<std::optional<Outcome<Built>>> results(trackCount);
+  std::atomic<int> next{0};
+  auto work = [&] {
+    for (int track = next++; track < trackCount; track = next++) results[track] = BuildMusic(track);
+  };
+  const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, 2u);
+  std::vector<std::thread> threads;
+  for (unsigned w = 1; w < workers; ++w) threads.emplace_back(work);
+  work();
+  for (auto& thread : threads) thread.join();
+  std::vector<Outcome<Built>> built;
+  for (auto& result : results) built.push_back(std::move(*result));
+  return built;
+}
+
 Built BuildWave(const StereoBuffer& sound) { return {EncodeWave(sound), MeasureLevels(sound)}; }
 
 const char* KindName(AssetKind kind) {
@@ -93,14 +115,16 @@ Outcome<int> GenerateSoundFiles(const std::string& outputDir, const ProgressRepo
   auto speech = MakeAllSpeech();
   if (!speech.ok()) return Outcome<int>::Fail(speech.reason());
 
+  auto music = BuildAllMusic(static_cast<int>(GameSongs().size()));
+
   int written = 0;
   for (const AssetEntry& entry : SoundCatalogue()) {
     const std::string name = DataFileName(entry.fileNumber);
     Built built;
     if (entry.kind == AssetKind::Music) {
-      auto music = BuildMusic(entry.index);
-      if (!music.ok()) return Outcome<int>::Fail(name + ": " + music.reason());
-      built = std::move(music.value());
+      auto& track = music.at(entry.index);
+      if (!track.ok()) return Outcome<int>::Fail(name + ": " + track.reason());
+      built = std::move(track.value());
     } else if (entry.kind == AssetKind::Speech) {
       built = BuildWave(speech.value().at(entry.index));
     } else {

@@ -274,7 +274,7 @@ class SongRenderer {
     for (int k = 0; k < tones; ++k) {
       const int pitch = FoldInto(key_.chordPitch(root, k), low);
       Note note{t0, bar_ * 0.98, MidiToHz(pitch), arrangement_.padLevel * level,
-                static_cast<float>(-0.4 + 0.4 * k), 0.5};
+                static_cast<float>(-0.6 + 0.6 * k), 0.5};
       RenderAdditive(mix_, note, arrangement_.pad);
     }
   }
@@ -295,7 +295,7 @@ class SongRenderer {
       if (!sixteenths && (s / tones.size()) % 2 == 1) index = static_cast<int>(tones.size()) - 1 - index;
       const double accent = s % 4 == 0 ? 1.0 : 0.7;
       Note note{t0 + swung(s, stepLength), stepLength * 0.9, MidiToHz(tones[index]),
-                arrangement_.arpLevel * level * accent, s % 2 ? 0.5f : -0.5f, 0.45};
+                arrangement_.arpLevel * level * accent, s % 2 ? 0.65f : -0.65f, 0.45};
       RenderPluck(mix_, note, 0.45, rng_);
     }
   }
@@ -365,7 +365,7 @@ class SongRenderer {
       const double gate = m.beats * beat_ * 0.92;
       const double hz = MidiToHz(key_.pitch(m.degree));
       if (kind == SectionKind::Break) {
-        RenderPluck(mix_, {start, gate, hz, arrangement_.leadLevel * 0.55 * m.velocity, 0.25f, 0.5}, 0.6, rng_);
+        RenderPluck(mix_, {start, gate, hz, arrangement_.leadLevel * 0.55 * m.velocity, 0.4f, 0.5}, 0.6, rng_);
         continue;
       }
       renderLead({start, gate, hz, arrangement_.leadLevel * m.velocity, 0.1f, 0.3});
@@ -373,7 +373,7 @@ class SongRenderer {
         // Later returns of a section are thickened by a counter voice a
         // third below, which keeps the tune recognisable but fuller.
         const double below = MidiToHz(key_.pitch(m.degree - 2));
-        RenderFm(mix_, {start, gate, below, arrangement_.leadLevel * 0.45 * m.velocity, -0.35f, 0.35},
+        RenderFm(mix_, {start, gate, below, arrangement_.leadLevel * 0.45 * m.velocity, -0.5f, 0.35},
                  arrangement_.counter);
       }
     }
@@ -392,7 +392,7 @@ class SongRenderer {
     const int low = key_.tonic() - 8;
     for (int k = 0; k < 3; ++k) {
       const int pitch = FoldInto(key_.chordPitch(0, k), low);
-      Note note{t0, hold, MidiToHz(pitch), arrangement_.padLevel, static_cast<float>(-0.4 + 0.4 * k), 0.6};
+      Note note{t0, hold, MidiToHz(pitch), arrangement_.padLevel, static_cast<float>(-0.6 + 0.6 * k), 0.6};
       RenderAdditive(mix_, note, arrangement_.pad);
     }
     renderLead({t0, bar_ * 1.5, MidiToHz(key_.pitch(7)), arrangement_.leadLevel * 0.9, 0.1f, 0.45});

@@ -46,6 +46,14 @@ double Envelope::at(double t, double gate) const {
   return held(gate) * fall * fall;
 }
 
+EnvelopeCurve::EnvelopeCurve(const Envelope& envelope, double gate, std::size_t frames) {
+  const std::size_t points = (frames >> 5) + 2;
+  points_.resize(points);
+  for (std::size_t p = 0; p < points; ++p) {
+    points_[p] = static_cast<float>(envelope.at(static_cast<double>(p * 32) / kSampleRate, gate));
+  }
+}
+
 void RenderFm(Mixer& mix, const Note& note, const FmPatch& patch) {
   const std::size_t first = StartFrame(note.start);
   const std::size_t count = SecondsToFrames(patch.envelope.length(note.gate));
@@ -56,6 +64,7 @@ void RenderFm(Mixer& mix, const Note& note, const FmPatch& patch) {
   const double vibratoDepth = patch.vibratoCents * std::log(2.0) / 1200.0;
   const double indexFall = std::exp(-patch.indexDecay * dt);
   double decaying = 1.0;
+  const EnvelopeCurve curve(patch.envelope, note.gate, count);
   double carrier = 0.0, carrier2 = 0.0, modulator = 0.0;
   for (std::size_t i = 0; i < count; ++i) {
     const double t = i * dt;
@@ -66,13 +75,14 @@ void RenderFm(Mixer& mix, const Note& note, const FmPatch& patch) {
     const double hz = note.hz * vibrato;
     const double index = patch.index * (patch.indexSustain + (1.0 - patch.indexSustain) * decaying);
     decaying *= indexFall;
-    const double mod = index * FastSin(modulator);
+    // Phases run in cycles, the modulation index is in radians.
+    const double mod = index * (1.0 / (2.0 * M_PI)) * FastSin(modulator);
     double value = FastSin(carrier + mod);
     if (patch.detuneCents != 0.0) value = 0.5 * (value + FastSin(carrier2 + mod));
-    carrier += hz * dt;
-    carrier2 += hz * detune * dt;
-    modulator += hz * patch.ratio * dt;
-    const auto v = static_cast<float>(value * patch.envelope.at(t, note.gate) * note.velocity);
+    carrier = WrapPhase(carrier + hz * dt);
+    carrier2 = WrapPhase(carrier2 + hz * detune * dt);
+    modulator = WrapPhase(modulator + hz * patch.ratio * dt);
+    const auto v = static_cast<float>(value * curve.at(i) * note.velocity);
     mix.dry.add(first + i, v, pan.left, pan.right);
     mix.send.add(first + i, v * static_cast<float>(note.send), pan.left, pan.right);
   }
@@ -105,11 +115,12 @@ std::vector<float> BuildHarmonicTable(const std::vector<double>& partials, std::
 
 // Tables are shared between notes: a song plays thousands of notes on a
 // handful of instruments, and only the Nyquist limit tells them apart.
+// One cache per thread, as songs are rendered side by side.
 const std::vector<float>& HarmonicTable(const std::vector<double>& partials, double hz, double tilt) {
   std::size_t usable = 0;
   while (usable < partials.size() && hz * (usable + 1) < kSampleRate * 0.45) ++usable;
   using Key = std::tuple<std::vector<double>, std::size_t, double>;
-  static std::map<Key, std::vector<float>> cache;
+  thread_local std::map<Key, std::vector<float>> cache;
   Key key{partials, usable, tilt};
   auto found = cache.find(key);
   if (found == cache.end()) {
@@ -118,8 +129,9 @@ const std::vector<float>& HarmonicTable(const std::vector<double>& partials, dou
   return found->second;
 }
 
+// phaseCycles must already lie in 0..1.
 float ReadTable(const std::vector<float>& table, double phaseCycles) {
-  const double position = WrapPhase(phaseCycles) * kTableSize;
+  const double position = phaseCycles * kTableSize;
   const auto index = static_cast<std::size_t>(position);
   const auto fraction = static_cast<float>(position - index);
   return table[index] + (table[index + 1] - table[index]) * fraction;
@@ -141,15 +153,15 @@ void RenderAdditive(Mixer& mix, const Note& note, const AdditivePatch& patch) {
   double phase2 = 0.37;  // a fixed offset, so the chorus pair does not cancel at the start
   const double fade = std::exp(-patch.partialDecay * dt);
   double mix1 = 1.0;
+  const EnvelopeCurve curve(patch.envelope, note.gate, count);
   for (std::size_t i = 0; i < count; ++i) {
-    const double t = i * dt;
     mix1 *= fade;
     const double a = ReadTable(bright, phase) + ReadTable(bright, phase2);
     const double b = ReadTable(mellow, phase) + ReadTable(mellow, phase2);
     const double value = 0.5 * (a * mix1 + b * (1.0 - mix1));
     phase = WrapPhase(phase + note.hz * dt);
     phase2 = WrapPhase(phase2 + note.hz * detune * dt);
-    const auto v = static_cast<float>(value * patch.envelope.at(t, note.gate) * note.velocity);
+    const auto v = static_cast<float>(value * curve.at(i) * note.velocity);
     mix.dry.add(first + i, v, pan.left, pan.right);
     mix.send.add(first + i, v * static_cast<float>(note.send), pan.left, pan.right);
   }
@@ -190,6 +202,7 @@ void RenderBass(Mixer& mix, const Note& note, double cutoffHz, double sub) {
   static const std::vector<double> kSaw = {1.0, 0.5, 0.333, 0.25, 0.2, 0.167, 0.143, 0.125,
                                            0.111, 0.1, 0.091, 0.083};
   const auto& table = HarmonicTable(kSaw, note.hz, 0.0);
+  const EnvelopeCurve curve(envelope, note.gate, count);
   double phase = 0.0;
   for (std::size_t i = 0; i < count; ++i) {
     const double t = i * dt;
@@ -197,8 +210,8 @@ void RenderBass(Mixer& mix, const Note& note, double cutoffHz, double sub) {
     if (i % 32 == 0) filter.setCutoff(cutoffHz * (0.6 + 1.4 * std::exp(-t * 12.0)));
     filter.process(static_cast<float>(saw * 0.55));
     const double value = filter.low() + sub * FastSin(phase);
-    phase += note.hz * dt;
-    const auto v = static_cast<float>(value * envelope.at(t, note.gate) * note.velocity);
+    phase = WrapPhase(phase + note.hz * dt);
+    const auto v = static_cast<float>(value * curve.at(i) * note.velocity);
     mix.dry.add(first + i, v, 0.707f, 0.707f);
   }
 }
