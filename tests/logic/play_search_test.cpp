@@ -238,7 +238,7 @@ TEST(PlayClock, DisplayBlinksDuringTheWarning) {
   for (int i = 0; i < 40; ++i) {
     game.Frame(10);
     // The units digit cell of the time display, (830, 670)-(855, 695).
-    if (game.ScreenPixel(840, 680) != 0xFFFFFFu) ++hiddenFrames;
+    if (game.ScreenPixel(840, 680) == playtest::Xrgb(playtest::kBackground)) ++hiddenFrames;
   }
   EXPECT_EQ(hiddenFrames, 20);
 }
@@ -249,9 +249,9 @@ TEST(PlayScreen, PointsBeyondSixDigitsShowAsNines) {
   game.SkipIntro();
   game.state.level.points = 1234567;
   game.Frame();
-  // Six white digit cells of 20 x 20 from x = 160; the first one is a real
-  // digit glyph (white here), never the artwork behind slot 10 + 12.
-  for (int k = 0; k < 6; ++k) EXPECT_EQ(game.ScreenPixel(165 + 20 * k, 680), 0xFFFFFFu) << k;
+  // Six cells of 20 x 20 from x = 160, all showing the 9: the first one is
+  // never the artwork behind slot 10 + 12.
+  for (int k = 0; k < 6; ++k) EXPECT_EQ(game.ScreenPixel(165 + 20 * k, 680), playtest::Xrgb(playtest::DigitColour(9))) << k;
 }
 
 }  // namespace

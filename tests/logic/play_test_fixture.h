@@ -68,6 +68,11 @@ inline std::vector<gamefile::PictureRecord> PlayRecords(int pairs) {
   return records;
 }
 
+// Every glyph slot has a colour of its own, so a frame shows which digit or
+// letter landed where.
+inline Colour DigitColour(int digit) { return Colour{255, 255, static_cast<std::uint8_t>(20 * digit + 10)}; }
+inline Colour GlyphColour(int slot) { return Colour{static_cast<std::uint8_t>(120 + slot), 220, 220}; }
+
 inline const Colour kBackground{0, 0, 160};
 inline const Colour kCover{90, 90, 90};
 inline const Colour kTimeBar{0, 200, 0};
@@ -188,9 +193,10 @@ class PlayGame {
     FillSlot(6, 81, 40, {0, 255, 0});
     FillSlot(7, 81, 40, {255, 0, 0});
     FillSlot(8, 28, 35, kCursor);
-    for (int slot = 10; slot <= 20; ++slot) FillSlot(slot, 40, 45, {255, 255, 255});
-    for (int slot = 30; slot <= 56; ++slot) FillSlot(slot, 25, 25, {220, 220, 220});
-    for (int slot = 60; slot <= 85; ++slot) FillSlot(slot, 25, 25, {220, 220, 220});
+    for (int digit = 0; digit <= 9; ++digit) FillSlot(10 + digit, 40, 45, DigitColour(digit));
+    FillSlot(20, 40, 45, {255, 255, 255});  // the colon
+    for (int slot = 30; slot <= 56; ++slot) FillSlot(slot, 25, 25, GlyphColour(slot));
+    for (int slot = 60; slot <= 85; ++slot) FillSlot(slot, 25, 25, GlyphColour(slot));
     for (int slot = 94; slot <= 99; ++slot) FillSlot(slot, 74, 71, {255, 0, static_cast<std::uint8_t>(slot)});
   }
 };
