@@ -40,11 +40,17 @@ click_dlu() {
   sleep 0.4
 }
 choose_file() {  # types a full path into the GTK file dialog
-  wait_window '^Select a file$' > /dev/null
+  local dialog
+  dialog=$(wait_window '^Select a file$')
   xdotool type --delay 15 "$1"
   sleep 0.3
-  xdotool key Return
-  sleep 0.8
+  # The location field's completion can swallow the first Return under load.
+  for _ in 1 2 3; do
+    xdotool key Return
+    sleep 0.8
+    xdotool getwindowname "$dialog" > /dev/null 2>&1 || return 0
+  done
+  fail "Dateidialog schließt nicht für $1"
 }
 close_message() {
   wait_window '^Vistrel Spieldateneditor$' > /dev/null
