@@ -86,10 +86,10 @@ int NearestChordTone(const Key& key, int root, int near) {
 // A melodic step: mostly by step, sometimes a leap, pulled back towards the
 // middle of the range so the line neither climbs nor sinks for good.
 int NextDegree(Rng& rng, int previous) {
-  static constexpr std::array<int, 10> kSteps = {-1, 1, -1, 1, -2, 2, 0, -3, 3, 4};
+  static constexpr std::array<int, 11> kSteps = {-1, 1, -1, 1, -2, 2, 0, -3, 3, -4, 4};
   int next = previous + kSteps[rng.between(0, static_cast<int>(kSteps.size()) - 1)];
-  if (next > 11) next -= 3;
-  if (next < 1) next += 3;
+  if (next > 10) next -= 3;
+  if (next < 0) next += 3;
   return next;
 }
 
@@ -224,6 +224,7 @@ class SongRenderer {
     Rng melodyRng(plan.seed * 7919 + 1);
     verse_ = MakePhrase(melodyRng, key_, plan.verseChords, 8);
     chorus_ = MakePhrase(melodyRng, key_, plan.chorusChords, 8);
+    melodyShift_ = RegisterShift(verse_);
   }
 
   Mixer& render() {
@@ -244,6 +245,18 @@ class SongRenderer {
   }
 
  private:
+  // Whole octaves that bring the verse's average pitch near G4..G5, so every
+  // lead sits in the same comfortable register whatever the song's key.
+  int RegisterShift(const Phrase& phrase) const {
+    if (phrase.empty()) return 0;
+    double sum = 0.0;
+    for (const MelodyNote& m : phrase) sum += key_.pitch(m.degree);
+    const double average = sum / phrase.size();
+    return -12 * static_cast<int>(std::lround((average - 73.0) / 12.0));
+  }
+
+  double MelodyHz(int degree) const { return MidiToHz(key_.pitch(degree) + melodyShift_); }
+
   int chordFor(SectionKind kind, int barInSection) const {
     const auto& chords = kind == SectionKind::Chorus ? plan_.chorusChords : plan_.verseChords;
     return chords[barInSection % chords.size()];
@@ -363,7 +376,7 @@ class SongRenderer {
       if (m.beat < phraseBar * 4.0 || m.beat >= phraseBar * 4.0 + 4.0) continue;
       const double start = t0 + (m.beat - phraseBar * 4.0) * beat_;
       const double gate = m.beats * beat_ * 0.92;
-      const double hz = MidiToHz(key_.pitch(m.degree));
+      const double hz = MelodyHz(m.degree);
       if (kind == SectionKind::Break) {
         RenderPluck(mix_, {start, gate, hz, arrangement_.leadLevel * 0.55 * m.velocity, 0.4f, 0.5}, 0.6, rng_);
         continue;
@@ -372,7 +385,7 @@ class SongRenderer {
       if (repeats > 0) {
         // Later returns of a section are thickened by a counter voice a
         // third below, which keeps the tune recognisable but fuller.
-        const double below = MidiToHz(key_.pitch(m.degree - 2));
+        const double below = MelodyHz(m.degree - 2);
         RenderFm(mix_, {start, gate, below, arrangement_.leadLevel * 0.45 * m.velocity, -0.5f, 0.35},
                  arrangement_.counter);
       }
@@ -395,7 +408,7 @@ class SongRenderer {
       Note note{t0, hold, MidiToHz(pitch), arrangement_.padLevel, static_cast<float>(-0.6 + 0.6 * k), 0.6};
       RenderAdditive(mix_, note, arrangement_.pad);
     }
-    renderLead({t0, bar_ * 1.5, MidiToHz(key_.pitch(7)), arrangement_.leadLevel * 0.9, 0.1f, 0.45});
+    renderLead({t0, bar_ * 1.5, MelodyHz(7), arrangement_.leadLevel * 0.9, 0.1f, 0.45});
     RenderBass(mix_, {t0, bar_ * 1.5, MidiToHz(FoldInto(key_.tonic(), key_.tonic() - 29)),
                       arrangement_.bassLevel, 0.0f, 0.0},
                arrangement_.bassCutoffHz, 0.35);
@@ -412,6 +425,7 @@ class SongRenderer {
   Rng rng_;
   Phrase verse_;
   Phrase chorus_;
+  int melodyShift_ = 0;
   int verseRepeats_ = 0;
   int chorusRepeats_ = 0;
 };
