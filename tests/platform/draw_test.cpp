@@ -103,6 +103,7 @@ TEST(Compositor, TextAdvancesByFourFifthsOfAGlyphAndSkipsSpaces) {
       EXPECT_EQ(seen, Packed(GlyphColour(platform::GlyphSlotFor(text[i])))) << "character " << i;
     }
   }
+  EXPECT_TRUE(fixtures::MatchesGolden(frame, 96, 196, 400, 32, "text"));
   EXPECT_EQ(frame.Pixel(99, 212), kGrey);
   EXPECT_EQ(frame.Pixel(100, 199), kGrey);
   EXPECT_EQ(frame.Pixel(100, 225), kGrey);
@@ -148,6 +149,7 @@ TEST(Compositor, NumbersDrawTheirDigitsWithLeadingZeros) {
   const int expected[6] = {0, 0, 4, 2, 5, 0};
   for (int i = 0; i < 6; ++i) EXPECT_EQ(digitAt(40 * i, 400), expected[i]) << "cell " << i;
   EXPECT_EQ(digitAt(240, 400), -1);
+  EXPECT_TRUE(fixtures::MatchesGolden(frame, 0, 400, 250, 45, "six_digits"));
 }
 
 TEST(Compositor, FramesAndBoxesAreDrawnIntoTheImageItself) {
@@ -193,6 +195,7 @@ TEST(Compositor, SixteenBitImagesKeepBlackTransparent) {
   const platform::CapturedFrame& frame = *bare.backend.LastFrame();
   EXPECT_EQ(frame.Pixel(0, 0), 0xFF0000u);
   EXPECT_EQ(frame.Pixel(1, 1) & 0xF8F8F8, kGrey & 0xF8F8F8);
+  EXPECT_TRUE(fixtures::MatchesGolden(frame, 0, 0, 8, 8, "keyed_16bit"));
   EXPECT_EQ(platform::Rgb555(255, 255, 255), 0x7FFF);
   EXPECT_EQ(platform::Rgb555(0, 0, 0), 0);
   EXPECT_EQ(platform::Rgb555(255, 0, 8), 0x7C01);

@@ -158,6 +158,26 @@ TEST(LoadBitmapFile, MissingDamagedAndLyingFilesGiveNoSurface) {
   EXPECT_FALSE(bare.game.endRequested);
 }
 
+TEST(ImageSurfaces, ASurfaceThatCannotBeMadeEndsTheGameWithItsMessage) {
+  fixtures::ScopedWorkDir dir;
+  fixtures::WriteBitmap("art.dat", 2, 2, Rgb{9, 9, 9});
+  BareGame bitmap;
+  EXPECT_FALSE(platform::LoadBitmapFile(bitmap.game, "art.dat", 0, 10));
+  ASSERT_EQ(bitmap.backend.messages.size(), 1u);
+  EXPECT_EQ(bitmap.backend.messages[0].text, "Konnte DirectX nicht initialisieren (CREATESURFACE FAILED) 012");
+  EXPECT_EQ(bitmap.backend.messages[0].caption, "");
+  EXPECT_EQ(bitmap.backend.minimiseCount, 1);
+  EXPECT_TRUE(bitmap.game.endRequested);
+
+  BareGame jpeg;
+  const auto bytes = fixtures::JpegBytes(8, 8, [](int, int) { return Rgb{1, 1, 1}; });
+  EXPECT_FALSE(platform::DecodeJpeg(jpeg.game, 490, -1, bytes.data(), bytes.size()));
+  ASSERT_EQ(jpeg.backend.messages.size(), 1u);
+  EXPECT_EQ(jpeg.backend.messages[0].text, "CREATESURFACE FAILED!!");
+  EXPECT_FALSE(jpeg.game.backBuffer);  // the display is released first
+  EXPECT_TRUE(jpeg.game.endRequested);
+}
+
 TEST(LoadPicture, ChoosesTheLoaderBySource) {
   fixtures::ScopedWorkDir dir;
   BareGame bare;
