@@ -306,7 +306,7 @@ TEST_F(ChooserTest, StartGameRunsQxdataFromCurrentDirectory) {
   ASSERT_EQ(ui_.messages.size(), 1u);
   EXPECT_EQ(ui_.messages[0],
             "Konnte Vistrel aufgrund einer fehlenden Datei nicht starten.\r\nInstallieren sie Vistrel neu "
-            "oder wenden sie sich an den qualdrex support unter support@qualdrex.de");
+            "oder wenden sie sich an den qualdrex support unter support@vistrel.example");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ namespace editor::text {
 
 inline constexpr const char* kDialogTitle = "Vistrel Spieldateneditor!";
 inline constexpr const char* kEmpty = "leer";
-inline constexpr const char* kSupportAddress = "support@qualdrex.de";
+inline constexpr const char* kSupportAddress = "support@vistrel.example";
 
 // Picture list and loading pictures.
 std::string CannotAccessPicture(const std::string& path);

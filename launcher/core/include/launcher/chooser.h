@@ -95,7 +95,7 @@ class Chooser {
 };
 
 inline constexpr char kGameProgram[] = "./qxdata";
-inline constexpr char kSupportAddress[] = "support@qualdrex.de";
+inline constexpr char kSupportAddress[] = "support@vistrel.example";
 std::string GameMissingMessage();
 
 // Starts the game from the current directory (the home directory after
