@@ -120,10 +120,17 @@ bool MusicMixer::IsFinished(int track) const {
 
 void MusicMixer::Mix(std::int16_t* out, int frames) {
   const int samples = frames * outputChannels_;
-  std::vector<int> sum(static_cast<std::size_t>(samples), 0);
-  std::vector<std::int16_t> part(static_cast<std::size_t>(samples));
   {
     std::lock_guard lock(mutex_);
+    // Scratch buffers grow once to the device's block size and are reused,
+    // so the audio thread does not allocate on every call.
+    if (sum_.size() < static_cast<std::size_t>(samples)) {
+      sum_.resize(static_cast<std::size_t>(samples));
+      part_.resize(static_cast<std::size_t>(samples));
+    }
+    std::fill_n(sum_.begin(), samples, 0);
+    std::vector<int>& sum = sum_;
+    std::vector<std::int16_t>& part = part_;
     for (int i = 0; i < kTracks; ++i) {
       Track& t = tracks_[i];
       if (!t.open || !t.started || t.finished) continue;
@@ -136,8 +143,8 @@ void MusicMixer::Mix(std::int16_t* out, int frames) {
       // player does, until it is stopped or rewound.
       if (t.endOfFile && SDL_AudioStreamAvailable(t.converter) == 0) t.finished = true;
     }
+    for (int s = 0; s < samples; ++s) out[s] = static_cast<std::int16_t>(std::clamp(sum[s], -32768, 32767));
   }
-  for (int s = 0; s < samples; ++s) out[s] = static_cast<std::int16_t>(std::clamp(sum[s], -32768, 32767));
 }
 
 }  // namespace platform

@@ -20,13 +20,21 @@ constexpr int kOutputChannels = 2;
 constexpr int kOutputChunkFrames = 1024;
 
 void PutLe16(std::vector<std::uint8_t>& out, std::uint16_t v) {
-  out.push_back(static_cast<std::uint8_t>(v));
-  out.push_back(static_cast<std::uint8_t>(v >> 8));
+  const std::size_t at = out.size();
+  out.resize(at + 2);
+  out[at] = static_cast<std::uint8_t>(v);
+  out[at + 1] = static_cast<std::uint8_t>(v >> 8);
 }
 void PutLe32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+  const std::size_t at = out.size();
+  out.resize(at + 4);
+  for (int i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
-void PutTag(std::vector<std::uint8_t>& out, const char* tag) { out.insert(out.end(), tag, tag + 4); }
+void PutTag(std::vector<std::uint8_t>& out, const char* tag) {
+  const std::size_t at = out.size();
+  out.resize(at + 4);
+  for (int i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(tag[i]);
+}
 
 // A minimal canonical WAVE image of already checked PCM data, which
 // SDL_mixer converts to the device's format.

@@ -8,6 +8,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -42,6 +43,8 @@ class MusicMixer {
   int outputChannels_;
   mutable std::mutex mutex_;
   std::unique_ptr<Track[]> tracks_;
+  std::vector<int> sum_;
+  std::vector<std::int16_t> part_;
 };
 
 }  // namespace platform
