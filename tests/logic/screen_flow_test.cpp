@@ -216,6 +216,23 @@ TEST(HighScoreFlow, EnteredNameIsStoredAndShownInTheTable) {
   EXPECT_EQ(game.state->flow.gameState, kStateMenu);
 }
 
+TEST(HighScoreFlow, NameEnteredWhereNothingCanBeStoredIsStillShown) {
+  FlowGame game;
+  game.SkipToMenu();
+  game.state->gameFile.highScoreFile = "no-such-folder/game.vst.qxh";
+  game.state->level.points = 41000;
+  PrepareHighScores(*game.state);
+  game.state->flow.gameState = kStateHighScore;
+  ASSERT_EQ(game.state->highScores.rank, 2);
+  game.Frame();
+  game.Key('K');
+  game.Key(kKeyReturn);
+  EXPECT_FALSE(game.state->highScores.nameEntry);
+  EXPECT_EQ(DisplayName(game.state->highScores.table[2]), "K         ");
+  EXPECT_EQ(game.state->highScores.table[2].points, 41000u);
+  EXPECT_FALSE(std::filesystem::exists("no-such-folder"));
+}
+
 TEST(HighScoreFlow, EscapeInTheNameEntryKeepsTheFileAsItWas) {
   FlowGame game;
   game.SkipToMenu();
