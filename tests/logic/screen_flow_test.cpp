@@ -256,6 +256,23 @@ TEST(HighScoreFlow, EscapeInTheNameEntryKeepsTheFileAsItWas) {
   EXPECT_EQ(game.state->highScores.table, DefaultHighScoreTable());
 }
 
+TEST(HighScoreFlow, SecondNameEntryVisitKeepsTheSweepingBackgroundOnScreen) {
+  FlowGame game;
+  game.SkipToMenu();
+  game.state->gameFile.highScoreFile = "no-such-folder/HS.qxf";  // every visit ranks again
+  for (int visit = 0; visit < 2; ++visit) {
+    game.state->level.points = 60000;
+    PrepareHighScores(*game.state);
+    game.state->flow.gameState = kStateHighScore;
+    for (int frame = 0; frame < 250; ++frame) {
+      game.Frame();
+      // The stretched background spans 20480 pixels from the sweep position.
+      ASSERT_GE(game.state->highScores.sweep + 20480, 1024) << "visit " << visit << " frame " << frame;
+    }
+    game.Key(kKeyEscape);
+  }
+}
+
 TEST(HighScoreFlow, NameEntryIgnoresKeypadAndFunctionKeys) {
   FlowGame game;
   game.SkipToMenu();
