@@ -313,6 +313,29 @@ TEST(MainLoop, EndsWhenTheRunningFlagClearsOrAFatalMessageWasShown) {
   EXPECT_EQ(frames, 1);
 }
 
+TEST(MainLoop, IdlesOnlyWellBeforeTheNextFrame) {
+  HeadlessBackend backend;
+  Platform game;
+  game.backend = &backend;
+  // The clock for each iteration, set as the loop asks whether it still runs.
+  const std::vector<std::uint64_t> clockPerIteration{1, 2'000, 8'000, 10'002};
+  std::size_t iteration = 0;
+  std::vector<int> idleCallsAfter;
+  int frames = 0;
+  platform::LoopHooks hooks;
+  hooks.frame = [&] { ++frames; };
+  hooks.running = [&] {
+    if (iteration > 0) idleCallsAfter.push_back(backend.idleCalls);
+    if (iteration == clockPerIteration.size()) return false;
+    backend.clock = clockPerIteration[iteration++];
+    return true;
+  };
+  platform::RunMainLoop(game, hooks);
+  // Frame at 1; 8 ms to go: idle; 2 ms to go: poll on; due again at 10'002.
+  EXPECT_EQ(idleCallsAfter, (std::vector<int>{0, 1, 1, 1}));
+  EXPECT_EQ(frames, 2);
+}
+
 TEST(Mouse, QuickClicksBetweenReadingsAreNotLost) {
   HeadlessBackend backend;
   Platform game;

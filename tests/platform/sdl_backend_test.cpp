@@ -73,4 +73,22 @@ TEST_F(SdlGame, MainLoopEndsOnAQuitEvent) {
   platform::ShutDown(game);
 }
 
+TEST_F(SdlGame, WithoutASoundDeviceEverySoundStillLoads) {
+  // A driver that cannot open: the backend falls back to the silent one.
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  platform::SdlBackend backend;
+  platform::Platform game;
+  const bool started = platform::StartUp(game, backend);
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  ASSERT_TRUE(started);
+  EXPECT_FALSE(game.soundStarted);
+  for (int buffer = 0; buffer < platform::kSoundBufferCount; ++buffer) {
+    EXPECT_EQ(game.soundLoaded[buffer], buffer != 26) << buffer;
+  }
+  platform::PlayEffect(game, 0);
+  platform::PlayMusic(game, 0);
+  EXPECT_EQ(game.music[0].state(), platform::MusicTrack::kRunning);
+  platform::ShutDown(game);
+}
+
 }  // namespace

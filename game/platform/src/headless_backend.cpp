@@ -209,4 +209,6 @@ std::uint32_t HeadlessBackend::Milliseconds() {
 
 std::int64_t HeadlessBackend::CalendarSeconds() { return 1'700'000'000; }
 
+void HeadlessBackend::Idle(int) { ++idleCalls; }
+
 }  // namespace platform

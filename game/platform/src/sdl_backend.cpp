@@ -314,5 +314,6 @@ std::uint64_t SdlBackend::PerformanceFrequency() { return SDL_GetPerformanceFreq
 std::uint64_t SdlBackend::PerformanceCounter() { return SDL_GetPerformanceCounter(); }
 std::uint32_t SdlBackend::Milliseconds() { return SDL_GetTicks(); }
 std::int64_t SdlBackend::CalendarSeconds() { return static_cast<std::int64_t>(std::time(nullptr)); }
+void SdlBackend::Idle(int milliseconds) { SDL_Delay(static_cast<Uint32>(milliseconds)); }
 
 }  // namespace platform

@@ -104,6 +104,8 @@ class HeadlessBackend : public Backend {
   std::uint64_t PerformanceCounter() override;
   std::uint32_t Milliseconds() override;
   std::int64_t CalendarSeconds() override;
+  void Idle(int milliseconds) override;
+  int idleCalls = 0;
 
  private:
   struct SoundBuffer {

@@ -18,6 +18,7 @@ struct FramePacing {
   bool highResolution = false;
   std::uint64_t interval = 0;    // in clock units
   std::uint64_t nextFrame = 0;   // clock value after which the next frame runs
+  std::uint64_t frequency = 1000;  // clock units per second
 };
 
 // Mouse state between two readings, fed by the event pump.
