@@ -216,6 +216,23 @@ TEST(HighScoreFlow, EnteredNameIsStoredAndShownInTheTable) {
   EXPECT_EQ(game.state->flow.gameState, kStateMenu);
 }
 
+TEST(HighScoreFlow, NameEnteredWhereNothingCanBeStoredIsStillShown) {
+  FlowGame game;
+  game.SkipToMenu();
+  game.state->gameFile.highScoreFile = "no-such-folder/game.vst.qxh";
+  game.state->level.points = 41000;
+  PrepareHighScores(*game.state);
+  game.state->flow.gameState = kStateHighScore;
+  ASSERT_EQ(game.state->highScores.rank, 2);
+  game.Frame();
+  game.Key('K');
+  game.Key(kKeyReturn);
+  EXPECT_FALSE(game.state->highScores.nameEntry);
+  EXPECT_EQ(DisplayName(game.state->highScores.table[2]), "K         ");
+  EXPECT_EQ(game.state->highScores.table[2].points, 41000u);
+  EXPECT_FALSE(std::filesystem::exists("no-such-folder"));
+}
+
 TEST(HighScoreFlow, EscapeInTheNameEntryKeepsTheFileAsItWas) {
   FlowGame game;
   game.SkipToMenu();
@@ -237,6 +254,23 @@ TEST(HighScoreFlow, EscapeInTheNameEntryKeepsTheFileAsItWas) {
   game.ClickMenuAt(kHighScoreX, kHighScoreY);
   EXPECT_FALSE(game.state->highScores.nameEntry);
   EXPECT_EQ(game.state->highScores.table, DefaultHighScoreTable());
+}
+
+TEST(HighScoreFlow, SecondNameEntryVisitKeepsTheSweepingBackgroundOnScreen) {
+  FlowGame game;
+  game.SkipToMenu();
+  game.state->gameFile.highScoreFile = "no-such-folder/HS.qxf";  // every visit ranks again
+  for (int visit = 0; visit < 2; ++visit) {
+    game.state->level.points = 60000;
+    PrepareHighScores(*game.state);
+    game.state->flow.gameState = kStateHighScore;
+    for (int frame = 0; frame < 250; ++frame) {
+      game.Frame();
+      // The stretched background spans 20480 pixels from the sweep position.
+      ASSERT_GE(game.state->highScores.sweep + 20480, 1024) << "visit " << visit << " frame " << frame;
+    }
+    game.Key(kKeyEscape);
+  }
 }
 
 TEST(HighScoreFlow, NameEntryIgnoresKeypadAndFunctionKeys) {

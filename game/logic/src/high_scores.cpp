@@ -154,7 +154,8 @@ void StoreEnteredName(GameState& state, Platform& platform) {
   entry.name = ConfirmedName(screen.name);
   entry.points = static_cast<std::uint32_t>(std::max(state.level.points, 0));
   entry.level = static_cast<std::uint8_t>(std::clamp(state.level.levelNumber, 0, 255));
-  SaveHighScores(state);
+  const bool stored = SaveHighScores(state);
+  const HighScoreTable entered = screen.table;
   state.level.points = 0;
   platform::StopMusic(platform, kTableMusic);
   platform::RewindMusic(platform, kTableMusic);
@@ -162,6 +163,9 @@ void StoreEnteredName(GameState& state, Platform& platform) {
   screen.blinkOn = true;
   screen.nameEntry = false;
   PrepareHighScores(state);
+  // Where the table cannot be written, rereading it would show the default
+  // table; the player still sees the result just entered for this visit.
+  if (!stored) screen.table = entered;
 }
 
 void ConsumePendingKey(GameState& state, Platform& platform) {
@@ -210,8 +214,8 @@ void PrepareHighScores(GameState& state) {
   if (screen.nameEntry) InsertPlaceholder(screen.table, screen.rank);
 }
 
-void SaveHighScores(const GameState& state) {
-  SaveHighScoreTable(state.gameFile.highScoreFile, state.highScores.table);
+bool SaveHighScores(const GameState& state) {
+  return SaveHighScoreTable(state.gameFile.highScoreFile, state.highScores.table);
 }
 
 void HighScoreFrame(GameState& state, platform::Platform& platform) {

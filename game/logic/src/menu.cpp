@@ -1,6 +1,8 @@
 #include "logic/menu.h"
 
 #include <algorithm>
+#include <array>
+#include <optional>
 
 #include "logic/high_scores.h"
 #include "logic/level_setup.h"

@@ -13,8 +13,9 @@ namespace logic {
 // points and resets the screen. Runs before the state becomes `highscore`.
 void PrepareHighScores(GameState& state);
 
-// Writes the in-memory table; a failure is silent and keeps the old file.
-void SaveHighScores(const GameState& state);
+// Writes the in-memory table; a failure keeps the old file and is not
+// reported to the player. Returns whether the table was stored.
+bool SaveHighScores(const GameState& state);
 
 // One frame of the state `highscore`.
 void HighScoreFrame(GameState& state, platform::Platform& platform);
