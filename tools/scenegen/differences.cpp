@@ -47,7 +47,8 @@ ChangeFootprint MeasureChange(const Scene& scene, const Image& base, const Pixel
   Box before, after;
   if (change.type != ChangeType::Add) before = ItemBounds(scene.items[change.index]);
   if (change.type != ChangeType::Remove) after = ItemBounds(change.after);
-  const Box area = Intersect(Grow(Union(before, after), 2), base.Bounds());
+  // The finish spreads a change by kSoftRadius; repaint and compare that far.
+  const Box area = Intersect(Grow(Union(before, after), kSoftRadius + 1), base.Bounds());
   ChangeFootprint footprint;
   if (area.Empty()) return footprint;
 

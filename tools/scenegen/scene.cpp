@@ -95,13 +95,34 @@ Color FinishPixel(const Scene& scene, Color c, int x, int y) {
   return {c.r * t.r * vignette + g, c.g * t.g * vignette + g, c.b * t.b * vignette + g};
 }
 
+// The average of the (2 kSoftRadius + 1)^2 pixels around (x, y), clamped at
+// the picture's edges.
+Color SoftenedAt(const Image& image, int x, int y) {
+  Color sum{};
+  for (int dy = -kSoftRadius; dy <= kSoftRadius; ++dy) {
+    const int sy = std::clamp(y + dy, 0, image.Height() - 1);
+    for (int dx = -kSoftRadius; dx <= kSoftRadius; ++dx) sum = sum + image.At(std::clamp(x + dx, 0, image.Width() - 1), sy);
+  }
+  constexpr float kTaps = (2 * kSoftRadius + 1) * (2 * kSoftRadius + 1);
+  return sum * (1.0f / kTaps);
+}
+
+// A lens is never perfectly sharp and bright things glow a little: this is
+// what keeps the pictures from looking like diagrams.
+Color LensAt(const Image& image, int x, int y) {
+  const Color sharp = image.At(x, y);
+  const Color soft = SoftenedAt(image, x, y);
+  const float luma = 0.3f * soft.r + 0.59f * soft.g + 0.11f * soft.b;
+  return Mix(sharp, soft, 0.3f) + soft * (std::max(0.0f, luma - 0.78f) * 0.5f);
+}
+
 }  // namespace
 
 void FinishArea(const Scene& scene, const Image& image, const Box& area, std::vector<std::uint8_t>& rgb) {
   const Box b = Intersect(area, image.Bounds());
   for (int y = b.y0; y < b.y1; ++y) {
     for (int x = b.x0; x < b.x1; ++x) {
-      const Color c = FinishPixel(scene, image.At(x, y), x, y);
+      const Color c = FinishPixel(scene, LensAt(image, x, y), x, y);
       std::uint8_t* out = &rgb[(static_cast<std::size_t>(y) * image.Width() + x) * 3];
       out[0] = ToByte(c.r), out[1] = ToByte(c.g), out[2] = ToByte(c.b);
     }

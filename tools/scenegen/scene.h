@@ -60,8 +60,11 @@ Image RenderScene(const Scene& scene);
 // that reaches into it. Lets a changed object be tried without a full render.
 void RenderArea(const Image& background, const std::vector<Item>& items, Image& image, const Box& area);
 
-// The finished picture: vignette, film grain and 8-bit RGB rows. The grain
-// depends on the pixel position only, so both pictures of a pair share it.
+// The finished picture: a slight lens softness and glow, vignette, film
+// grain and 8-bit RGB rows. The grain depends on the pixel position only, so
+// both pictures of a pair share it. A finished pixel depends on the image
+// pixels up to kSoftRadius away, so a change spreads that far.
+inline constexpr int kSoftRadius = 2;
 std::vector<std::uint8_t> Finish(const Scene& scene, const Image& image);
 void FinishArea(const Scene& scene, const Image& image, const Box& area, std::vector<std::uint8_t>& rgb);
 
