@@ -73,22 +73,27 @@ ChangeFootprint MeasureChange(const Scene& scene, const Image& base, const Pixel
   return footprint;
 }
 
+namespace {
+
+// Widens [lo, hi) to at least kMinRectSide, keeps it inside [0, extent) and
+// moves its ends out to block boundaries.
+void FitSpan(int& lo, int& hi, int extent) {
+  if (hi - lo < kMinRectSide) {
+    lo = (lo + hi) / 2 - kMinRectSide / 2;
+    hi = lo + kMinRectSide;
+  }
+  if (lo < 0) hi -= lo, lo = 0;
+  if (hi > extent) lo -= hi - extent, hi = extent;
+  lo = std::max(0, lo / kBlock * kBlock);
+  hi = std::min(extent, (hi + kBlock - 1) / kBlock * kBlock);
+}
+
+}  // namespace
+
 Box RectangleFor(const Box& changed) {
   Box r = Grow(changed, kRectMargin);
-  // Small changes get a rectangle of at least the minimum size around them.
-  for (int* lo : {&r.x0, &r.y0}) {
-    int* hi = lo == &r.x0 ? &r.x1 : &r.y1;
-    const int extent = lo == &r.x0 ? kPictureWidth : kPictureHeight;
-    if (*hi - *lo < kMinRectSide) {
-      const int centre = (*lo + *hi) / 2;
-      *lo = centre - kMinRectSide / 2;
-      *hi = *lo + kMinRectSide;
-    }
-    if (*lo < 0) *hi -= *lo, *lo = 0;
-    if (*hi > extent) *lo -= *hi - extent, *hi = extent;
-    *lo = std::max(0, *lo / kBlock * kBlock);
-    *hi = std::min(extent, (*hi + kBlock - 1) / kBlock * kBlock);
-  }
+  FitSpan(r.x0, r.x1, kPictureWidth);
+  FitSpan(r.y0, r.y1, kPictureHeight);
   return r;
 }
 

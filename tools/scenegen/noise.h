@@ -2,6 +2,7 @@
 // Deterministic randomness. The standard library's distributions differ
 // between implementations, so every number that shapes a picture comes
 // from here and the picture set is the same on every build.
+#include <cstddef>
 #include <cstdint>
 
 namespace scenegen {
