@@ -176,17 +176,34 @@ void PaintCherries(Pen& p, const Item& it) {
 }
 
 void PaintCat(Pen& p, const Item& it) {
-  p.Shadow(0, 0, 1.5f, 0.22f);
-  const Color fur = it.color;
-  p.Line(0.9f, -0.2f, 1.6f, -0.8f, 0.28f, Flat{Darker(fur, 0.1f)});
-  p.Line(1.6f, -0.8f, 1.4f, -1.6f, 0.24f, Flat{Darker(fur, 0.1f)});
-  p.Ellipse(0, -1.0f, 1.0f, 1.05f, p.Sphere(-0.1f, -1.1f, 1.2f, fur, 0.1f));
-  p.Circle(-0.15f, -2.35f, 0.62f, p.Sphere(-0.15f, -2.35f, 0.62f, fur, 0.1f));
-  p.Poly({{-0.7f, -2.5f}, {-0.6f, -3.2f}, {-0.25f, -2.85f}}, Flat{fur});
-  p.Poly({{0.0f, -2.85f}, {0.35f, -3.2f}, {0.4f, -2.5f}}, Flat{fur});
-  p.Ellipse(-0.38f, -2.4f, 0.1f, 0.07f, Flat{it.accent});
-  p.Ellipse(0.08f, -2.4f, 0.1f, 0.07f, Flat{it.accent});
-  if (it.variant % 2) p.Rect(-0.55f, -1.85f, 0.25f, -1.7f, Flat{Rgb(200, 40, 40)}, 0.07f);
+  // A cat sitting, seen from the front and a little from the side, its tail
+  // curled along the ground.
+  p.Shadow(0.2f, 0, 1.5f, 0.22f);
+  const Color fur = it.color, dark = Darker(fur, 0.25f), light = Lighter(fur, 0.4f);
+  p.Line(0.6f, -0.12f, 1.45f, -0.22f, 0.26f, Flat{dark});
+  p.Line(1.45f, -0.22f, 1.7f, -0.75f, 0.22f, Flat{dark});
+  p.Poly({{-0.9f, 0}, {0.9f, 0}, {1.0f, -0.6f}, {0.65f, -1.45f}, {0.15f, -1.9f}, {-0.45f, -1.85f}, {-0.85f, -1.25f},
+          {-1.0f, -0.55f}},
+         p.Sphere(-0.1f, -1.0f, 1.25f, fur, 0.08f));
+  p.Ellipse(-0.3f, -1.25f, 0.3f, 0.5f, Flat{light}, 0.85f, 1.0f);
+  for (float u : {-0.5f, -0.1f}) {
+    p.Line(u, -0.95f, u, -0.05f, 0.22f, Flat{Mix(fur, light, 0.3f)});
+    p.Ellipse(u, -0.05f, 0.16f, 0.08f, Flat{light});
+  }
+  p.Poly({{-0.75f, -2.45f}, {-0.68f, -3.2f}, {-0.3f, -2.85f}}, Flat{fur});
+  p.Poly({{-0.05f, -2.85f}, {0.3f, -3.2f}, {0.35f, -2.45f}}, Flat{fur});
+  p.Poly({{-0.66f, -2.6f}, {-0.63f, -3.0f}, {-0.42f, -2.8f}}, Flat{Rgb(220, 150, 150)}, 0.8f);
+  p.Circle(-0.2f, -2.35f, 0.6f, p.Sphere(-0.2f, -2.35f, 0.6f, fur, 0.1f));
+  p.Ellipse(-0.2f, -2.12f, 0.3f, 0.18f, Flat{light}, 0.9f);
+  for (float u : {-0.42f, 0.02f}) {
+    p.Ellipse(u, -2.45f, 0.11f, 0.08f, Flat{it.accent});
+    p.Ellipse(u, -2.45f, 0.03f, 0.075f, Flat{Rgb(15, 12, 10)});
+  }
+  p.Poly({{-0.28f, -2.27f}, {-0.12f, -2.27f}, {-0.2f, -2.17f}}, Flat{Rgb(210, 120, 120)});
+  for (float side : {-1.0f, 1.0f})
+    for (float dv : {-0.05f, 0.06f})
+      p.Line(-0.2f + side * 0.2f, -2.15f, -0.2f + side * 0.75f, -2.15f + dv - 0.04f, 0.02f, Flat{Rgb(235, 235, 230)}, 0.35f);
+  if (it.variant % 2) p.Rect(-0.65f, -1.85f, 0.25f, -1.72f, Flat{Rgb(200, 40, 40)}, 0.06f);
 }
 
 void PaintChair(Pen& p, const Item& it) {
