@@ -1,10 +1,11 @@
 // Painting primitives and scene rendering: the properties the difference
 // finder relies on.
+#include "canvas.h"
+
 #include <gtest/gtest.h>
 
 #include <numbers>
 
-#include "canvas.h"
 #include "color.h"
 #include "noise.h"
 #include "scene.h"
@@ -23,7 +24,8 @@ float Sum(const Image& image) {
 TEST(Canvas, CircleCoverageIsAntiAliasedAndMatchesItsArea) {
   Image image(64, 64);
   Canvas canvas(image);
-  canvas.Fill(22, 22, 42, 42, [](float px, float py) { return CircleDistance(px, py, 32, 32, 10); }, Flat{{1, 1, 1}});
+  canvas.Fill(
+      22, 22, 42, 42, [](float px, float py) { return CircleDistance(px, py, 32, 32, 10); }, Flat{{1, 1, 1}});
   EXPECT_NEAR(Sum(image), std::numbers::pi_v<float> * 100, 2.0f);
   EXPECT_FLOAT_EQ(image.At(32, 32).r, 1.0f);
   EXPECT_FLOAT_EQ(image.At(2, 2).r, 0.0f);
@@ -44,12 +46,14 @@ TEST(Canvas, ClipAndMeasuringKeepPixelsOutsideUntouched) {
   Image image(40, 40);
   Canvas canvas(image);
   canvas.SetClip({10, 10, 20, 20});
-  canvas.Fill(0, 0, 40, 40, [](float, float) { return -100.0f; }, Flat{{1, 1, 1}});
+  canvas.Fill(
+      0, 0, 40, 40, [](float, float) { return -100.0f; }, Flat{{1, 1, 1}});
   EXPECT_FLOAT_EQ(Sum(image), 100.0f);
   EXPECT_EQ(canvas.Touched(), (Box{10, 10, 20, 20}));
 
   Canvas measuring = Canvas::Measuring(40, 40);
-  measuring.Fill(5, 6, 7, 8, [](float, float) { return -1.0f; }, Flat{{1, 1, 1}});
+  measuring.Fill(
+      5, 6, 7, 8, [](float, float) { return -1.0f; }, Flat{{1, 1, 1}});
   EXPECT_FALSE(measuring.Touched().Empty());
   EXPECT_LE(measuring.Touched().x0, 5);
   EXPECT_GE(measuring.Touched().x1, 8);
@@ -104,7 +108,8 @@ TEST_P(EveryScene, PartialRepaintEqualsFullRenderInsideTheArea) {
     Image partial(kPictureWidth, kPictureHeight, {0.3f, 0.1f, 0.9f});
     RenderArea(scene.background, scene.items, partial, area);
     for (int y = area.y0; y < area.y1; ++y)
-      for (int x = area.x0; x < area.x1; ++x) ASSERT_LT(ChannelDistance(partial.At(x, y), full.At(x, y)), 1e-6f) << x << "," << y;
+      for (int x = area.x0; x < area.x1; ++x)
+        ASSERT_LT(ChannelDistance(partial.At(x, y), full.At(x, y)), 1e-6f) << x << "," << y;
   }
 }
 

@@ -2,7 +2,6 @@
 // coder above all: a block that is the same in both pictures decodes the
 // same, so nothing outside the rectangles differs.
 #include <gtest/gtest.h>
-
 #include <turbojpeg.h>
 
 #include <filesystem>
@@ -48,8 +47,10 @@ TEST(Jpeg, AChangeInsideAlignedBlocksLeavesEveryOtherPixelAlone) {
   Pixels b = a;
   const Box changed{64, 40, 96, 72};  // whole 8 x 8 blocks
   for (int y = changed.y0 + 5; y < changed.y1 - 5; ++y)
-    for (int x = changed.x0 + 5; x < changed.x1 - 5; ++x) b[(static_cast<std::size_t>(y) * kPictureWidth + x) * 3] = 255;
-  const auto ja = EncodeJpeg(a, kPictureWidth, kPictureHeight, 88), jb = EncodeJpeg(b, kPictureWidth, kPictureHeight, 88);
+    for (int x = changed.x0 + 5; x < changed.x1 - 5; ++x)
+      b[(static_cast<std::size_t>(y) * kPictureWidth + x) * 3] = 255;
+  const auto ja = EncodeJpeg(a, kPictureWidth, kPictureHeight, 88),
+             jb = EncodeJpeg(b, kPictureWidth, kPictureHeight, 88);
   ASSERT_TRUE(ja && jb);
   const auto da = DecodeJpeg(*ja), db = DecodeJpeg(*jb);
   ASSERT_TRUE(da && db);

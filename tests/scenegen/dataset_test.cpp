@@ -91,8 +91,10 @@ TEST_F(Dataset, PicturesDifferOnlyInsideTheRectanglesAndInEachOfThem) {
         int in = -1;
         for (int j = 0; j < 5; ++j)
           if (x >= rects[j].x1 && x <= rects[j].x2 && y >= rects[j].y1 && y <= rects[j].y2) in = j;
-        if (in < 0) worstOutside = std::max(worstOutside, step);
-        else if (step >= kVisibleStep) ++strongInside[in];
+        if (in < 0)
+          worstOutside = std::max(worstOutside, step);
+        else if (step >= kVisibleStep)
+          ++strongInside[in];
       }
     }
     EXPECT_LE(worstOutside, 2) << "pair " << p / 2;
@@ -100,8 +102,8 @@ TEST_F(Dataset, PicturesDifferOnlyInsideTheRectanglesAndInEachOfThem) {
     worstOfAll = std::max(worstOfAll, worstOutside);
     for (int n : strongInside) fewestStrong = std::min(fewestStrong, n);
   }
-  std::printf("largest step outside the rectangles: %d; fewest clearly changed pixels in a rectangle: %d\n",
-              worstOfAll, fewestStrong);
+  std::printf("largest step outside the rectangles: %d; fewest clearly changed pixels in a rectangle: %d\n", worstOfAll,
+              fewestStrong);
 }
 
 TEST_F(Dataset, IsWhatTheGeneratorMakes) {

@@ -1,7 +1,8 @@
 // Choosing and measuring differences.
+#include "differences.h"
+
 #include <gtest/gtest.h>
 
-#include "differences.h"
 #include "picture_set.h"
 #include "scenes.h"
 
@@ -66,8 +67,8 @@ TEST(ApplyChanges, IndicesReferToTheOriginalListAndAddsGoByDepth) {
   added.seed = 99;
   Item moved = scene.items[3];
   moved.x = 50;
-  const std::vector<Item> out = ApplyChanges(scene, {{ChangeType::Remove, 1, {}}, {ChangeType::Add, 0, added},
-                                                     {ChangeType::Move, 3, moved}});
+  const std::vector<Item> out =
+      ApplyChanges(scene, {{ChangeType::Remove, 1, {}}, {ChangeType::Add, 0, added}, {ChangeType::Move, 3, moved}});
   ASSERT_EQ(out.size(), 4u);
   EXPECT_EQ(out[0].seed, 0u);
   EXPECT_EQ(out[1].seed, 2u);

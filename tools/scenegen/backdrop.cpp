@@ -106,7 +106,7 @@ void PaintFloorboards(Image& image, float y0, float y1, Color wood, std::uint32_
   ForRows(image, y0, y1, [&](int x, int y, Color& px) {
     const float t = Clamp01((y - y0) / std::max(1.0f, y1 - y0));
     // Boards run away from the viewer: their width grows towards the front.
-    const float u = (x - image.Width() * 0.5f) / (0.6f + t) ;
+    const float u = (x - image.Width() * 0.5f) / (0.6f + t);
     const float boardF = u / 34.0f;
     const int board = static_cast<int>(std::floor(boardF));
     const float inBoard = boardF - board;

@@ -8,13 +8,20 @@ namespace scenegen {
 
 std::string ChangeTypeName(ChangeType type) {
   switch (type) {
-    case ChangeType::Remove: return "fehlt";
-    case ChangeType::Add: return "hinzugefügt";
-    case ChangeType::Recolor: return "andere Farbe";
-    case ChangeType::Resize: return "andere Größe";
-    case ChangeType::Move: return "verschoben";
-    case ChangeType::Mirror: return "gespiegelt";
-    case ChangeType::Reshape: return "andere Form";
+    case ChangeType::Remove:
+      return "fehlt";
+    case ChangeType::Add:
+      return "hinzugefügt";
+    case ChangeType::Recolor:
+      return "andere Farbe";
+    case ChangeType::Resize:
+      return "andere Größe";
+    case ChangeType::Move:
+      return "verschoben";
+    case ChangeType::Mirror:
+      return "gespiegelt";
+    case ChangeType::Reshape:
+      return "andere Form";
   }
   return "?";
 }
@@ -112,19 +119,32 @@ bool CanChange(const Item& it, ChangeType type) {
       // Some things have only one believable colour.
       return it.kind != Kind::Cloud && it.kind != Kind::Bird && it.kind != Kind::Pine && it.kind != Kind::Haystack &&
              it.kind != Kind::Rock;
-    case ChangeType::Reshape: return it.variants > 1;
+    case ChangeType::Reshape:
+      return it.variants > 1;
     case ChangeType::Mirror:
       // Only things that look clearly different the other way round: a
       // mirrored bunch of grapes would change nothing but its shadow.
       switch (it.kind) {
-        case Kind::Sheep: case Kind::Duck: case Kind::Cat: case Kind::Car: case Kind::Sailboat: case Kind::Rowboat:
-        case Kind::Cottage: case Kind::Jug: case Kind::Cup: case Kind::Tree: case Kind::PictureFrame: case Kind::Clock:
-        case Kind::Fish: case Kind::Cloud:
+        case Kind::Sheep:
+        case Kind::Duck:
+        case Kind::Cat:
+        case Kind::Car:
+        case Kind::Sailboat:
+        case Kind::Rowboat:
+        case Kind::Cottage:
+        case Kind::Jug:
+        case Kind::Cup:
+        case Kind::Tree:
+        case Kind::PictureFrame:
+        case Kind::Clock:
+        case Kind::Fish:
+        case Kind::Cloud:
           return true;
         default:
           return false;
       }
-    default: return true;
+    default:
+      return true;
   }
 }
 
@@ -149,10 +169,12 @@ Color RecolorFor(const Item& it, Rng& r) {
     case Kind::Orange:
     case Kind::Grapes:
     case Kind::Cherries:
-      return PickDistant(it.color, {Rgb(200, 35, 30), Rgb(130, 180, 50), Rgb(245, 215, 60), Rgb(240, 140, 30), Rgb(100, 50, 110)}, r);
+      return PickDistant(
+          it.color, {Rgb(200, 35, 30), Rgb(130, 180, 50), Rgb(245, 215, 60), Rgb(240, 140, 30), Rgb(100, 50, 110)}, r);
     case Kind::Cat:
       return PickDistant(it.color, {Rgb(60, 55, 55), Rgb(210, 130, 60), Rgb(235, 230, 220), Rgb(140, 135, 130)}, r);
-    default: break;
+    default:
+      break;
   }
   const Hsv hsv = ToHsv(it.color);
   // White things (sheep, cups, candles) turn dark rather than garish.
@@ -189,8 +211,12 @@ std::optional<Change> Propose(const Scene& scene, ChangeType type, const std::ve
   if (used[c.index] || !CanChange(it, type)) return std::nullopt;
   c.after = it;
   switch (type) {
-    case ChangeType::Recolor: c.after.color = RecolorFor(it, r); break;
-    case ChangeType::Resize: c.after.size *= r.Chance(0.5f) ? 1.4f : 0.68f; break;
+    case ChangeType::Recolor:
+      c.after.color = RecolorFor(it, r);
+      break;
+    case ChangeType::Resize:
+      c.after.size *= r.Chance(0.5f) ? 1.4f : 0.68f;
+      break;
     case ChangeType::Move: {
       const float dx = r.Range(16, 28) * (r.Chance(0.5f) ? 1 : -1);
       c.after.x += dx;
@@ -198,11 +224,14 @@ std::optional<Change> Propose(const Scene& scene, ChangeType type, const std::ve
       if (it.depth < -500) c.after.y += r.Range(-12, 12), c.after.depth = -1000 + c.after.y;
       break;
     }
-    case ChangeType::Mirror: c.after.mirrored = !it.mirrored; break;
+    case ChangeType::Mirror:
+      c.after.mirrored = !it.mirrored;
+      break;
     case ChangeType::Reshape:
       c.after.variant = it.variants % 2 == 0 ? it.variant ^ 1 : (it.variant + 1) % it.variants;
       break;
-    default: break;
+    default:
+      break;
   }
   return c;
 }
@@ -235,7 +264,8 @@ int CountChangesOutside(const Pixels& a, const Pixels& b, int width, int height,
   return count;
 }
 
-std::optional<PairPlan> PlanDifferences(const Scene& scene, const Image& base, const Pixels& baseRgb, std::uint64_t seed) {
+std::optional<PairPlan> PlanDifferences(const Scene& scene, const Image& base, const Pixels& baseRgb,
+                                        std::uint64_t seed) {
   Rng r(seed);
   PairPlan plan;
   std::vector<bool> used(scene.items.size(), false), spareUsed(scene.spares.size(), false);

@@ -18,8 +18,8 @@ std::string ChangeTypeName(ChangeType type);
 
 struct Change {
   ChangeType type = ChangeType::Remove;
-  std::size_t index = 0;   // into the scene's items, or its spares for Add
-  Item after;              // the object as the second picture shows it
+  std::size_t index = 0;  // into the scene's items, or its spares for Add
+  Item after;             // the object as the second picture shows it
 };
 
 // The items of the second picture: the scene's items with `changes` made.
@@ -30,9 +30,9 @@ using Pixels = std::vector<std::uint8_t>;
 
 // What a change does to the finished picture.
 struct ChangeFootprint {
-  Box changed;              // every pixel that differs at all
-  int strongPixels = 0;     // pixels where a channel moves by at least kStrongStep
-  Box strong;               // where those pixels lie
+  Box changed;           // every pixel that differs at all
+  int strongPixels = 0;  // pixels where a channel moves by at least kStrongStep
+  Box strong;            // where those pixels lie
 };
 inline constexpr int kStrongStep = 48;
 ChangeFootprint MeasureChange(const Scene& scene, const Image& base, const Pixels& baseRgb, const Change& change);
@@ -55,7 +55,7 @@ bool IsFairChange(const ChangeFootprint& footprint, const Box& rect);
 
 struct Difference {
   Change change;
-  Box rect;   // half-open, block aligned
+  Box rect;  // half-open, block aligned
 };
 
 struct PairPlan {
@@ -65,7 +65,8 @@ struct PairPlan {
 
 // Picks five fair, non-overlapping differences, or nothing when the scene
 // offers too few. Deterministic for a given scene and seed.
-std::optional<PairPlan> PlanDifferences(const Scene& scene, const Image& base, const Pixels& baseRgb, std::uint64_t seed);
+std::optional<PairPlan> PlanDifferences(const Scene& scene, const Image& base, const Pixels& baseRgb,
+                                        std::uint64_t seed);
 
 // Pixels that differ between two pictures outside all `rects`.
 int CountChangesOutside(const Pixels& a, const Pixels& b, int width, int height, const std::vector<Box>& rects);

@@ -8,54 +8,102 @@ namespace scenegen {
 void PaintItem(Canvas& canvas, const Item& item) {
   Pen p(canvas, item);
   switch (item.kind) {
-    case Kind::Cloud: return PaintCloud(p, item);
-    case Kind::Bird: return PaintBird(p, item);
-    case Kind::Tree: return PaintTree(p, item);
-    case Kind::Pine: return PaintPine(p, item);
-    case Kind::Bush: return PaintBush(p, item);
-    case Kind::Rock: return PaintRock(p, item);
-    case Kind::Flower: return PaintFlower(p, item);
-    case Kind::Cottage: return PaintCottage(p, item);
-    case Kind::Townhouse: return PaintTownhouse(p, item);
-    case Kind::Sheep: return PaintSheep(p, item);
-    case Kind::Haystack: return PaintHaystack(p, item);
-    case Kind::Sailboat: return PaintSailboat(p, item);
-    case Kind::Rowboat: return PaintRowboat(p, item);
-    case Kind::Lighthouse: return PaintLighthouse(p, item);
-    case Kind::Buoy: return PaintBuoy(p, item);
-    case Kind::Barrel: return PaintBarrel(p, item);
-    case Kind::Crate: return PaintCrate(p, item);
-    case Kind::Bench: return PaintBench(p, item);
-    case Kind::Birdhouse: return PaintBirdhouse(p, item);
-    case Kind::Butterfly: return PaintButterfly(p, item);
-    case Kind::FlowerPot: return PaintFlowerPot(p, item);
-    case Kind::Duck: return PaintDuck(p, item);
-    case Kind::Picket: return PaintPicket(p, item);
-    case Kind::PictureFrame: return PaintPictureFrame(p, item);
-    case Kind::Lamp: return PaintLamp(p, item);
-    case Kind::Vase: return PaintVase(p, item);
-    case Kind::Clock: return PaintClock(p, item);
-    case Kind::Book: return PaintBook(p, item);
-    case Kind::Cup: return PaintCup(p, item);
-    case Kind::Apple: return PaintApple(p, item);
-    case Kind::Pear: return PaintPear(p, item);
-    case Kind::Orange: return PaintOrange(p, item);
-    case Kind::Grapes: return PaintGrapes(p, item);
-    case Kind::Bottle: return PaintBottle(p, item);
-    case Kind::Jug: return PaintJug(p, item);
-    case Kind::Candle: return PaintCandle(p, item);
-    case Kind::Lemon: return PaintLemon(p, item);
-    case Kind::Cherries: return PaintCherries(p, item);
-    case Kind::StreetLamp: return PaintStreetLamp(p, item);
-    case Kind::Car: return PaintCar(p, item);
-    case Kind::Balloon: return PaintBalloon(p, item);
-    case Kind::Cat: return PaintCat(p, item);
-    case Kind::Chair: return PaintChair(p, item);
-    case Kind::Plate: return PaintPlate(p, item);
-    case Kind::Window: return PaintWindow(p, item);
-    case Kind::Mushroom: return PaintMushroom(p, item);
-    case Kind::Fish: return PaintFish(p, item);
-    case Kind::Kite: return PaintKite(p, item);
+    case Kind::Cloud:
+      return PaintCloud(p, item);
+    case Kind::Bird:
+      return PaintBird(p, item);
+    case Kind::Tree:
+      return PaintTree(p, item);
+    case Kind::Pine:
+      return PaintPine(p, item);
+    case Kind::Bush:
+      return PaintBush(p, item);
+    case Kind::Rock:
+      return PaintRock(p, item);
+    case Kind::Flower:
+      return PaintFlower(p, item);
+    case Kind::Cottage:
+      return PaintCottage(p, item);
+    case Kind::Townhouse:
+      return PaintTownhouse(p, item);
+    case Kind::Sheep:
+      return PaintSheep(p, item);
+    case Kind::Haystack:
+      return PaintHaystack(p, item);
+    case Kind::Sailboat:
+      return PaintSailboat(p, item);
+    case Kind::Rowboat:
+      return PaintRowboat(p, item);
+    case Kind::Lighthouse:
+      return PaintLighthouse(p, item);
+    case Kind::Buoy:
+      return PaintBuoy(p, item);
+    case Kind::Barrel:
+      return PaintBarrel(p, item);
+    case Kind::Crate:
+      return PaintCrate(p, item);
+    case Kind::Bench:
+      return PaintBench(p, item);
+    case Kind::Birdhouse:
+      return PaintBirdhouse(p, item);
+    case Kind::Butterfly:
+      return PaintButterfly(p, item);
+    case Kind::FlowerPot:
+      return PaintFlowerPot(p, item);
+    case Kind::Duck:
+      return PaintDuck(p, item);
+    case Kind::Picket:
+      return PaintPicket(p, item);
+    case Kind::PictureFrame:
+      return PaintPictureFrame(p, item);
+    case Kind::Lamp:
+      return PaintLamp(p, item);
+    case Kind::Vase:
+      return PaintVase(p, item);
+    case Kind::Clock:
+      return PaintClock(p, item);
+    case Kind::Book:
+      return PaintBook(p, item);
+    case Kind::Cup:
+      return PaintCup(p, item);
+    case Kind::Apple:
+      return PaintApple(p, item);
+    case Kind::Pear:
+      return PaintPear(p, item);
+    case Kind::Orange:
+      return PaintOrange(p, item);
+    case Kind::Grapes:
+      return PaintGrapes(p, item);
+    case Kind::Bottle:
+      return PaintBottle(p, item);
+    case Kind::Jug:
+      return PaintJug(p, item);
+    case Kind::Candle:
+      return PaintCandle(p, item);
+    case Kind::Lemon:
+      return PaintLemon(p, item);
+    case Kind::Cherries:
+      return PaintCherries(p, item);
+    case Kind::StreetLamp:
+      return PaintStreetLamp(p, item);
+    case Kind::Car:
+      return PaintCar(p, item);
+    case Kind::Balloon:
+      return PaintBalloon(p, item);
+    case Kind::Cat:
+      return PaintCat(p, item);
+    case Kind::Chair:
+      return PaintChair(p, item);
+    case Kind::Plate:
+      return PaintPlate(p, item);
+    case Kind::Window:
+      return PaintWindow(p, item);
+    case Kind::Mushroom:
+      return PaintMushroom(p, item);
+    case Kind::Fish:
+      return PaintFish(p, item);
+    case Kind::Kite:
+      return PaintKite(p, item);
   }
 }
 
@@ -101,7 +149,8 @@ Color SoftenedAt(const Image& image, int x, int y) {
   Color sum{};
   for (int dy = -kSoftRadius; dy <= kSoftRadius; ++dy) {
     const int sy = std::clamp(y + dy, 0, image.Height() - 1);
-    for (int dx = -kSoftRadius; dx <= kSoftRadius; ++dx) sum = sum + image.At(std::clamp(x + dx, 0, image.Width() - 1), sy);
+    for (int dx = -kSoftRadius; dx <= kSoftRadius; ++dx)
+      sum = sum + image.At(std::clamp(x + dx, 0, image.Width() - 1), sy);
   }
   constexpr float kTaps = (2 * kSoftRadius + 1) * (2 * kSoftRadius + 1);
   return sum * (1.0f / kTaps);
