@@ -84,6 +84,25 @@ TEST(Rng, StaysInItsRangesAndRepeatsForASeed) {
   EXPECT_TRUE(sawLo && sawHi);
 }
 
+// A kind without a painter would make invisible differences.
+TEST(PaintItem, EveryKindOfObjectPaintsSomething) {
+  for (int k = 0; k <= static_cast<int>(Kind::Kite); ++k) {
+    Item it;
+    it.kind = static_cast<Kind>(k);
+    it.x = 240, it.y = 300, it.size = 14;
+    it.color = Rgb(200, 60, 50);
+    it.accent = Rgb(40, 90, 160);
+    Image image(kPictureWidth, kPictureHeight, {0.5f, 0.5f, 0.5f});
+    Canvas canvas(image);
+    PaintItem(canvas, it);
+    int changed = 0;
+    for (int y = 0; y < kPictureHeight; ++y)
+      for (int x = 0; x < kPictureWidth; ++x) changed += ChannelDistance(image.At(x, y), {0.5f, 0.5f, 0.5f}) > 0.1f;
+    EXPECT_GE(changed, 50) << "kind " << k;
+    EXPECT_FALSE(ItemBounds(it).Empty()) << "kind " << k;
+  }
+}
+
 // Every kind of scene, so every painter is exercised.
 class EveryScene : public ::testing::TestWithParam<int> {
  protected:

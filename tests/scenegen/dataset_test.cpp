@@ -106,6 +106,12 @@ TEST_F(Dataset, PicturesDifferOnlyInsideTheRectanglesAndInEachOfThem) {
               fewestStrong);
 }
 
+TEST_F(Dataset, NoPictureComesTwice) {
+  ASSERT_NE(records, nullptr);
+  for (std::size_t i = 0; i < records->size(); i += 2)
+    for (std::size_t j = 0; j < i; j += 2) EXPECT_NE((*records)[i].jpeg, (*records)[j].jpeg) << i / 2 << " " << j / 2;
+}
+
 TEST_F(Dataset, IsWhatTheGeneratorMakes) {
   ASSERT_NE(records, nullptr);
   const auto pair = MakePicturePair(KindOfPair(1), SeedOfPair(1));

@@ -130,6 +130,29 @@ TEST(PlanDifferences, GivesUpOnASceneWithTooLittleToChange) {
   EXPECT_FALSE(PlanDifferences(locked, lockedBase, Finish(locked, lockedBase), 5).has_value());
 }
 
+TEST(RecolorFor, GivesBelievableClearlyDifferentColours) {
+  Rng r(3);
+  constexpr Color kAutumn[] = {Rgb(205, 120, 40), Rgb(215, 170, 50), Rgb(175, 60, 40), Rgb(60, 120, 50)};
+  Item tree;
+  tree.kind = Kind::Tree;
+  tree.color = Rgb(70, 125, 50);
+  Item sheep;
+  sheep.kind = Kind::Sheep;
+  sheep.color = Rgb(240, 236, 225);
+  Item boat;
+  boat.kind = Kind::Sailboat;
+  boat.color = Rgb(40, 90, 160);
+  for (int i = 0; i < 50; ++i) {
+    const Color autumn = RecolorFor(tree, r);
+    EXPECT_TRUE(std::any_of(std::begin(kAutumn), std::end(kAutumn),
+                            [&](Color c) { return ChannelDistance(c, autumn) < 1e-6f; }));
+    EXPECT_GT(ChannelDistance(autumn, tree.color), 0.3f);
+    const Color dark = RecolorFor(sheep, r);
+    EXPECT_LT(ToHsv(dark).v, 0.5f) << "a white sheep turns dark, not pink";
+    EXPECT_GT(ChannelDistance(RecolorFor(boat, r), boat.color), 0.2f);
+  }
+}
+
 TEST(PictureSet, MixesAtLeastSixKindsOfScene) {
   std::vector<SceneKind> kinds;
   for (int i = 0; i < 24; ++i)

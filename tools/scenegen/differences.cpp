@@ -112,6 +112,44 @@ bool IsFairChange(const ChangeFootprint& footprint, const Box& rect) {
 
 namespace {
 
+// One of `choices` clearly different from `now`, or a turn of the hue when
+// none is.
+Color PickDistant(const Color& now, std::initializer_list<Color> choices, Rng& r) {
+  std::vector<Color> far;
+  for (const Color& c : choices)
+    if (ChannelDistance(c, now) > 0.3f) far.push_back(c);
+  if (far.empty()) return RecolorHue(now, 0.5f);
+  return far[static_cast<std::size_t>(r.Int(0, static_cast<int>(far.size()) - 1))];
+}
+
+}  // namespace
+
+Color RecolorFor(const Item& it, Rng& r) {
+  switch (it.kind) {
+    case Kind::Tree:
+    case Kind::Bush:
+      return PickDistant(it.color, {Rgb(205, 120, 40), Rgb(215, 170, 50), Rgb(175, 60, 40), Rgb(60, 120, 50)}, r);
+    case Kind::Apple:
+    case Kind::Pear:
+    case Kind::Lemon:
+    case Kind::Orange:
+    case Kind::Grapes:
+    case Kind::Cherries:
+      return PickDistant(
+          it.color, {Rgb(200, 35, 30), Rgb(130, 180, 50), Rgb(245, 215, 60), Rgb(240, 140, 30), Rgb(100, 50, 110)}, r);
+    case Kind::Cat:
+      return PickDistant(it.color, {Rgb(60, 55, 55), Rgb(210, 130, 60), Rgb(235, 230, 220), Rgb(140, 135, 130)}, r);
+    default:
+      break;
+  }
+  const Hsv hsv = ToHsv(it.color);
+  // White things (sheep, cups, candles) turn dark rather than garish.
+  if (hsv.s < 0.15f && hsv.v > 0.75f) return it.color * 0.42f;
+  return RecolorHue(it.color, r.Range(0.28f, 0.72f));
+}
+
+namespace {
+
 bool CanChange(const Item& it, ChangeType type) {
   if (it.locked) return false;
   switch (type) {
@@ -146,40 +184,6 @@ bool CanChange(const Item& it, ChangeType type) {
     default:
       return true;
   }
-}
-
-// The colour a recoloured object takes: one it could really have (an
-// autumn tree, a green apple, a black cat), far enough from the old one.
-Color PickDistant(const Color& now, std::initializer_list<Color> choices, Rng& r) {
-  std::vector<Color> far;
-  for (const Color& c : choices)
-    if (ChannelDistance(c, now) > 0.3f) far.push_back(c);
-  if (far.empty()) return RecolorHue(now, 0.5f);
-  return far[static_cast<std::size_t>(r.Int(0, static_cast<int>(far.size()) - 1))];
-}
-
-Color RecolorFor(const Item& it, Rng& r) {
-  switch (it.kind) {
-    case Kind::Tree:
-    case Kind::Bush:
-      return PickDistant(it.color, {Rgb(205, 120, 40), Rgb(215, 170, 50), Rgb(175, 60, 40), Rgb(60, 120, 50)}, r);
-    case Kind::Apple:
-    case Kind::Pear:
-    case Kind::Lemon:
-    case Kind::Orange:
-    case Kind::Grapes:
-    case Kind::Cherries:
-      return PickDistant(
-          it.color, {Rgb(200, 35, 30), Rgb(130, 180, 50), Rgb(245, 215, 60), Rgb(240, 140, 30), Rgb(100, 50, 110)}, r);
-    case Kind::Cat:
-      return PickDistant(it.color, {Rgb(60, 55, 55), Rgb(210, 130, 60), Rgb(235, 230, 220), Rgb(140, 135, 130)}, r);
-    default:
-      break;
-  }
-  const Hsv hsv = ToHsv(it.color);
-  // White things (sheep, cups, candles) turn dark rather than garish.
-  if (hsv.s < 0.15f && hsv.v > 0.75f) return it.color * 0.42f;
-  return RecolorHue(it.color, r.Range(0.28f, 0.72f));
 }
 
 // A candidate change of the given type, or nothing when the scene has no

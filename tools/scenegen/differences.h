@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "noise.h"
 #include "scene.h"
 
 namespace scenegen {
@@ -52,6 +53,10 @@ inline constexpr int kMinStrongPixels = 70;
 inline constexpr int kMinStrongSide = 6;  // a change thinner than this is a hairline, not a find
 inline constexpr float kMinCentreDistance = 70;
 bool IsFairChange(const ChangeFootprint& footprint, const Box& rect);
+
+// The colour a recoloured object takes: one it could really have (an autumn
+// tree, a green apple, a black cat), clearly different from its own.
+Color RecolorFor(const Item& it, Rng& r);
 
 struct Difference {
   Change change;
