@@ -86,7 +86,7 @@ TEST(Rng, StaysInItsRangesAndRepeatsForASeed) {
 
 // A kind without a painter would make invisible differences.
 TEST(PaintItem, EveryKindOfObjectPaintsSomething) {
-  for (int k = 0; k <= static_cast<int>(Kind::Kite); ++k) {
+  for (int k = 0; k <= static_cast<int>(kLastKind); ++k) {
     Item it;
     it.kind = static_cast<Kind>(k);
     it.x = 240, it.y = 300, it.size = 14;

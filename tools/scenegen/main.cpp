@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kDefaultPairs = 35;
+constexpr int kDefaultPairs = 40;  // five of each kind of scene
 
 struct Options {
   std::string output;

@@ -264,4 +264,81 @@ void PaintFish(Pen& p, const Item& it) {
   p.Circle(0.6f, -0.1f, 0.09f, Flat{Rgb(10, 10, 10)});
 }
 
+void PaintParasol(Pen& p, const Item& it) {
+  p.Shadow(0.8f, 0, 3.0f, 0.45f, 0.3f);
+  p.Line(0, 0, 0.15f, -4.6f, 0.14f, Flat{Rgb(235, 235, 230)});
+  const int stripes = it.variant % 2 ? 8 : 6;
+  const float cx = p.X(0.15f), cy = p.Y(-4.4f);
+  // The canopy: a flattened dome whose stripes fan out from its top.
+  p.Poly({{-2.9f, -3.5f},
+          {-2.2f, -4.3f},
+          {-1.1f, -4.85f},
+          {0.15f, -5.05f},
+          {1.4f, -4.85f},
+          {2.5f, -4.3f},
+          {3.2f, -3.5f},
+          {2.4f, -3.62f},
+          {1.6f, -3.5f},
+          {0.8f, -3.62f},
+          {0.15f, -3.5f},
+          {-0.6f, -3.62f},
+          {-1.3f, -3.5f},
+          {-2.1f, -3.62f}},
+         [=](float px, float py) {
+           const float angle = std::atan2(py - cy + 8.0f, px - cx);
+           const int band = static_cast<int>(std::floor(angle / 3.14159f * stripes + 100));
+           const Color c = band % 2 ? it.color : Rgb(248, 246, 240);
+           return c * (0.8f + 0.25f * Clamp01((cy - py) / 20.0f + 0.5f));
+         });
+  p.Circle(0.15f, -5.05f, 0.12f, Flat{Rgb(235, 235, 230)});
+}
+
+void PaintBeachBall(Pen& p, const Item& it) {
+  p.Shadow(0.3f, 0, 1.0f, 0.18f);
+  const float cx = p.X(0), cy = p.Y(-0.9f), r = p.L(0.9f);
+  p.Circle(0, -0.9f, 0.9f, [=](float px, float py) {
+    const float a = std::atan2(py - cy, px - cx) + (it.variant % 2 ? 0.5f : 0.0f);
+    const int seg = static_cast<int>(std::floor((a + 3.14159f) / 1.0472f)) % 3;
+    const Color c = seg == 0 ? it.color : (seg == 1 ? it.accent : Rgb(250, 250, 245));
+    return SphereShade{c, cx, cy, r, 0.5f}(px, py);
+  });
+}
+
+void PaintTowel(Pen& p, const Item& it) {
+  // Lying flat: a parallelogram foreshortened by the view.
+  const bool stripes = it.variant % 2 == 0;
+  const float x0 = p.X(-2.2f), x1 = p.X(2.2f);
+  p.Poly({{-2.2f, 0}, {1.8f, 0}, {2.4f, -0.9f}, {-1.6f, -0.9f}}, [=](float px, float) {
+    const float t = (px - std::min(x0, x1)) / std::max(1.0f, std::fabs(x1 - x0));
+    const bool band = stripes ? static_cast<int>(t * 7) % 2 == 0 : false;
+    return band ? it.accent : it.color;
+  });
+  p.Line(-2.2f, 0, 1.8f, 0, 0.08f, Flat{Darker(it.color, 0.3f)}, 0.6f);
+}
+
+void PaintShell(Pen& p, const Item& it) {
+  p.Shadow(0.1f, 0, 0.8f, 0.12f, 0.25f);
+  p.Poly({{0, 0}, {-0.8f, -0.55f}, {-0.65f, -1.0f}, {-0.25f, -1.25f}, {0.25f, -1.25f}, {0.65f, -1.0f}, {0.8f, -0.55f}},
+         p.Sphere(0, -0.8f, 1.0f, it.color, 0.35f));
+  for (int i = -2; i <= 2; ++i) p.Line(0, 0, i * 0.3f, -1.15f, 0.05f, Flat{Darker(it.color, 0.25f)}, 0.8f);
+}
+
+void PaintSandcastle(Pen& p, const Item& it) {
+  p.Shadow(0.5f, 0, 2.6f, 0.3f);
+  const Color sand = it.color;
+  const Mottled grainy = p.Mottle(sand, 0.15f, 0.15f, it.seed);
+  p.Rect(-2.2f, -1.2f, 2.2f, 0, grainy, 0.1f);
+  const int towers = it.variant % 2 ? 3 : 2;
+  for (int i = 0; i < towers; ++i) {
+    const float u = towers == 2 ? (i ? 1.3f : -1.3f) : (i - 1) * 1.5f;
+    const float top = i == towers / 2 && towers == 3 ? -3.3f : -2.6f;
+    p.Rect(u - 0.55f, top, u + 0.55f, -1.1f, p.Cylinder(u, 0.55f, sand, 0.1f));
+    for (float d : {-0.4f, 0.0f, 0.4f}) p.Rect(u + d - 0.13f, top - 0.3f, u + d + 0.13f, top + 0.02f, grainy);
+    p.Rect(u - 0.15f, top + 0.5f, u + 0.15f, top + 0.85f, Flat{Darker(sand, 0.45f)}, 0.1f);
+  }
+  p.Line(0, -1.2f, 0, -3.6f, 0.06f, Flat{Rgb(110, 80, 50)});
+  p.Poly({{0, -3.6f}, {0.8f, -3.35f}, {0, -3.1f}}, Flat{it.accent});
+  p.Rect(-0.35f, -0.8f, 0.35f, 0, Flat{Darker(sand, 0.4f)}, 0.3f);
+}
+
 }  // namespace scenegen

@@ -104,6 +104,16 @@ void PaintItem(Canvas& canvas, const Item& item) {
       return PaintFish(p, item);
     case Kind::Kite:
       return PaintKite(p, item);
+    case Kind::Parasol:
+      return PaintParasol(p, item);
+    case Kind::BeachBall:
+      return PaintBeachBall(p, item);
+    case Kind::Towel:
+      return PaintTowel(p, item);
+    case Kind::Shell:
+      return PaintShell(p, item);
+    case Kind::Sandcastle:
+      return PaintSandcastle(p, item);
   }
 }
 

@@ -62,7 +62,13 @@ enum class Kind {
   Mushroom,
   Fish,
   Kite,
+  Parasol,
+  BeachBall,
+  Towel,
+  Shell,
+  Sandcastle,
 };
+inline constexpr Kind kLastKind = Kind::Sandcastle;
 
 // One painted object. (x, y) is its anchor, usually where it stands on the
 // ground; `size` is pixels per unit of its painter's drawing.

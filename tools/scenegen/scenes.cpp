@@ -851,6 +851,87 @@ Scene Winter(Rng& r) {
   return s;
 }
 
+struct BeachLayout {
+  float horizon;
+  float shoreY;
+};
+
+BeachLayout PaintBeachBackdrop(Scene& s, Rng& r) {
+  s.title = "Strand";
+  const float horizon = r.Range(135, 160);
+  const DayLight light = PickDayLight(r, horizon);
+  s.tint = light.tint;
+  s.background = Image(kPictureWidth, kPictureHeight);
+  PaintSky(s.background, horizon, light.sky, r.Int(1, 1000));
+  PaintWater(s.background, {horizon, H, Mix(light.sky.horizon, Rgb(40, 110, 160), 0.6f), Rgb(40, 150, 160),
+                            Lighter(light.sky.horizon, 0.6f), static_cast<std::uint32_t>(r.Next())});
+  const float shoreY = r.Range(230, 260);
+  const Ridge sand{
+      shoreY, 9, 70, Rgb(205, 180, 135), Rgb(240, 222, 180), 0.12f, 0.12f, static_cast<std::uint32_t>(r.Next())};
+  PaintRidge(s.background, sand);
+  Canvas bg(s.background);
+  // Foam where the waves run out, and the darker wet sand just below it.
+  bg.Fill(
+      0, shoreY - 16, W, shoreY + 22, [&](float px, float py) { return std::fabs(py - RidgeHeight(sand, px) - 7) - 5; },
+      Flat{Rgb(160, 140, 105)}, 0.35f, 4.0f);
+  bg.Fill(
+      0, shoreY - 16, W, shoreY + 16,
+      [&](float px, float py) { return std::fabs(py - RidgeHeight(sand, px) + 1) - 1.2f; }, Flat{Rgb(250, 252, 250)},
+      0.85f, 2.0f);
+  bg.Fill(
+      0, shoreY - 24, W, shoreY,
+      [&](float px, float py) { return std::fabs(py - RidgeHeight(sand, px * 0.9f + 40) + 12) - 0.8f; },
+      Flat{Rgb(240, 248, 250)}, 0.5f, 1.5f);
+  return {horizon, shoreY};
+}
+
+void PlaceBeachObjects(Composer& c, const BeachLayout& at, Rng& r) {
+  const auto& [horizon, shoreY] = at;
+  AddClouds(c, horizon, r.Int(2, 3));
+  AddBirds(c, 30, horizon + 20, r.Int(3, 4), Rgb(70, 70, 80));
+  for (int i = 0; i < 5; ++i) {
+    const float y = r.Range(horizon + 12, shoreY - 35);
+    c.Place(c.Make(Kind::Sailboat, r.Range(30, W - 30), y, Perspective(y, horizon, 16), r.Pick(kPaints),
+                   r.Chance(0.6f) ? Rgb(245, 240, 228) : r.Pick(kPaints)),
+            60);
+  }
+  for (int i = 0; i < 2; ++i)
+    c.Place(c.Make(Kind::Buoy, r.Range(20, W - 20), r.Range(horizon + 30, shoreY - 20), 7, Rgb(230, 80, 40)), 80);
+  for (int i = 0; i < 3; ++i) {
+    const float x = (i + r.Range(0.25f, 0.75f)) * W / 3, y = r.Range(shoreY + 60, H - 50);
+    c.Place(c.Make(Kind::Parasol, x, y, r.Range(13, 16), r.Pick(kPaints)));
+    c.Place(c.Make(Kind::Towel, x + r.Range(-20, 20), y + r.Range(15, 30), r.Range(11, 13), r.Pick(kPaints),
+                   Rgb(245, 242, 235)));
+  }
+  for (int i = 0; i < 2; ++i)
+    c.Place(c.Make(Kind::BeachBall, r.Range(30, W - 30), r.Range(shoreY + 30, H - 10), 11, Rgb(220, 50, 50),
+                   Rgb(60, 110, 210)),
+            80);
+  c.Place(c.Make(Kind::Sandcastle, r.Range(60, W - 60), r.Range(shoreY + 30, H - 20), 12, Rgb(220, 190, 130),
+                 Rgb(220, 50, 50)));
+  constexpr Color kShells[] = {Rgb(245, 215, 200), Rgb(235, 225, 205), Rgb(230, 170, 150)};
+  for (int i = 0; i < 7; ++i)
+    c.Place(c.Make(Kind::Shell, r.Range(15, W - 15), r.Range(shoreY + 15, H - 5), 7, r.Pick(kShells)), 40);
+  for (int i = 0; i < 2; ++i)
+    c.Place(c.Make(Kind::Rock, r.Range(20, W - 20), shoreY + r.Range(4, 20), r.Range(11, 15), Rgb(120, 115, 110)), 90);
+  c.Sky(c.Make(Kind::Kite, r.Range(60, W - 60), r.Range(40, horizon - 60), 11, r.Pick(kPaints), Rgb(250, 210, 70)));
+  c.Spare(c.Make(Kind::BeachBall, r.Range(30, W - 30), r.Range(shoreY + 30, H - 10), 10, Rgb(250, 200, 40),
+                 Rgb(40, 160, 90)));
+  c.Spare(c.Make(Kind::Shell, r.Range(20, W - 20), r.Range(shoreY + 20, H - 10), 8, kShells[0]));
+  c.Spare(c.Make(Kind::Buoy, r.Range(30, W - 30), r.Range(horizon + 30, shoreY - 20), 7, Rgb(240, 200, 40)));
+  c.Spare(c.Make(Kind::Bird, r.Range(40, W - 40), r.Range(40, horizon), 7, Rgb(70, 70, 80)), true);
+  c.Spare(c.Make(Kind::Balloon, r.Range(40, W - 40), r.Range(80, horizon + 40), 11, Rgb(230, 50, 60)), true);
+}
+
+Scene Beach(Rng& r) {
+  Scene s;
+  const BeachLayout at = PaintBeachBackdrop(s, r);
+  Composer c(s, r);
+  PlaceBeachObjects(c, at, r);
+  c.Done();
+  return s;
+}
+
 }  // namespace
 
 std::string SceneKindName(SceneKind kind) {
@@ -869,6 +950,8 @@ std::string SceneKindName(SceneKind kind) {
       return "Stadt";
     case SceneKind::Winter:
       return "Winterdorf";
+    case SceneKind::Beach:
+      return "Strand";
   }
   return "?";
 }
@@ -897,6 +980,9 @@ Scene BuildScene(SceneKind kind, std::uint32_t seed) {
       break;
     case SceneKind::Winter:
       s = Winter(r);
+      break;
+    case SceneKind::Beach:
+      s = Beach(r);
       break;
   }
   s.grainSeed = seed * 31 + 7;
