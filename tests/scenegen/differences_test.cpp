@@ -180,6 +180,10 @@ TEST_P(EveryKindOfPair, HasFiveFairSeparateDifferencesAndNothingElseChanges) {
     if (std::find(types.begin(), types.end(), d.change.type) == types.end()) types.push_back(d.change.type);
   }
   EXPECT_GE(types.size(), 3u) << "a pair should mix kinds of change";
+  for (std::size_t i = 0; i < pair->differences.size(); ++i)
+    for (std::size_t j = 0; j < i; ++j)
+      EXPECT_NE(pair->differences[i].change.after.kind, pair->differences[j].change.after.kind)
+          << "two differences on the same kind of thing";
   EXPECT_EQ(CountChangesOutside(pair->first, pair->second, kPictureWidth, kPictureHeight, rects), 0);
   // Each rectangle on its own holds changed pixels: leaving it out of the
   // list makes changes appear outside.

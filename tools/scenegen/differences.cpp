@@ -254,6 +254,18 @@ bool TooClose(const Box& rect, const std::vector<Difference>& chosen) {
 
 }  // namespace
 
+namespace {
+
+// Five differences on five kinds of thing: a second cloud or a second apple
+// would make the pair feel repetitive.
+bool ChangesKindAgain(const Change& change, const std::vector<Difference>& chosen) {
+  for (const Difference& d : chosen)
+    if (d.change.after.kind == change.after.kind) return true;
+  return false;
+}
+
+}  // namespace
+
 int CountChangesOutside(const Pixels& a, const Pixels& b, int width, int height, const std::vector<Box>& rects) {
   int count = 0;
   for (int y = 0; y < height; ++y) {
@@ -280,7 +292,7 @@ std::optional<PairPlan> PlanDifferences(const Scene& scene, const Image& base, c
     auto type = static_cast<ChangeType>(r.Int(0, kChangeTypeCount - 1));
     if (typeUses[static_cast<int>(type)] > 0 && r.Chance(0.8f)) continue;
     const std::optional<Change> change = Propose(scene, type, used, spareUsed, r);
-    if (!change) continue;
+    if (!change || ChangesKindAgain(*change, plan.differences)) continue;
     const ChangeFootprint footprint = MeasureChange(scene, base, baseRgb, *change);
     const Box rect = RectangleFor(footprint.changed);
     if (!IsFairChange(footprint, rect) || TooClose(rect, plan.differences)) continue;
