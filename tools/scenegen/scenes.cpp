@@ -492,7 +492,15 @@ RoomLayout PaintRoomBackdrop(Scene& s, Rng& r) {
   s.background = Image(kPictureWidth, kPictureHeight);
   const Color wall = r.Pick(kFacades);
   PaintWallpaper(s.background, 0, floorY, wall, Darker(wall, 0.18f), r.Int(0, 1), static_cast<std::uint32_t>(r.Next()));
-  PaintFloorboards(s.background, floorY, H, Rgb(150, 100, 60), static_cast<std::uint32_t>(r.Next()));
+  constexpr Color kWoods[] = {Rgb(150, 100, 60), Rgb(175, 130, 85), Rgb(120, 75, 45)};
+  PaintFloorboards(s.background, floorY, H, r.Pick(kWoods), static_cast<std::uint32_t>(r.Next()));
+  struct RugColours {
+    Color border, field;
+  };
+  constexpr RugColours kRugs[] = {{Rgb(150, 50, 45), Rgb(190, 120, 60)},
+                                  {Rgb(40, 60, 110), Rgb(170, 150, 110)},
+                                  {Rgb(60, 100, 70), Rgb(200, 180, 140)}};
+  const RugColours rug = r.Pick(kRugs);
   const float shelfX = r.Chance(0.5f) ? 300 : 20;
   const float tableX = shelfX > W / 2 ? r.Range(170, 230) : r.Range(260, 320);
   {
@@ -514,11 +522,11 @@ RoomLayout PaintRoomBackdrop(Scene& s, Rng& r) {
     const float rugY = floorY + 75;
     bg.Fill(
         tableX - 170, rugY - 40, tableX + 170, rugY + 40,
-        [&](float px, float py) { return EllipseDistance(px, py, tableX, rugY, 170, 40); }, Flat{Rgb(150, 50, 45)});
+        [&](float px, float py) { return EllipseDistance(px, py, tableX, rugY, 170, 40); }, Flat{rug.border});
     bg.Fill(
         tableX - 150, rugY - 32, tableX + 150, rugY + 32,
         [&](float px, float py) { return EllipseDistance(px, py, tableX, rugY, 150, 32); },
-        Mottled{Rgb(190, 120, 60), 0.1f, 0.2f, 9});
+        Mottled{rug.field, 0.1f, 0.2f, 9});
     // Shelves.
     for (float y : {120.0f, 190.0f})
       bg.Fill(
