@@ -148,6 +148,20 @@ TEST_P(EveryScene, NoObjectPaintsOutsideItsBounds) {
   }
 }
 
+// Objects are painted back to front; an added object must be visible where
+// it is put, or the difference it makes would be hidden or outside.
+TEST_P(EveryScene, PaintsBackToFrontAndKeepsSparesInView) {
+  for (std::size_t i = 1; i < scene.items.size(); ++i) EXPECT_LE(scene.items[i - 1].depth, scene.items[i].depth);
+  const Box picture{0, 0, kPictureWidth, kPictureHeight};
+  for (const Item& spare : scene.spares) {
+    const Box b = ItemBounds(spare);
+    EXPECT_FALSE(b.Empty());
+    EXPECT_GE(Intersect(b, picture).Width() * Intersect(b, picture).Height(), b.Width() * b.Height() / 2)
+        << "spare of kind " << static_cast<int>(spare.kind) << " mostly outside the picture";
+  }
+  for (const Item& it : scene.items) EXPECT_FALSE(Intersect(ItemBounds(it), picture).Empty());
+}
+
 INSTANTIATE_TEST_SUITE_P(Kinds, EveryScene, ::testing::Range(0, kSceneKindCount));
 
 }  // namespace
