@@ -11,6 +11,7 @@
 #include "jpeg_codec.h"
 #include "noise.h"
 #include "png_preview.h"
+#include "temp_dir.h"
 
 namespace scenegen {
 namespace {
@@ -64,8 +65,8 @@ TEST(Preview, WritesPngsAndReportsAnUnwritablePlace) {
   pair.second = NoisyPicture(6);
   pair.differences.resize(1);
   pair.differences[0].rect = {8, 8, 48, 48};
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "scenegen-preview-test";
-  std::filesystem::create_directories(dir);
+  const std::filesystem::path dir = MakeTempDir("scenegen-preview");
+  ASSERT_FALSE(dir.empty());
   const std::string one = (dir / "pair.png").string(), sheet = (dir / "sheet.png").string();
   ASSERT_TRUE(WritePairPreview(one, pair));
   ASSERT_TRUE(WriteContactSheet(sheet, {pair, pair, pair}, 2));

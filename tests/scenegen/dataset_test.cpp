@@ -9,6 +9,7 @@
 #include "gamefile/jpeg_info.h"
 #include "jpeg_codec.h"
 #include "picture_set.h"
+#include "temp_dir.h"
 
 namespace scenegen {
 namespace {
@@ -124,9 +125,8 @@ TEST_F(Dataset, IsWhatTheGeneratorMakes) {
 // The tool itself: a bad call and an unwritable target fail with a nonzero
 // status and leave no file; a good call writes a readable file.
 TEST(Tool, FailsCleanlyAndWritesWhatItIsAskedFor) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "scenegen-tool-test";
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
+  const std::filesystem::path dir = MakeTempDir("scenegen-tool");
+  ASSERT_FALSE(dir.empty());
   const std::string tool = SCENEGEN_TOOL;
   EXPECT_NE(std::system((tool + " > /dev/null 2>&1").c_str()), 0);
   EXPECT_NE(std::system((tool + " " + (dir / "x.qxs").string() + " --pairs 0 > /dev/null 2>&1").c_str()), 0);
