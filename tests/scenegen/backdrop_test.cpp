@@ -1,7 +1,8 @@
 // Background layers and the small geometry under every painter.
+#include "backdrop.h"
+
 #include <gtest/gtest.h>
 
-#include "backdrop.h"
 #include "canvas.h"
 #include "noise.h"
 #include "pen.h"

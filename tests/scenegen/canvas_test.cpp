@@ -1,10 +1,11 @@
 // Painting primitives and scene rendering: the properties the difference
 // finder relies on.
+#include "canvas.h"
+
 #include <gtest/gtest.h>
 
 #include <numbers>
 
-#include "canvas.h"
 #include "color.h"
 #include "noise.h"
 #include "scene.h"
@@ -23,7 +24,8 @@ float Sum(const Image& image) {
 TEST(Canvas, CircleCoverageIsAntiAliasedAndMatchesItsArea) {
   Image image(64, 64);
   Canvas canvas(image);
-  canvas.Fill(22, 22, 42, 42, [](float px, float py) { return CircleDistance(px, py, 32, 32, 10); }, Flat{{1, 1, 1}});
+  canvas.Fill(
+      22, 22, 42, 42, [](float px, float py) { return CircleDistance(px, py, 32, 32, 10); }, Flat{{1, 1, 1}});
   EXPECT_NEAR(Sum(image), std::numbers::pi_v<float> * 100, 2.0f);
   EXPECT_FLOAT_EQ(image.At(32, 32).r, 1.0f);
   EXPECT_FLOAT_EQ(image.At(2, 2).r, 0.0f);
@@ -44,12 +46,14 @@ TEST(Canvas, ClipAndMeasuringKeepPixelsOutsideUntouched) {
   Image image(40, 40);
   Canvas canvas(image);
   canvas.SetClip({10, 10, 20, 20});
-  canvas.Fill(0, 0, 40, 40, [](float, float) { return -100.0f; }, Flat{{1, 1, 1}});
+  canvas.Fill(
+      0, 0, 40, 40, [](float, float) { return -100.0f; }, Flat{{1, 1, 1}});
   EXPECT_FLOAT_EQ(Sum(image), 100.0f);
   EXPECT_EQ(canvas.Touched(), (Box{10, 10, 20, 20}));
 
   Canvas measuring = Canvas::Measuring(40, 40);
-  measuring.Fill(5, 6, 7, 8, [](float, float) { return -1.0f; }, Flat{{1, 1, 1}});
+  measuring.Fill(
+      5, 6, 7, 8, [](float, float) { return -1.0f; }, Flat{{1, 1, 1}});
   EXPECT_FALSE(measuring.Touched().Empty());
   EXPECT_LE(measuring.Touched().x0, 5);
   EXPECT_GE(measuring.Touched().x1, 8);
@@ -80,6 +84,25 @@ TEST(Rng, StaysInItsRangesAndRepeatsForASeed) {
   EXPECT_TRUE(sawLo && sawHi);
 }
 
+// A kind without a painter would make invisible differences.
+TEST(PaintItem, EveryKindOfObjectPaintsSomething) {
+  for (int k = 0; k <= static_cast<int>(kLastKind); ++k) {
+    Item it;
+    it.kind = static_cast<Kind>(k);
+    it.x = 240, it.y = 300, it.size = 14;
+    it.color = Rgb(200, 60, 50);
+    it.accent = Rgb(40, 90, 160);
+    Image image(kPictureWidth, kPictureHeight, {0.5f, 0.5f, 0.5f});
+    Canvas canvas(image);
+    PaintItem(canvas, it);
+    int changed = 0;
+    for (int y = 0; y < kPictureHeight; ++y)
+      for (int x = 0; x < kPictureWidth; ++x) changed += ChannelDistance(image.At(x, y), {0.5f, 0.5f, 0.5f}) > 0.1f;
+    EXPECT_GE(changed, 50) << "kind " << k;
+    EXPECT_FALSE(ItemBounds(it).Empty()) << "kind " << k;
+  }
+}
+
 // Every kind of scene, so every painter is exercised.
 class EveryScene : public ::testing::TestWithParam<int> {
  protected:
@@ -104,7 +127,8 @@ TEST_P(EveryScene, PartialRepaintEqualsFullRenderInsideTheArea) {
     Image partial(kPictureWidth, kPictureHeight, {0.3f, 0.1f, 0.9f});
     RenderArea(scene.background, scene.items, partial, area);
     for (int y = area.y0; y < area.y1; ++y)
-      for (int x = area.x0; x < area.x1; ++x) ASSERT_LT(ChannelDistance(partial.At(x, y), full.At(x, y)), 1e-6f) << x << "," << y;
+      for (int x = area.x0; x < area.x1; ++x)
+        ASSERT_LT(ChannelDistance(partial.At(x, y), full.At(x, y)), 1e-6f) << x << "," << y;
   }
 }
 
@@ -122,6 +146,20 @@ TEST_P(EveryScene, NoObjectPaintsOutsideItsBounds) {
         }
       }
   }
+}
+
+// Objects are painted back to front; an added object must be visible where
+// it is put, or the difference it makes would be hidden or outside.
+TEST_P(EveryScene, PaintsBackToFrontAndKeepsSparesInView) {
+  for (std::size_t i = 1; i < scene.items.size(); ++i) EXPECT_LE(scene.items[i - 1].depth, scene.items[i].depth);
+  const Box picture{0, 0, kPictureWidth, kPictureHeight};
+  for (const Item& spare : scene.spares) {
+    const Box b = ItemBounds(spare);
+    EXPECT_FALSE(b.Empty());
+    EXPECT_GE(Intersect(b, picture).Width() * Intersect(b, picture).Height(), b.Width() * b.Height() / 2)
+        << "spare of kind " << static_cast<int>(spare.kind) << " mostly outside the picture";
+  }
+  for (const Item& it : scene.items) EXPECT_FALSE(Intersect(ItemBounds(it), picture).Empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, EveryScene, ::testing::Range(0, kSceneKindCount));

@@ -2,7 +2,6 @@
 // coder above all: a block that is the same in both pictures decodes the
 // same, so nothing outside the rectangles differs.
 #include <gtest/gtest.h>
-
 #include <turbojpeg.h>
 
 #include <filesystem>
@@ -12,6 +11,7 @@
 #include "jpeg_codec.h"
 #include "noise.h"
 #include "png_preview.h"
+#include "temp_dir.h"
 
 namespace scenegen {
 namespace {
@@ -48,8 +48,10 @@ TEST(Jpeg, AChangeInsideAlignedBlocksLeavesEveryOtherPixelAlone) {
   Pixels b = a;
   const Box changed{64, 40, 96, 72};  // whole 8 x 8 blocks
   for (int y = changed.y0 + 5; y < changed.y1 - 5; ++y)
-    for (int x = changed.x0 + 5; x < changed.x1 - 5; ++x) b[(static_cast<std::size_t>(y) * kPictureWidth + x) * 3] = 255;
-  const auto ja = EncodeJpeg(a, kPictureWidth, kPictureHeight, 88), jb = EncodeJpeg(b, kPictureWidth, kPictureHeight, 88);
+    for (int x = changed.x0 + 5; x < changed.x1 - 5; ++x)
+      b[(static_cast<std::size_t>(y) * kPictureWidth + x) * 3] = 255;
+  const auto ja = EncodeJpeg(a, kPictureWidth, kPictureHeight, 88),
+             jb = EncodeJpeg(b, kPictureWidth, kPictureHeight, 88);
   ASSERT_TRUE(ja && jb);
   const auto da = DecodeJpeg(*ja), db = DecodeJpeg(*jb);
   ASSERT_TRUE(da && db);
@@ -63,8 +65,8 @@ TEST(Preview, WritesPngsAndReportsAnUnwritablePlace) {
   pair.second = NoisyPicture(6);
   pair.differences.resize(1);
   pair.differences[0].rect = {8, 8, 48, 48};
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "scenegen-preview-test";
-  std::filesystem::create_directories(dir);
+  const std::filesystem::path dir = MakeTempDir("scenegen-preview");
+  ASSERT_FALSE(dir.empty());
   const std::string one = (dir / "pair.png").string(), sheet = (dir / "sheet.png").string();
   ASSERT_TRUE(WritePairPreview(one, pair));
   ASSERT_TRUE(WriteContactSheet(sheet, {pair, pair, pair}, 2));

@@ -9,6 +9,7 @@
 #include "gamefile/jpeg_info.h"
 #include "jpeg_codec.h"
 #include "picture_set.h"
+#include "temp_dir.h"
 
 namespace scenegen {
 namespace {
@@ -91,8 +92,10 @@ TEST_F(Dataset, PicturesDifferOnlyInsideTheRectanglesAndInEachOfThem) {
         int in = -1;
         for (int j = 0; j < 5; ++j)
           if (x >= rects[j].x1 && x <= rects[j].x2 && y >= rects[j].y1 && y <= rects[j].y2) in = j;
-        if (in < 0) worstOutside = std::max(worstOutside, step);
-        else if (step >= kVisibleStep) ++strongInside[in];
+        if (in < 0)
+          worstOutside = std::max(worstOutside, step);
+        else if (step >= kVisibleStep)
+          ++strongInside[in];
       }
     }
     EXPECT_LE(worstOutside, 2) << "pair " << p / 2;
@@ -100,8 +103,14 @@ TEST_F(Dataset, PicturesDifferOnlyInsideTheRectanglesAndInEachOfThem) {
     worstOfAll = std::max(worstOfAll, worstOutside);
     for (int n : strongInside) fewestStrong = std::min(fewestStrong, n);
   }
-  std::printf("largest step outside the rectangles: %d; fewest clearly changed pixels in a rectangle: %d\n",
-              worstOfAll, fewestStrong);
+  std::printf("largest step outside the rectangles: %d; fewest clearly changed pixels in a rectangle: %d\n", worstOfAll,
+              fewestStrong);
+}
+
+TEST_F(Dataset, NoPictureComesTwice) {
+  ASSERT_NE(records, nullptr);
+  for (std::size_t i = 0; i < records->size(); i += 2)
+    for (std::size_t j = 0; j < i; j += 2) EXPECT_NE((*records)[i].jpeg, (*records)[j].jpeg) << i / 2 << " " << j / 2;
 }
 
 TEST_F(Dataset, IsWhatTheGeneratorMakes) {
@@ -116,9 +125,8 @@ TEST_F(Dataset, IsWhatTheGeneratorMakes) {
 // The tool itself: a bad call and an unwritable target fail with a nonzero
 // status and leave no file; a good call writes a readable file.
 TEST(Tool, FailsCleanlyAndWritesWhatItIsAskedFor) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "scenegen-tool-test";
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
+  const std::filesystem::path dir = MakeTempDir("scenegen-tool");
+  ASSERT_FALSE(dir.empty());
   const std::string tool = SCENEGEN_TOOL;
   EXPECT_NE(std::system((tool + " > /dev/null 2>&1").c_str()), 0);
   EXPECT_NE(std::system((tool + " " + (dir / "x.qxs").string() + " --pairs 0 > /dev/null 2>&1").c_str()), 0);

@@ -35,10 +35,11 @@ float RidgeHeight(const Ridge& r, float x) {
 }
 
 void PaintRidge(Image& image, const Ridge& r) {
-  std::vector<float> edge(image.Width());
+  std::vector<float> edge(image.Width()), slopes(image.Width());
   float top = 1e9f;
   for (int x = 0; x < image.Width(); ++x) {
     edge[x] = RidgeHeight(r, x + 0.5f);
+    slopes[x] = RidgeHeight(r, x + 3.0f) - RidgeHeight(r, x - 3.0f);
     top = std::min(top, edge[x]);
   }
   ForRows(image, top - 1, static_cast<float>(image.Height()), [&](int x, int y, Color& px) {
@@ -48,9 +49,10 @@ void PaintRidge(Image& image, const Ridge& r) {
     Color c = Mix(r.top, r.bottom, depth);
     const float n = Fbm(x * r.textureScale, y * r.textureScale * 1.6f, r.seed + 17, 4);
     c = c * (1 + (n - 0.5f) * 2 * r.texture);
-    // Light from the left: slopes facing it are brighter.
-    const float slope = RidgeHeight(r, x + 3.0f) - RidgeHeight(r, x - 3.0f);
-    c = c * (1 + std::clamp(slope * 0.03f, -0.15f, 0.15f) * (1 - depth));
+    // Light from the left: slopes facing it are brighter, near the crest
+    // only, so the shading does not run down the land in stripes.
+    const float slope = slopes[x];
+    c = c * (1 + std::clamp(slope * 0.03f, -0.15f, 0.15f) * std::exp(-(y - edge[x]) / 30.0f));
     if (r.snowLine >= 0 && y < r.snowLine + (n - 0.5f) * 30) c = Mix(c, r.snow, 0.85f);
     c = Mix(c, r.hazeColor, r.haze);
     px = Mix(px, c, cover);
@@ -106,7 +108,7 @@ void PaintFloorboards(Image& image, float y0, float y1, Color wood, std::uint32_
   ForRows(image, y0, y1, [&](int x, int y, Color& px) {
     const float t = Clamp01((y - y0) / std::max(1.0f, y1 - y0));
     // Boards run away from the viewer: their width grows towards the front.
-    const float u = (x - image.Width() * 0.5f) / (0.6f + t) ;
+    const float u = (x - image.Width() * 0.5f) / (0.6f + t);
     const float boardF = u / 34.0f;
     const int board = static_cast<int>(std::floor(boardF));
     const float inBoard = boardF - board;

@@ -10,8 +10,8 @@ namespace scenegen {
 struct SkyLight {
   Color top, horizon;
   Color sun;
-  float sunX, sunY;     // pixels; the glow is drawn even when the sun is hidden
-  float sunGlow;        // 0 = none
+  float sunX, sunY;  // pixels; the glow is drawn even when the sun is hidden
+  float sunGlow;     // 0 = none
 };
 
 void PaintSky(Image& image, float horizonY, const SkyLight& sky, std::uint32_t seed);
@@ -21,12 +21,12 @@ void PaintSky(Image& image, float horizonY, const SkyLight& sky, std::uint32_t s
 struct Ridge {
   float ridgeY, amplitude, wavelength;
   Color top, bottom;
-  float texture;        // brightness swing of the surface noise
-  float textureScale;   // noise features per pixel
+  float texture;       // brightness swing of the surface noise
+  float textureScale;  // noise features per pixel
   std::uint32_t seed;
-  float haze = 0;       // mix towards hazeColor (distance)
+  float haze = 0;  // mix towards hazeColor (distance)
   Color hazeColor{};
-  Color snow{};         // snow above snowLine when snowLine is set
+  Color snow{};  // snow above snowLine when snowLine is set
   float snowLine = -1;
 };
 float RidgeHeight(const Ridge& ridge, float x);

@@ -23,15 +23,12 @@ Image::Image(int width, int height, Color fill)
 
 void Image::CopyFrom(const Image& source, const Box& box) {
   const Box b = Intersect(box, Bounds());
-  for (int y = b.y0; y < b.y1; ++y)
-    std::copy(&source.At(b.x0, y), &source.At(b.x0, y) + b.Width(), &At(b.x0, y));
+  for (int y = b.y0; y < b.y1; ++y) std::copy(&source.At(b.x0, y), &source.At(b.x0, y) + b.Width(), &At(b.x0, y));
 }
 
 Canvas Canvas::Measuring(int width, int height) { return Canvas(width, height); }
 
-float CircleDistance(float px, float py, float cx, float cy, float r) {
-  return std::hypot(px - cx, py - cy) - r;
-}
+float CircleDistance(float px, float py, float cx, float cy, float r) { return std::hypot(px - cx, py - cy) - r; }
 
 float EllipseDistance(float px, float py, float cx, float cy, float rx, float ry) {
   // First-order distance estimate: exact on circles and close enough near

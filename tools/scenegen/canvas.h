@@ -145,8 +145,8 @@ struct VerticalGradient {
 // A base colour mottled by noise: bark, foliage, stone, cloth.
 struct Mottled {
   Color color;
-  float scale;      // noise features per pixel
-  float amount;     // brightness swing
+  float scale;   // noise features per pixel
+  float amount;  // brightness swing
   std::uint32_t seed;
   Color operator()(float px, float py) const;
 };

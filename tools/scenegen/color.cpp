@@ -29,12 +29,18 @@ Color FromHsv(Hsv hsv) {
   const float v = hsv.v, s = hsv.s;
   const float p = v * (1 - s), q = v * (1 - s * f), t = v * (1 - s * (1 - f));
   switch (sector) {
-    case 0: return {v, t, p};
-    case 1: return {q, v, p};
-    case 2: return {p, v, t};
-    case 3: return {p, q, v};
-    case 4: return {t, p, v};
-    default: return {v, p, q};
+    case 0:
+      return {v, t, p};
+    case 1:
+      return {q, v, p};
+    case 2:
+      return {p, v, t};
+    case 3:
+      return {p, q, v};
+    case 4:
+      return {t, p, v};
+    default:
+      return {v, p, q};
   }
 }
 

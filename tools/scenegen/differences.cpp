@@ -8,13 +8,20 @@ namespace scenegen {
 
 std::string ChangeTypeName(ChangeType type) {
   switch (type) {
-    case ChangeType::Remove: return "fehlt";
-    case ChangeType::Add: return "hinzugefügt";
-    case ChangeType::Recolor: return "andere Farbe";
-    case ChangeType::Resize: return "andere Größe";
-    case ChangeType::Move: return "verschoben";
-    case ChangeType::Mirror: return "gespiegelt";
-    case ChangeType::Reshape: return "andere Form";
+    case ChangeType::Remove:
+      return "fehlt";
+    case ChangeType::Add:
+      return "hinzugefügt";
+    case ChangeType::Recolor:
+      return "andere Farbe";
+    case ChangeType::Resize:
+      return "andere Größe";
+    case ChangeType::Move:
+      return "verschoben";
+    case ChangeType::Mirror:
+      return "gespiegelt";
+    case ChangeType::Reshape:
+      return "andere Form";
   }
   return "?";
 }
@@ -47,7 +54,8 @@ ChangeFootprint MeasureChange(const Scene& scene, const Image& base, const Pixel
   Box before, after;
   if (change.type != ChangeType::Add) before = ItemBounds(scene.items[change.index]);
   if (change.type != ChangeType::Remove) after = ItemBounds(change.after);
-  const Box area = Intersect(Grow(Union(before, after), 2), base.Bounds());
+  // The finish spreads a change by kSoftRadius; repaint and compare that far.
+  const Box area = Intersect(Grow(Union(before, after), kSoftRadius + 1), base.Bounds());
   ChangeFootprint footprint;
   if (area.Empty()) return footprint;
 
@@ -72,22 +80,27 @@ ChangeFootprint MeasureChange(const Scene& scene, const Image& base, const Pixel
   return footprint;
 }
 
+namespace {
+
+// Widens [lo, hi) to at least kMinRectSide, keeps it inside [0, extent) and
+// moves its ends out to block boundaries.
+void FitSpan(int& lo, int& hi, int extent) {
+  if (hi - lo < kMinRectSide) {
+    lo = (lo + hi) / 2 - kMinRectSide / 2;
+    hi = lo + kMinRectSide;
+  }
+  if (lo < 0) hi -= lo, lo = 0;
+  if (hi > extent) lo -= hi - extent, hi = extent;
+  lo = std::max(0, lo / kBlock * kBlock);
+  hi = std::min(extent, (hi + kBlock - 1) / kBlock * kBlock);
+}
+
+}  // namespace
+
 Box RectangleFor(const Box& changed) {
   Box r = Grow(changed, kRectMargin);
-  // Small changes get a rectangle of at least the minimum size around them.
-  for (int* lo : {&r.x0, &r.y0}) {
-    int* hi = lo == &r.x0 ? &r.x1 : &r.y1;
-    const int extent = lo == &r.x0 ? kPictureWidth : kPictureHeight;
-    if (*hi - *lo < kMinRectSide) {
-      const int centre = (*lo + *hi) / 2;
-      *lo = centre - kMinRectSide / 2;
-      *hi = *lo + kMinRectSide;
-    }
-    if (*lo < 0) *hi -= *lo, *lo = 0;
-    if (*hi > extent) *lo -= *hi - extent, *hi = extent;
-    *lo = std::max(0, *lo / kBlock * kBlock);
-    *hi = std::min(extent, (*hi + kBlock - 1) / kBlock * kBlock);
-  }
+  FitSpan(r.x0, r.x1, kPictureWidth);
+  FitSpan(r.y0, r.y1, kPictureHeight);
   return r;
 }
 
@@ -99,31 +112,8 @@ bool IsFairChange(const ChangeFootprint& footprint, const Box& rect) {
 
 namespace {
 
-bool CanChange(const Item& it, ChangeType type) {
-  if (it.locked) return false;
-  switch (type) {
-    case ChangeType::Recolor:
-      // Some things have only one believable colour.
-      return it.kind != Kind::Cloud && it.kind != Kind::Bird && it.kind != Kind::Pine && it.kind != Kind::Haystack &&
-             it.kind != Kind::Rock;
-    case ChangeType::Reshape: return it.variants > 1;
-    case ChangeType::Mirror:
-      // Only things that look clearly different the other way round: a
-      // mirrored bunch of grapes would change nothing but its shadow.
-      switch (it.kind) {
-        case Kind::Sheep: case Kind::Duck: case Kind::Cat: case Kind::Car: case Kind::Sailboat: case Kind::Rowboat:
-        case Kind::Cottage: case Kind::Jug: case Kind::Cup: case Kind::Tree: case Kind::PictureFrame: case Kind::Clock:
-        case Kind::Fish: case Kind::Cloud:
-          return true;
-        default:
-          return false;
-      }
-    default: return true;
-  }
-}
-
-// The colour a recoloured object takes: one it could really have (an
-// autumn tree, a green apple, a black cat), far enough from the old one.
+// One of `choices` clearly different from `now`, or a turn of the hue when
+// none is.
 Color PickDistant(const Color& now, std::initializer_list<Color> choices, Rng& r) {
   std::vector<Color> far;
   for (const Color& c : choices)
@@ -131,6 +121,8 @@ Color PickDistant(const Color& now, std::initializer_list<Color> choices, Rng& r
   if (far.empty()) return RecolorHue(now, 0.5f);
   return far[static_cast<std::size_t>(r.Int(0, static_cast<int>(far.size()) - 1))];
 }
+
+}  // namespace
 
 Color RecolorFor(const Item& it, Rng& r) {
   switch (it.kind) {
@@ -143,15 +135,55 @@ Color RecolorFor(const Item& it, Rng& r) {
     case Kind::Orange:
     case Kind::Grapes:
     case Kind::Cherries:
-      return PickDistant(it.color, {Rgb(200, 35, 30), Rgb(130, 180, 50), Rgb(245, 215, 60), Rgb(240, 140, 30), Rgb(100, 50, 110)}, r);
+      return PickDistant(
+          it.color, {Rgb(200, 35, 30), Rgb(130, 180, 50), Rgb(245, 215, 60), Rgb(240, 140, 30), Rgb(100, 50, 110)}, r);
     case Kind::Cat:
       return PickDistant(it.color, {Rgb(60, 55, 55), Rgb(210, 130, 60), Rgb(235, 230, 220), Rgb(140, 135, 130)}, r);
-    default: break;
+    default:
+      break;
   }
   const Hsv hsv = ToHsv(it.color);
   // White things (sheep, cups, candles) turn dark rather than garish.
   if (hsv.s < 0.15f && hsv.v > 0.75f) return it.color * 0.42f;
   return RecolorHue(it.color, r.Range(0.28f, 0.72f));
+}
+
+namespace {
+
+bool CanChange(const Item& it, ChangeType type) {
+  if (it.locked) return false;
+  switch (type) {
+    case ChangeType::Recolor:
+      // Some things have only one believable colour.
+      return it.kind != Kind::Cloud && it.kind != Kind::Bird && it.kind != Kind::Pine && it.kind != Kind::Haystack &&
+             it.kind != Kind::Rock;
+    case ChangeType::Reshape:
+      return it.variants > 1;
+    case ChangeType::Mirror:
+      // Only things that look clearly different the other way round: a
+      // mirrored bunch of grapes would change nothing but its shadow.
+      switch (it.kind) {
+        case Kind::Sheep:
+        case Kind::Duck:
+        case Kind::Cat:
+        case Kind::Car:
+        case Kind::Sailboat:
+        case Kind::Rowboat:
+        case Kind::Cottage:
+        case Kind::Jug:
+        case Kind::Cup:
+        case Kind::Tree:
+        case Kind::PictureFrame:
+        case Kind::Clock:
+        case Kind::Fish:
+        case Kind::Cloud:
+          return true;
+        default:
+          return false;
+      }
+    default:
+      return true;
+  }
 }
 
 // A candidate change of the given type, or nothing when the scene has no
@@ -183,8 +215,12 @@ std::optional<Change> Propose(const Scene& scene, ChangeType type, const std::ve
   if (used[c.index] || !CanChange(it, type)) return std::nullopt;
   c.after = it;
   switch (type) {
-    case ChangeType::Recolor: c.after.color = RecolorFor(it, r); break;
-    case ChangeType::Resize: c.after.size *= r.Chance(0.5f) ? 1.4f : 0.68f; break;
+    case ChangeType::Recolor:
+      c.after.color = RecolorFor(it, r);
+      break;
+    case ChangeType::Resize:
+      c.after.size *= r.Chance(0.5f) ? 1.4f : 0.68f;
+      break;
     case ChangeType::Move: {
       const float dx = r.Range(16, 28) * (r.Chance(0.5f) ? 1 : -1);
       c.after.x += dx;
@@ -192,11 +228,14 @@ std::optional<Change> Propose(const Scene& scene, ChangeType type, const std::ve
       if (it.depth < -500) c.after.y += r.Range(-12, 12), c.after.depth = -1000 + c.after.y;
       break;
     }
-    case ChangeType::Mirror: c.after.mirrored = !it.mirrored; break;
+    case ChangeType::Mirror:
+      c.after.mirrored = !it.mirrored;
+      break;
     case ChangeType::Reshape:
       c.after.variant = it.variants % 2 == 0 ? it.variant ^ 1 : (it.variant + 1) % it.variants;
       break;
-    default: break;
+    default:
+      break;
   }
   return c;
 }
@@ -210,6 +249,18 @@ bool TooClose(const Box& rect, const std::vector<Difference>& chosen) {
     const float dy = (rect.y0 + rect.y1 - d.rect.y0 - d.rect.y1) * 0.5f;
     if (std::hypot(dx, dy) < kMinCentreDistance) return true;
   }
+  return false;
+}
+
+}  // namespace
+
+namespace {
+
+// Five differences on five kinds of thing: a second cloud or a second apple
+// would make the pair feel repetitive.
+bool ChangesKindAgain(const Change& change, const std::vector<Difference>& chosen) {
+  for (const Difference& d : chosen)
+    if (d.change.after.kind == change.after.kind) return true;
   return false;
 }
 
@@ -229,7 +280,8 @@ int CountChangesOutside(const Pixels& a, const Pixels& b, int width, int height,
   return count;
 }
 
-std::optional<PairPlan> PlanDifferences(const Scene& scene, const Image& base, const Pixels& baseRgb, std::uint64_t seed) {
+std::optional<PairPlan> PlanDifferences(const Scene& scene, const Image& base, const Pixels& baseRgb,
+                                        std::uint64_t seed) {
   Rng r(seed);
   PairPlan plan;
   std::vector<bool> used(scene.items.size(), false), spareUsed(scene.spares.size(), false);
@@ -240,7 +292,7 @@ std::optional<PairPlan> PlanDifferences(const Scene& scene, const Image& base, c
     auto type = static_cast<ChangeType>(r.Int(0, kChangeTypeCount - 1));
     if (typeUses[static_cast<int>(type)] > 0 && r.Chance(0.8f)) continue;
     const std::optional<Change> change = Propose(scene, type, used, spareUsed, r);
-    if (!change) continue;
+    if (!change || ChangesKindAgain(*change, plan.differences)) continue;
     const ChangeFootprint footprint = MeasureChange(scene, base, baseRgb, *change);
     const Box rect = RectangleFor(footprint.changed);
     if (!IsFairChange(footprint, rect) || TooClose(rect, plan.differences)) continue;

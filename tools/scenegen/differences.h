@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "noise.h"
 #include "scene.h"
 
 namespace scenegen {
@@ -18,8 +19,8 @@ std::string ChangeTypeName(ChangeType type);
 
 struct Change {
   ChangeType type = ChangeType::Remove;
-  std::size_t index = 0;   // into the scene's items, or its spares for Add
-  Item after;              // the object as the second picture shows it
+  std::size_t index = 0;  // into the scene's items, or its spares for Add
+  Item after;             // the object as the second picture shows it
 };
 
 // The items of the second picture: the scene's items with `changes` made.
@@ -30,9 +31,9 @@ using Pixels = std::vector<std::uint8_t>;
 
 // What a change does to the finished picture.
 struct ChangeFootprint {
-  Box changed;              // every pixel that differs at all
-  int strongPixels = 0;     // pixels where a channel moves by at least kStrongStep
-  Box strong;               // where those pixels lie
+  Box changed;           // every pixel that differs at all
+  int strongPixels = 0;  // pixels where a channel moves by at least kStrongStep
+  Box strong;            // where those pixels lie
 };
 inline constexpr int kStrongStep = 48;
 ChangeFootprint MeasureChange(const Scene& scene, const Image& base, const Pixels& baseRgb, const Change& change);
@@ -53,9 +54,13 @@ inline constexpr int kMinStrongSide = 6;  // a change thinner than this is a hai
 inline constexpr float kMinCentreDistance = 70;
 bool IsFairChange(const ChangeFootprint& footprint, const Box& rect);
 
+// The colour a recoloured object takes: one it could really have (an autumn
+// tree, a green apple, a black cat), clearly different from its own.
+Color RecolorFor(const Item& it, Rng& r);
+
 struct Difference {
   Change change;
-  Box rect;   // half-open, block aligned
+  Box rect;  // half-open, block aligned
 };
 
 struct PairPlan {
@@ -65,7 +70,8 @@ struct PairPlan {
 
 // Picks five fair, non-overlapping differences, or nothing when the scene
 // offers too few. Deterministic for a given scene and seed.
-std::optional<PairPlan> PlanDifferences(const Scene& scene, const Image& base, const Pixels& baseRgb, std::uint64_t seed);
+std::optional<PairPlan> PlanDifferences(const Scene& scene, const Image& base, const Pixels& baseRgb,
+                                        std::uint64_t seed);
 
 // Pixels that differ between two pictures outside all `rects`.
 int CountChangesOutside(const Pixels& a, const Pixels& b, int width, int height, const std::vector<Box>& rects);

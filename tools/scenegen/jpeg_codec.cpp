@@ -30,8 +30,8 @@ std::optional<DecodedPicture> DecodeJpeg(const std::vector<std::uint8_t>& jpeg) 
                           &colorspace) == 0 &&
       picture.width > 0 && picture.height > 0) {
     picture.rgb.resize(static_cast<std::size_t>(picture.width) * picture.height * 3);
-    if (tjDecompress2(handle, jpeg.data(), jpeg.size(), picture.rgb.data(), picture.width, 0, picture.height,
-                      TJPF_RGB, TJFLAG_ACCURATEDCT) == 0)
+    if (tjDecompress2(handle, jpeg.data(), jpeg.size(), picture.rgb.data(), picture.width, 0, picture.height, TJPF_RGB,
+                      TJFLAG_ACCURATEDCT) == 0)
       out = std::move(picture);
   }
   tjDestroy(handle);

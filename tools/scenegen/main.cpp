@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kDefaultPairs = 35;
+constexpr int kDefaultPairs = 40;  // five of each kind of scene
 
 struct Options {
   std::string output;
@@ -79,6 +79,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  std::printf("scenegen: %d Bildpaare in %.1f s nach %s geschrieben.\n", options.pairs, seconds, options.output.c_str());
+  std::printf("scenegen: %d Bildpaare in %.1f s nach %s geschrieben.\n", options.pairs, seconds,
+              options.output.c_str());
   return 0;
 }

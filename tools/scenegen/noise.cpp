@@ -22,8 +22,8 @@ int Rng::Int(int lo, int hi) {
 }
 
 float Hash2(int x, int y, std::uint32_t seed) {
-  std::uint32_t h = static_cast<std::uint32_t>(x) * 0x8DA6B343u ^ static_cast<std::uint32_t>(y) * 0xD8163841u ^
-                    seed * 0xCB1AB31Fu;
+  std::uint32_t h =
+      static_cast<std::uint32_t>(x) * 0x8DA6B343u ^ static_cast<std::uint32_t>(y) * 0xD8163841u ^ seed * 0xCB1AB31Fu;
   h ^= h >> 13;
   h *= 0x5BD1E995u;
   h ^= h >> 15;

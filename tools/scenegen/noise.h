@@ -2,6 +2,7 @@
 // Deterministic randomness. The standard library's distributions differ
 // between implementations, so every number that shapes a picture comes
 // from here and the picture set is the same on every build.
+#include <cstddef>
 #include <cstdint>
 
 namespace scenegen {
@@ -11,12 +12,14 @@ class Rng {
  public:
   explicit Rng(std::uint64_t seed) : state_(seed) {}
   std::uint64_t Next();
-  float Uniform();                       // [0, 1)
-  float Range(float lo, float hi);       // [lo, hi)
-  int Int(int lo, int hi);               // [lo, hi] inclusive
+  float Uniform();                  // [0, 1)
+  float Range(float lo, float hi);  // [lo, hi)
+  int Int(int lo, int hi);          // [lo, hi] inclusive
   bool Chance(float p) { return Uniform() < p; }
   template <typename T, std::size_t N>
-  const T& Pick(const T (&items)[N]) { return items[Int(0, static_cast<int>(N) - 1)]; }
+  const T& Pick(const T (&items)[N]) {
+    return items[Int(0, static_cast<int>(N) - 1)];
+  }
 
  private:
   std::uint64_t state_;

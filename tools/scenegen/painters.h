@@ -34,6 +34,11 @@ void PaintStreetLamp(Pen& p, const Item& it);
 void PaintCar(Pen& p, const Item& it);
 void PaintBalloon(Pen& p, const Item& it);
 void PaintFish(Pen& p, const Item& it);
+void PaintParasol(Pen& p, const Item& it);
+void PaintBeachBall(Pen& p, const Item& it);
+void PaintTowel(Pen& p, const Item& it);
+void PaintShell(Pen& p, const Item& it);
+void PaintSandcastle(Pen& p, const Item& it);
 
 void PaintPictureFrame(Pen& p, const Item& it);
 void PaintLamp(Pen& p, const Item& it);

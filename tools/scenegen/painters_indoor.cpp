@@ -18,7 +18,13 @@ void PaintPictureFrame(Pen& p, const Item& it) {
   p.Rect(-1.85f, -2.95f, 1.85f, -0.35f, p.Gradient(-2.95f, -1.4f, it.accent, Lighter(it.accent, 0.5f)));
   // The little painting inside: hills or a sea with a sun.
   if (it.variant % 2 == 0) {
-    p.Poly({{-1.85f, -0.35f}, {-1.85f, -1.0f}, {-1.1f, -1.3f}, {-0.3f, -1.2f}, {0.5f, -0.8f}, {1.2f, -0.6f}, {1.85f, -0.55f},
+    p.Poly({{-1.85f, -0.35f},
+            {-1.85f, -1.0f},
+            {-1.1f, -1.3f},
+            {-0.3f, -1.2f},
+            {0.5f, -0.8f},
+            {1.2f, -0.6f},
+            {1.85f, -0.55f},
             {1.85f, -0.35f}},
            Flat{Rgb(90, 140, 70)});
     p.Poly({{0.0f, -0.35f}, {0.7f, -0.8f}, {1.4f, -1.0f}, {1.85f, -0.95f}, {1.85f, -0.35f}}, Flat{Rgb(60, 110, 55)});
@@ -35,7 +41,8 @@ void PaintLamp(Pen& p, const Item& it) {
   p.Rect(-0.1f, -2.8f, 0.1f, -0.2f, p.Cylinder(0, 0.1f, Rgb(180, 150, 90), 0.5f));
   p.Ellipse(0, -3.0f, 1.6f, 1.2f, Flat{Rgb(255, 230, 160)}, 0.18f, 8.0f);
   const float w = it.variant % 2 ? 1.0f : 1.35f;
-  p.Poly({{-0.65f, -4.2f}, {0.65f, -4.2f}, {w, -2.6f}, {-w, -2.6f}}, p.Gradient(-4.2f, -2.6f, Lighter(it.color, 0.3f), it.color));
+  p.Poly({{-0.65f, -4.2f}, {0.65f, -4.2f}, {w, -2.6f}, {-w, -2.6f}},
+         p.Gradient(-4.2f, -2.6f, Lighter(it.color, 0.3f), it.color));
 }
 
 void PaintVase(Pen& p, const Item& it) {
@@ -49,8 +56,16 @@ void PaintVase(Pen& p, const Item& it) {
       p.Circle(u, v, 0.09f, Flat{Rgb(240, 200, 60)});
     }
   }
-  p.Poly({{-0.35f, -2.2f}, {0.35f, -2.2f}, {0.3f, -1.8f}, {0.75f, -1.1f}, {0.6f, -0.15f}, {0.4f, 0}, {-0.4f, 0},
-          {-0.6f, -0.15f}, {-0.75f, -1.1f}, {-0.3f, -1.8f}},
+  p.Poly({{-0.35f, -2.2f},
+          {0.35f, -2.2f},
+          {0.3f, -1.8f},
+          {0.75f, -1.1f},
+          {0.6f, -0.15f},
+          {0.4f, 0},
+          {-0.4f, 0},
+          {-0.6f, -0.15f},
+          {-0.75f, -1.1f},
+          {-0.3f, -1.8f}},
          p.Cylinder(0, 0.75f, it.color, 0.45f));
   p.Ellipse(0, -2.2f, 0.36f, 0.08f, Flat{Darker(it.color, 0.4f)});
 }
@@ -62,7 +77,8 @@ void PaintClock(Pen& p, const Item& it) {
   p.Circle(0, 0, 1.02f, Flat{Rgb(246, 240, 226)});
   for (int i = 0; i < 12; ++i) {
     const float a = i * 0.5236f;
-    p.Line(std::cos(a) * 0.82f, std::sin(a) * 0.82f, std::cos(a) * 0.95f, std::sin(a) * 0.95f, 0.08f, Flat{Rgb(40, 40, 40)});
+    p.Line(std::cos(a) * 0.82f, std::sin(a) * 0.82f, std::cos(a) * 0.95f, std::sin(a) * 0.95f, 0.08f,
+           Flat{Rgb(40, 40, 40)});
   }
   const float hour = 0.6f + it.variant * 1.9f, minute = -1.2f + it.variant * 2.6f;
   p.Line(0, 0, std::cos(hour) * 0.5f, std::sin(hour) * 0.5f, 0.13f, Flat{Rgb(30, 30, 30)});
@@ -110,7 +126,8 @@ void PaintPear(Pen& p, const Item& it) {
 void PaintOrange(Pen& p, const Item& it) {
   TableShadow(p, 1.0f);
   p.Circle(0, -0.85f, 0.85f, [&](float px, float py) {
-    return SphereShade{it.color, p.X(0), p.Y(-0.85f), p.L(0.85f), 0.3f}(px, py) * (0.93f + 0.1f * Hash2(static_cast<int>(px), static_cast<int>(py), it.seed));
+    return SphereShade{it.color, p.X(0), p.Y(-0.85f), p.L(0.85f), 0.3f}(px, py) *
+           (0.93f + 0.1f * Hash2(static_cast<int>(px), static_cast<int>(py), it.seed));
   });
   p.Circle(0.12f, -1.6f, 0.08f, Flat{Rgb(90, 110, 40)});
   if (it.variant % 2) p.Ellipse(0.4f, -1.72f, 0.32f, 0.12f, Flat{kLeaf});
@@ -132,7 +149,13 @@ void PaintGrapes(Pen& p, const Item& it) {
 void PaintBottle(Pen& p, const Item& it) {
   TableShadow(p, 0.8f);
   const float neck = it.variant % 2 ? -4.2f : -3.6f;
-  p.Poly({{-0.6f, 0}, {0.6f, 0}, {0.6f, -2.3f}, {0.2f, -2.9f}, {0.2f, neck}, {-0.2f, neck}, {-0.2f, -2.9f},
+  p.Poly({{-0.6f, 0},
+          {0.6f, 0},
+          {0.6f, -2.3f},
+          {0.2f, -2.9f},
+          {0.2f, neck},
+          {-0.2f, neck},
+          {-0.2f, -2.9f},
           {-0.6f, -2.3f}},
          p.Cylinder(0, 0.6f, it.color, 0.55f));
   p.Rect(-0.22f, neck - 0.2f, 0.22f, neck + 0.35f, Flat{Rgb(140, 40, 40)}, 0.05f);
@@ -143,8 +166,15 @@ void PaintJug(Pen& p, const Item& it) {
   TableShadow(p, 1.2f);
   p.Line(-0.8f, -2.3f, -1.3f, -1.7f, 0.22f, Flat{Darker(it.color, 0.1f)});
   p.Line(-1.3f, -1.7f, -0.85f, -0.8f, 0.22f, Flat{Darker(it.color, 0.1f)});
-  p.Poly({{-0.7f, -2.6f}, {0.6f, -2.6f}, {1.05f, -2.85f}, {0.8f, -2.2f}, {1.0f, -1.0f}, {0.7f, 0}, {-0.7f, 0},
-          {-1.0f, -1.0f}, {-0.8f, -2.2f}},
+  p.Poly({{-0.7f, -2.6f},
+          {0.6f, -2.6f},
+          {1.05f, -2.85f},
+          {0.8f, -2.2f},
+          {1.0f, -1.0f},
+          {0.7f, 0},
+          {-0.7f, 0},
+          {-1.0f, -1.0f},
+          {-0.8f, -2.2f}},
          p.Cylinder(0, 1.0f, it.color, 0.35f));
   if (it.variant % 2 == 0) p.Rect(-0.95f, -1.5f, 0.95f, -1.25f, p.Cylinder(0, 1.0f, it.accent, 0.2f));
 }
@@ -162,8 +192,16 @@ void PaintCandle(Pen& p, const Item& it) {
 void PaintLemon(Pen& p, const Item& it) {
   TableShadow(p, 1.0f);
   const float len = it.variant % 2 ? 0.8f : 1.05f;
-  p.Poly({{-len - 0.2f, -0.6f}, {-len + 0.1f, -0.95f}, {-0.3f, -1.2f}, {0.3f, -1.2f}, {len - 0.1f, -0.95f},
-          {len + 0.2f, -0.6f}, {len - 0.1f, -0.2f}, {0.3f, 0}, {-0.3f, 0}, {-len + 0.1f, -0.2f}},
+  p.Poly({{-len - 0.2f, -0.6f},
+          {-len + 0.1f, -0.95f},
+          {-0.3f, -1.2f},
+          {0.3f, -1.2f},
+          {len - 0.1f, -0.95f},
+          {len + 0.2f, -0.6f},
+          {len - 0.1f, -0.2f},
+          {0.3f, 0},
+          {-0.3f, 0},
+          {-len + 0.1f, -0.2f}},
          p.Sphere(0, -0.6f, 1.1f, it.color, 0.3f));
 }
 
@@ -176,17 +214,41 @@ void PaintCherries(Pen& p, const Item& it) {
 }
 
 void PaintCat(Pen& p, const Item& it) {
-  p.Shadow(0, 0, 1.5f, 0.22f);
-  const Color fur = it.color;
-  p.Line(0.9f, -0.2f, 1.6f, -0.8f, 0.28f, Flat{Darker(fur, 0.1f)});
-  p.Line(1.6f, -0.8f, 1.4f, -1.6f, 0.24f, Flat{Darker(fur, 0.1f)});
-  p.Ellipse(0, -1.0f, 1.0f, 1.05f, p.Sphere(-0.1f, -1.1f, 1.2f, fur, 0.1f));
-  p.Circle(-0.15f, -2.35f, 0.62f, p.Sphere(-0.15f, -2.35f, 0.62f, fur, 0.1f));
-  p.Poly({{-0.7f, -2.5f}, {-0.6f, -3.2f}, {-0.25f, -2.85f}}, Flat{fur});
-  p.Poly({{0.0f, -2.85f}, {0.35f, -3.2f}, {0.4f, -2.5f}}, Flat{fur});
-  p.Ellipse(-0.38f, -2.4f, 0.1f, 0.07f, Flat{it.accent});
-  p.Ellipse(0.08f, -2.4f, 0.1f, 0.07f, Flat{it.accent});
-  if (it.variant % 2) p.Rect(-0.55f, -1.85f, 0.25f, -1.7f, Flat{Rgb(200, 40, 40)}, 0.07f);
+  // A cat sitting, seen from the front and a little from the side, its tail
+  // curled along the ground.
+  p.Shadow(0.2f, 0, 1.5f, 0.22f);
+  const Color fur = it.color, dark = Darker(fur, 0.25f), light = Lighter(fur, 0.4f);
+  p.Line(0.6f, -0.12f, 1.45f, -0.22f, 0.26f, Flat{dark});
+  p.Line(1.45f, -0.22f, 1.7f, -0.75f, 0.22f, Flat{dark});
+  p.Poly({{-0.9f, 0},
+          {0.9f, 0},
+          {1.0f, -0.6f},
+          {0.65f, -1.45f},
+          {0.15f, -1.9f},
+          {-0.45f, -1.85f},
+          {-0.85f, -1.25f},
+          {-1.0f, -0.55f}},
+         p.Sphere(-0.1f, -1.0f, 1.25f, fur, 0.08f));
+  p.Ellipse(-0.3f, -1.25f, 0.3f, 0.5f, Flat{light}, 0.85f, 1.0f);
+  for (float u : {-0.5f, -0.1f}) {
+    p.Line(u, -0.95f, u, -0.05f, 0.22f, Flat{Mix(fur, light, 0.3f)});
+    p.Ellipse(u, -0.05f, 0.16f, 0.08f, Flat{light});
+  }
+  p.Poly({{-0.75f, -2.45f}, {-0.68f, -3.2f}, {-0.3f, -2.85f}}, Flat{fur});
+  p.Poly({{-0.05f, -2.85f}, {0.3f, -3.2f}, {0.35f, -2.45f}}, Flat{fur});
+  p.Poly({{-0.66f, -2.6f}, {-0.63f, -3.0f}, {-0.42f, -2.8f}}, Flat{Rgb(220, 150, 150)}, 0.8f);
+  p.Circle(-0.2f, -2.35f, 0.6f, p.Sphere(-0.2f, -2.35f, 0.6f, fur, 0.1f));
+  p.Ellipse(-0.2f, -2.12f, 0.3f, 0.18f, Flat{light}, 0.9f);
+  for (float u : {-0.42f, 0.02f}) {
+    p.Ellipse(u, -2.45f, 0.11f, 0.08f, Flat{it.accent});
+    p.Ellipse(u, -2.45f, 0.03f, 0.075f, Flat{Rgb(15, 12, 10)});
+  }
+  p.Poly({{-0.28f, -2.27f}, {-0.12f, -2.27f}, {-0.2f, -2.17f}}, Flat{Rgb(210, 120, 120)});
+  for (float side : {-1.0f, 1.0f})
+    for (float dv : {-0.05f, 0.06f})
+      p.Line(-0.2f + side * 0.2f, -2.15f, -0.2f + side * 0.75f, -2.15f + dv - 0.04f, 0.02f, Flat{Rgb(235, 235, 230)},
+             0.35f);
+  if (it.variant % 2) p.Rect(-0.65f, -1.85f, 0.25f, -1.72f, Flat{Rgb(200, 40, 40)}, 0.06f);
 }
 
 void PaintChair(Pen& p, const Item& it) {
@@ -202,7 +264,8 @@ void PaintChair(Pen& p, const Item& it) {
     p.Line(u, -4.7f, u, -2.3f, 0.18f, Flat{Lighter(wood, 0.08f)});
   }
   p.Rect(-1.2f, -5.1f, 1.3f, -4.6f, p.Gradient(-5.1f, -4.6f, Lighter(wood, 0.2f), wood), 0.1f);
-  p.Poly({{-1.25f, -2.3f}, {1.35f, -2.3f}, {1.55f, -1.8f}, {-1.45f, -1.8f}}, p.Gradient(-2.3f, -1.8f, Lighter(wood, 0.25f), wood));
+  p.Poly({{-1.25f, -2.3f}, {1.35f, -2.3f}, {1.55f, -1.8f}, {-1.45f, -1.8f}},
+         p.Gradient(-2.3f, -1.8f, Lighter(wood, 0.25f), wood));
   p.Rect(-1.45f, -1.85f, 1.55f, -1.6f, Flat{Darker(wood, 0.15f)});
   for (float u : {-1.3f, 1.4f}) p.Line(u, -1.65f, u * 1.05f, 0, 0.24f, Flat{wood});
 }
@@ -219,21 +282,30 @@ void PaintWindow(Pen& p, const Item& it) {
   p.Rect(-2.9f, -6.2f, 2.9f, 0, Flat{Rgb(240, 236, 226)}, 0.08f);
   p.Rect(-2.6f, -5.9f, 2.6f, -0.3f, p.Gradient(-5.9f, -0.3f, Rgb(120, 170, 225), Rgb(215, 228, 240)));
   // Hills inside the glass only.
-  p.Poly({{-2.6f, -0.3f}, {-2.6f, -1.5f}, {-1.8f, -1.85f}, {-0.9f, -1.95f}, {0.0f, -1.7f}, {0.8f, -1.3f}, {1.6f, -1.05f},
-          {2.6f, -1.0f}, {2.6f, -0.3f}},
+  p.Poly({{-2.6f, -0.3f},
+          {-2.6f, -1.5f},
+          {-1.8f, -1.85f},
+          {-0.9f, -1.95f},
+          {0.0f, -1.7f},
+          {0.8f, -1.3f},
+          {1.6f, -1.05f},
+          {2.6f, -1.0f},
+          {2.6f, -0.3f}},
          Flat{Rgb(120, 165, 100)});
-  p.Poly({{-0.4f, -0.3f}, {0.4f, -0.75f}, {1.2f, -1.2f}, {2.0f, -1.5f}, {2.6f, -1.45f}, {2.6f, -0.3f}}, Flat{Rgb(90, 140, 80)});
+  p.Poly({{-0.4f, -0.3f}, {0.4f, -0.75f}, {1.2f, -1.2f}, {2.0f, -1.5f}, {2.6f, -1.45f}, {2.6f, -0.3f}},
+         Flat{Rgb(90, 140, 80)});
   p.Ellipse(-1.2f, -4.4f, 1.0f, 0.35f, Flat{Rgb(250, 250, 250)}, 0.9f, 2.0f);
   p.Line(0, -5.9f, 0, -0.3f, 0.2f, Flat{Rgb(240, 236, 226)});
   p.Line(-2.6f, -3.1f, 2.6f, -3.1f, 0.2f, Flat{Rgb(240, 236, 226)});
   p.Rect(-3.2f, -0.1f, 3.2f, 0.35f, p.Gradient(-0.1f, 0.35f, Rgb(250, 248, 240), Rgb(200, 195, 185)), 0.05f);
   // Curtains in the main colour.
   for (float side : {-1.0f, 1.0f}) {
-    p.Poly({{side * 3.4f, -6.6f}, {side * 2.3f, -6.6f}, {side * 2.6f, -3.5f}, {side * 2.2f, -0.4f}, {side * 3.4f, -0.4f}},
-           [&](float px, float py) {
-             const float fold = 0.8f + 0.2f * std::sin(px * 0.5f);
-             return it.color * fold * (0.95f + 0.1f * ValueNoise(px * 0.2f, py * 0.05f, it.seed));
-           });
+    p.Poly(
+        {{side * 3.4f, -6.6f}, {side * 2.3f, -6.6f}, {side * 2.6f, -3.5f}, {side * 2.2f, -0.4f}, {side * 3.4f, -0.4f}},
+        [&](float px, float py) {
+          const float fold = 0.8f + 0.2f * std::sin(px * 0.5f);
+          return it.color * fold * (0.95f + 0.1f * ValueNoise(px * 0.2f, py * 0.05f, it.seed));
+        });
   }
 }
 

@@ -21,7 +21,8 @@ void PaintCloud(Pen& p, const Item& it) {
       if (pass == 0) {
         p.Ellipse(u, v + 0.18f, rad * 1.05f, rad * 0.8f, Flat{shadow}, 0.9f, 2.0f);
       } else {
-        p.Ellipse(u - 0.08f, v - 0.05f, rad * 0.92f, rad * 0.7f, p.Gradient(v - rad, v + rad * 0.5f, it.color, Mix(it.color, shadow, 0.6f)), 0.95f, 1.6f);
+        p.Ellipse(u - 0.08f, v - 0.05f, rad * 0.92f, rad * 0.7f,
+                  p.Gradient(v - rad, v + rad * 0.5f, it.color, Mix(it.color, shadow, 0.6f)), 0.95f, 1.6f);
       }
     }
   }
@@ -75,9 +76,18 @@ void PaintPine(Pen& p, const Item& it) {
     const float top = base - 6.2f / tiers - 0.7f;
     const float h = base - top;
     // Needle tips droop along the lower edge of each tier.
-    p.Poly({{0, top}, {w * 0.55f, top + h * 0.62f}, {w, base}, {w * 0.72f, base - h * 0.1f}, {w * 0.5f, base + h * 0.04f},
-            {w * 0.25f, base - h * 0.1f}, {0, base + h * 0.05f}, {-w * 0.25f, base - h * 0.1f}, {-w * 0.5f, base + h * 0.04f},
-            {-w * 0.72f, base - h * 0.1f}, {-w, base}, {-w * 0.55f, top + h * 0.62f}},
+    p.Poly({{0, top},
+            {w * 0.55f, top + h * 0.62f},
+            {w, base},
+            {w * 0.72f, base - h * 0.1f},
+            {w * 0.5f, base + h * 0.04f},
+            {w * 0.25f, base - h * 0.1f},
+            {0, base + h * 0.05f},
+            {-w * 0.25f, base - h * 0.1f},
+            {-w * 0.5f, base + h * 0.04f},
+            {-w * 0.72f, base - h * 0.1f},
+            {-w, base},
+            {-w * 0.55f, top + h * 0.62f}},
            [&](float px, float py) {
              const float left = std::min(p.X(-w), p.X(w)), right = std::max(p.X(-w), p.X(w));
              const float across = Clamp01((px - left) / std::max(1.0f, right - left));
@@ -86,8 +96,12 @@ void PaintPine(Pen& p, const Item& it) {
              return it.color * ((1.15f - 0.45f * down) * (1.1f - 0.35f * across) * (0.8f + 0.35f * needles));
            });
     if (snow)
-      p.Poly({{0, top}, {w * 0.62f, top + h * 0.7f}, {w * 0.3f, top + h * 0.55f}, {0, top + h * 0.68f},
-              {-w * 0.3f, top + h * 0.55f}, {-w * 0.62f, top + h * 0.7f}},
+      p.Poly({{0, top},
+              {w * 0.62f, top + h * 0.7f},
+              {w * 0.3f, top + h * 0.55f},
+              {0, top + h * 0.68f},
+              {-w * 0.3f, top + h * 0.55f},
+              {-w * 0.62f, top + h * 0.7f}},
              p.Gradient(top, top + h * 0.7f, Rgb(250, 252, 255), Rgb(200, 212, 232)), 0.95f);
   }
 }
@@ -116,8 +130,13 @@ void PaintRock(Pen& p, const Item& it) {
   const float k = it.variant % 2 ? 1.25f : 1.0f;
   float h[6];
   for (float& v : h) v = r.Range(0.75f, 1.1f);
-  p.Poly({{-1.2f * k, 0}, {-1.1f * k, -0.5f * h[0]}, {-0.6f * k, -0.95f * h[1]}, {0.1f * k, -1.1f * h[2]},
-          {0.7f * k, -0.8f * h[3]}, {1.15f * k, -0.35f * h[4]}, {1.2f * k, 0}},
+  p.Poly({{-1.2f * k, 0},
+          {-1.1f * k, -0.5f * h[0]},
+          {-0.6f * k, -0.95f * h[1]},
+          {0.1f * k, -1.1f * h[2]},
+          {0.7f * k, -0.8f * h[3]},
+          {1.15f * k, -0.35f * h[4]},
+          {1.2f * k, 0}},
          [&](float px, float py) {
            const float t = Clamp01((py - p.Y(-1.1f)) / std::max(1.0f, p.L(1.1f)));
            const float lit = Clamp01(0.5f - (px - p.X(0)) / std::max(1.0f, p.L(2.4f)));
@@ -138,8 +157,14 @@ void PaintFlower(Pen& p, const Item& it) {
     }
     p.Circle(0.1f, -2.5f, 0.28f, p.Sphere(0.1f, -2.5f, 0.28f, Rgb(240, 190, 40), 0.4f));
   } else {
-    p.Poly({{-0.45f, -3.1f}, {-0.25f, -2.5f}, {0.1f, -3.05f}, {0.45f, -2.5f}, {0.65f, -3.1f}, {0.55f, -2.2f},
-            {0.1f, -1.9f}, {-0.35f, -2.2f}},
+    p.Poly({{-0.45f, -3.1f},
+            {-0.25f, -2.5f},
+            {0.1f, -3.05f},
+            {0.45f, -2.5f},
+            {0.65f, -3.1f},
+            {0.55f, -2.2f},
+            {0.1f, -1.9f},
+            {-0.35f, -2.2f}},
            p.Sphere(0.1f, -2.5f, 0.65f, it.color, 0.3f));
   }
 }
@@ -186,7 +211,8 @@ void PaintMushroom(Pen& p, const Item& it) {
   const float w = it.variant % 2 ? 0.75f : 1.0f;
   p.Ellipse(0, -0.95f, w, 0.55f, p.Sphere(0, -1.1f, w, it.color, 0.4f));
   Rng r(it.seed);
-  for (int i = 0; i < 4; ++i) p.Circle(r.Range(-0.6f, 0.6f) * w, r.Range(-1.3f, -1.05f), 0.1f, Flat{Rgb(250, 248, 240)});
+  for (int i = 0; i < 4; ++i)
+    p.Circle(r.Range(-0.6f, 0.6f) * w, r.Range(-1.3f, -1.05f), 0.1f, Flat{Rgb(250, 248, 240)});
 }
 
 void PaintKite(Pen& p, const Item& it) {

@@ -22,31 +22,34 @@ class Pen {
   template <typename Shader>
   void Circle(float u, float v, float r, Shader shade, float alpha = 1, float soft = 0) {
     const float cx = X(u), cy = Y(v), rr = L(r);
-    canvas_.Fill(cx - rr, cy - rr, cx + rr, cy + rr,
-                 [=](float px, float py) { return CircleDistance(px, py, cx, cy, rr); }, shade, alpha, soft);
+    canvas_.Fill(
+        cx - rr, cy - rr, cx + rr, cy + rr, [=](float px, float py) { return CircleDistance(px, py, cx, cy, rr); },
+        shade, alpha, soft);
   }
 
   template <typename Shader>
   void Ellipse(float u, float v, float ru, float rv, Shader shade, float alpha = 1, float soft = 0) {
     const float cx = X(u), cy = Y(v), rx = L(ru), ry = L(rv);
-    canvas_.Fill(cx - rx, cy - ry, cx + rx, cy + ry,
-                 [=](float px, float py) { return EllipseDistance(px, py, cx, cy, rx, ry); }, shade, alpha, soft);
+    canvas_.Fill(
+        cx - rx, cy - ry, cx + rx, cy + ry, [=](float px, float py) { return EllipseDistance(px, py, cx, cy, rx, ry); },
+        shade, alpha, soft);
   }
 
   template <typename Shader>
   void Rect(float u0, float v0, float u1, float v1, Shader shade, float radius = 0, float alpha = 1) {
     const float xa = std::min(X(u0), X(u1)), xb = std::max(X(u0), X(u1));
     const float ya = Y(v0), yb = Y(v1), rr = L(radius);
-    canvas_.Fill(xa, ya, xb, yb, [=](float px, float py) { return BoxDistance(px, py, xa, ya, xb, yb, rr); }, shade,
-                 alpha);
+    canvas_.Fill(
+        xa, ya, xb, yb, [=](float px, float py) { return BoxDistance(px, py, xa, ya, xb, yb, rr); }, shade, alpha);
   }
 
   template <typename Shader>
   void Line(float u0, float v0, float u1, float v1, float width, Shader shade, float alpha = 1) {
     const float ax = X(u0), ay = Y(v0), bx = X(u1), by = Y(v1);
     const float hw = std::max(0.35f, L(width) * 0.5f);
-    canvas_.Fill(std::min(ax, bx) - hw, std::min(ay, by) - hw, std::max(ax, bx) + hw, std::max(ay, by) + hw,
-                 [=](float px, float py) { return SegmentDistance(px, py, ax, ay, bx, by) - hw; }, shade, alpha);
+    canvas_.Fill(
+        std::min(ax, bx) - hw, std::min(ay, by) - hw, std::max(ax, bx) + hw, std::max(ay, by) + hw,
+        [=](float px, float py) { return SegmentDistance(px, py, ax, ay, bx, by) - hw; }, shade, alpha);
   }
 
   template <typename Shader>
@@ -62,9 +65,9 @@ class Pen {
       pts.p[pts.n++] = m;
       x0 = std::min(x0, m.x), y0 = std::min(y0, m.y), x1 = std::max(x1, m.x), y1 = std::max(y1, m.y);
     }
-    canvas_.Fill(x0, y0, x1, y1,
-                 [pts](float px, float py) { return PolygonDistance(px, py, std::span(pts.p.data(), pts.n)); },
-                 shade, alpha, soft);
+    canvas_.Fill(
+        x0, y0, x1, y1, [pts](float px, float py) { return PolygonDistance(px, py, std::span(pts.p.data(), pts.n)); },
+        shade, alpha, soft);
   }
 
   // A soft contact shadow on the ground under the anchor.

@@ -16,8 +16,8 @@ inline constexpr int kJpegQuality = 88;
 
 struct PicturePair {
   std::string title;
-  std::uint32_t seed = 0;             // the scene seed that was finally used
-  Pixels first, second;               // 8-bit RGB before JPEG coding
+  std::uint32_t seed = 0;  // the scene seed that was finally used
+  Pixels first, second;    // 8-bit RGB before JPEG coding
   std::vector<Difference> differences;
   gamefile::Bytes firstJpeg, secondJpeg;
 };

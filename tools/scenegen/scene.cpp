@@ -8,54 +8,112 @@ namespace scenegen {
 void PaintItem(Canvas& canvas, const Item& item) {
   Pen p(canvas, item);
   switch (item.kind) {
-    case Kind::Cloud: return PaintCloud(p, item);
-    case Kind::Bird: return PaintBird(p, item);
-    case Kind::Tree: return PaintTree(p, item);
-    case Kind::Pine: return PaintPine(p, item);
-    case Kind::Bush: return PaintBush(p, item);
-    case Kind::Rock: return PaintRock(p, item);
-    case Kind::Flower: return PaintFlower(p, item);
-    case Kind::Cottage: return PaintCottage(p, item);
-    case Kind::Townhouse: return PaintTownhouse(p, item);
-    case Kind::Sheep: return PaintSheep(p, item);
-    case Kind::Haystack: return PaintHaystack(p, item);
-    case Kind::Sailboat: return PaintSailboat(p, item);
-    case Kind::Rowboat: return PaintRowboat(p, item);
-    case Kind::Lighthouse: return PaintLighthouse(p, item);
-    case Kind::Buoy: return PaintBuoy(p, item);
-    case Kind::Barrel: return PaintBarrel(p, item);
-    case Kind::Crate: return PaintCrate(p, item);
-    case Kind::Bench: return PaintBench(p, item);
-    case Kind::Birdhouse: return PaintBirdhouse(p, item);
-    case Kind::Butterfly: return PaintButterfly(p, item);
-    case Kind::FlowerPot: return PaintFlowerPot(p, item);
-    case Kind::Duck: return PaintDuck(p, item);
-    case Kind::Picket: return PaintPicket(p, item);
-    case Kind::PictureFrame: return PaintPictureFrame(p, item);
-    case Kind::Lamp: return PaintLamp(p, item);
-    case Kind::Vase: return PaintVase(p, item);
-    case Kind::Clock: return PaintClock(p, item);
-    case Kind::Book: return PaintBook(p, item);
-    case Kind::Cup: return PaintCup(p, item);
-    case Kind::Apple: return PaintApple(p, item);
-    case Kind::Pear: return PaintPear(p, item);
-    case Kind::Orange: return PaintOrange(p, item);
-    case Kind::Grapes: return PaintGrapes(p, item);
-    case Kind::Bottle: return PaintBottle(p, item);
-    case Kind::Jug: return PaintJug(p, item);
-    case Kind::Candle: return PaintCandle(p, item);
-    case Kind::Lemon: return PaintLemon(p, item);
-    case Kind::Cherries: return PaintCherries(p, item);
-    case Kind::StreetLamp: return PaintStreetLamp(p, item);
-    case Kind::Car: return PaintCar(p, item);
-    case Kind::Balloon: return PaintBalloon(p, item);
-    case Kind::Cat: return PaintCat(p, item);
-    case Kind::Chair: return PaintChair(p, item);
-    case Kind::Plate: return PaintPlate(p, item);
-    case Kind::Window: return PaintWindow(p, item);
-    case Kind::Mushroom: return PaintMushroom(p, item);
-    case Kind::Fish: return PaintFish(p, item);
-    case Kind::Kite: return PaintKite(p, item);
+    case Kind::Cloud:
+      return PaintCloud(p, item);
+    case Kind::Bird:
+      return PaintBird(p, item);
+    case Kind::Tree:
+      return PaintTree(p, item);
+    case Kind::Pine:
+      return PaintPine(p, item);
+    case Kind::Bush:
+      return PaintBush(p, item);
+    case Kind::Rock:
+      return PaintRock(p, item);
+    case Kind::Flower:
+      return PaintFlower(p, item);
+    case Kind::Cottage:
+      return PaintCottage(p, item);
+    case Kind::Townhouse:
+      return PaintTownhouse(p, item);
+    case Kind::Sheep:
+      return PaintSheep(p, item);
+    case Kind::Haystack:
+      return PaintHaystack(p, item);
+    case Kind::Sailboat:
+      return PaintSailboat(p, item);
+    case Kind::Rowboat:
+      return PaintRowboat(p, item);
+    case Kind::Lighthouse:
+      return PaintLighthouse(p, item);
+    case Kind::Buoy:
+      return PaintBuoy(p, item);
+    case Kind::Barrel:
+      return PaintBarrel(p, item);
+    case Kind::Crate:
+      return PaintCrate(p, item);
+    case Kind::Bench:
+      return PaintBench(p, item);
+    case Kind::Birdhouse:
+      return PaintBirdhouse(p, item);
+    case Kind::Butterfly:
+      return PaintButterfly(p, item);
+    case Kind::FlowerPot:
+      return PaintFlowerPot(p, item);
+    case Kind::Duck:
+      return PaintDuck(p, item);
+    case Kind::Picket:
+      return PaintPicket(p, item);
+    case Kind::PictureFrame:
+      return PaintPictureFrame(p, item);
+    case Kind::Lamp:
+      return PaintLamp(p, item);
+    case Kind::Vase:
+      return PaintVase(p, item);
+    case Kind::Clock:
+      return PaintClock(p, item);
+    case Kind::Book:
+      return PaintBook(p, item);
+    case Kind::Cup:
+      return PaintCup(p, item);
+    case Kind::Apple:
+      return PaintApple(p, item);
+    case Kind::Pear:
+      return PaintPear(p, item);
+    case Kind::Orange:
+      return PaintOrange(p, item);
+    case Kind::Grapes:
+      return PaintGrapes(p, item);
+    case Kind::Bottle:
+      return PaintBottle(p, item);
+    case Kind::Jug:
+      return PaintJug(p, item);
+    case Kind::Candle:
+      return PaintCandle(p, item);
+    case Kind::Lemon:
+      return PaintLemon(p, item);
+    case Kind::Cherries:
+      return PaintCherries(p, item);
+    case Kind::StreetLamp:
+      return PaintStreetLamp(p, item);
+    case Kind::Car:
+      return PaintCar(p, item);
+    case Kind::Balloon:
+      return PaintBalloon(p, item);
+    case Kind::Cat:
+      return PaintCat(p, item);
+    case Kind::Chair:
+      return PaintChair(p, item);
+    case Kind::Plate:
+      return PaintPlate(p, item);
+    case Kind::Window:
+      return PaintWindow(p, item);
+    case Kind::Mushroom:
+      return PaintMushroom(p, item);
+    case Kind::Fish:
+      return PaintFish(p, item);
+    case Kind::Kite:
+      return PaintKite(p, item);
+    case Kind::Parasol:
+      return PaintParasol(p, item);
+    case Kind::BeachBall:
+      return PaintBeachBall(p, item);
+    case Kind::Towel:
+      return PaintTowel(p, item);
+    case Kind::Shell:
+      return PaintShell(p, item);
+    case Kind::Sandcastle:
+      return PaintSandcastle(p, item);
   }
 }
 
@@ -95,13 +153,35 @@ Color FinishPixel(const Scene& scene, Color c, int x, int y) {
   return {c.r * t.r * vignette + g, c.g * t.g * vignette + g, c.b * t.b * vignette + g};
 }
 
+// The average of the (2 kSoftRadius + 1)^2 pixels around (x, y), clamped at
+// the picture's edges.
+Color SoftenedAt(const Image& image, int x, int y) {
+  Color sum{};
+  for (int dy = -kSoftRadius; dy <= kSoftRadius; ++dy) {
+    const int sy = std::clamp(y + dy, 0, image.Height() - 1);
+    for (int dx = -kSoftRadius; dx <= kSoftRadius; ++dx)
+      sum = sum + image.At(std::clamp(x + dx, 0, image.Width() - 1), sy);
+  }
+  constexpr float kTaps = (2 * kSoftRadius + 1) * (2 * kSoftRadius + 1);
+  return sum * (1.0f / kTaps);
+}
+
+// A lens is never perfectly sharp and bright things glow a little: this is
+// what keeps the pictures from looking like diagrams.
+Color LensAt(const Image& image, int x, int y) {
+  const Color sharp = image.At(x, y);
+  const Color soft = SoftenedAt(image, x, y);
+  const float luma = 0.3f * soft.r + 0.59f * soft.g + 0.11f * soft.b;
+  return Mix(sharp, soft, 0.3f) + soft * (std::max(0.0f, luma - 0.78f) * 0.5f);
+}
+
 }  // namespace
 
 void FinishArea(const Scene& scene, const Image& image, const Box& area, std::vector<std::uint8_t>& rgb) {
   const Box b = Intersect(area, image.Bounds());
   for (int y = b.y0; y < b.y1; ++y) {
     for (int x = b.x0; x < b.x1; ++x) {
-      const Color c = FinishPixel(scene, image.At(x, y), x, y);
+      const Color c = FinishPixel(scene, LensAt(image, x, y), x, y);
       std::uint8_t* out = &rgb[(static_cast<std::size_t>(y) * image.Width() + x) * 3];
       out[0] = ToByte(c.r), out[1] = ToByte(c.g), out[2] = ToByte(c.b);
     }

@@ -14,12 +14,61 @@ inline constexpr int kPictureWidth = 488;
 inline constexpr int kPictureHeight = 430;
 
 enum class Kind {
-  Cloud, Bird, Tree, Pine, Bush, Rock, Flower, Cottage, Townhouse, Sheep, Haystack,
-  Sailboat, Rowboat, Lighthouse, Buoy, Barrel, Crate, Bench, Birdhouse, Butterfly,
-  FlowerPot, Duck, Picket, PictureFrame, Lamp, Vase, Clock, Book, Cup, Apple, Pear,
-  Orange, Grapes, Bottle, Jug, Candle, Lemon, Cherries, StreetLamp, Car, Balloon,
-  Cat, Chair, Plate, Window, Mushroom, Fish, Kite,
+  Cloud,
+  Bird,
+  Tree,
+  Pine,
+  Bush,
+  Rock,
+  Flower,
+  Cottage,
+  Townhouse,
+  Sheep,
+  Haystack,
+  Sailboat,
+  Rowboat,
+  Lighthouse,
+  Buoy,
+  Barrel,
+  Crate,
+  Bench,
+  Birdhouse,
+  Butterfly,
+  FlowerPot,
+  Duck,
+  Picket,
+  PictureFrame,
+  Lamp,
+  Vase,
+  Clock,
+  Book,
+  Cup,
+  Apple,
+  Pear,
+  Orange,
+  Grapes,
+  Bottle,
+  Jug,
+  Candle,
+  Lemon,
+  Cherries,
+  StreetLamp,
+  Car,
+  Balloon,
+  Cat,
+  Chair,
+  Plate,
+  Window,
+  Mushroom,
+  Fish,
+  Kite,
+  Parasol,
+  BeachBall,
+  Towel,
+  Shell,
+  Sandcastle,
 };
+inline constexpr Kind kLastKind = Kind::Sandcastle;
 
 // One painted object. (x, y) is its anchor, usually where it stands on the
 // ground; `size` is pixels per unit of its painter's drawing.
@@ -27,24 +76,24 @@ struct Item {
   Kind kind = Kind::Rock;
   float x = 0, y = 0;
   float size = 10;
-  Color color{0.5f, 0.5f, 0.5f};   // the main colour, the one a recolouring changes
+  Color color{0.5f, 0.5f, 0.5f};  // the main colour, the one a recolouring changes
   Color accent{0.8f, 0.8f, 0.8f};
   bool mirrored = false;
-  int variant = 0;                 // shape variant, the one a shape change turns
-  int variants = 2;                // how many shape variants its painter knows
-  std::uint32_t seed = 1;          // fixes the object's own irregularities
-  bool locked = false;             // part of the composition: never changed
-  float depth = 0;                 // painting order: lower depth is painted first
+  int variant = 0;         // shape variant, the one a shape change turns
+  int variants = 2;        // how many shape variants its painter knows
+  std::uint32_t seed = 1;  // fixes the object's own irregularities
+  bool locked = false;     // part of the composition: never changed
+  float depth = 0;         // painting order: lower depth is painted first
 };
 
 struct Scene {
-  std::string title;               // the kind of scene, for previews and logs
+  std::string title;  // the kind of scene, for previews and logs
   Image background;
-  std::vector<Item> items;         // in painting order
-  std::vector<Item> spares;        // objects that fit the scene but are not in it
+  std::vector<Item> items;   // in painting order
+  std::vector<Item> spares;  // objects that fit the scene but are not in it
   std::uint32_t grainSeed = 7;
   float vignette = 0.22f;
-  Color tint{1, 1, 1};             // overall colour of the light (morning, evening)
+  Color tint{1, 1, 1};  // overall colour of the light (morning, evening)
 };
 
 // Paints one object.
@@ -60,8 +109,11 @@ Image RenderScene(const Scene& scene);
 // that reaches into it. Lets a changed object be tried without a full render.
 void RenderArea(const Image& background, const std::vector<Item>& items, Image& image, const Box& area);
 
-// The finished picture: vignette, film grain and 8-bit RGB rows. The grain
-// depends on the pixel position only, so both pictures of a pair share it.
+// The finished picture: a slight lens softness and glow, vignette, film
+// grain and 8-bit RGB rows. The grain depends on the pixel position only, so
+// both pictures of a pair share it. A finished pixel depends on the image
+// pixels up to kSoftRadius away, so a change spreads that far.
+inline constexpr int kSoftRadius = 2;
 std::vector<std::uint8_t> Finish(const Scene& scene, const Image& image);
 void FinishArea(const Scene& scene, const Image& image, const Box& area, std::vector<std::uint8_t>& rgb);
 

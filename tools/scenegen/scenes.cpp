@@ -23,10 +23,17 @@ struct DayLight {
 DayLight PickDayLight(Rng& r, float horizon) {
   const float sunX = r.Range(60, W - 60);
   switch (r.Int(0, 3)) {
-    case 0: return {{Rgb(62, 124, 206), Rgb(192, 216, 236), Rgb(255, 250, 228), sunX, horizon * 0.35f, 0.45f}, {1, 1, 1}};
-    case 1: return {{Rgb(104, 146, 208), Rgb(246, 214, 178), Rgb(255, 220, 160), sunX, horizon * 0.7f, 0.8f}, {1.04f, 1.0f, 0.94f}};
-    case 2: return {{Rgb(70, 84, 150), Rgb(248, 172, 118), Rgb(255, 178, 96), sunX, horizon * 0.85f, 1.0f}, {1.06f, 0.96f, 0.88f}};
-    default: return {{Rgb(120, 150, 190), Rgb(214, 222, 230), Rgb(255, 255, 245), sunX, horizon * 0.3f, 0.25f}, {0.98f, 1.0f, 1.02f}};
+    case 0:
+      return {{Rgb(62, 124, 206), Rgb(192, 216, 236), Rgb(255, 250, 228), sunX, horizon * 0.35f, 0.45f}, {1, 1, 1}};
+    case 1:
+      return {{Rgb(104, 146, 208), Rgb(246, 214, 178), Rgb(255, 220, 160), sunX, horizon * 0.7f, 0.8f},
+              {1.04f, 1.0f, 0.94f}};
+    case 2:
+      return {{Rgb(70, 84, 150), Rgb(248, 172, 118), Rgb(255, 178, 96), sunX, horizon * 0.85f, 1.0f},
+              {1.06f, 0.96f, 0.88f}};
+    default:
+      return {{Rgb(120, 150, 190), Rgb(214, 222, 230), Rgb(255, 255, 245), sunX, horizon * 0.3f, 0.25f},
+              {0.98f, 1.0f, 1.02f}};
   }
 }
 
@@ -76,13 +83,17 @@ class Composer {
 };
 
 Color Vary(Rng& r, Color c, float amount = 0.1f) {
-  return {c.r * r.Range(1 - amount, 1 + amount), c.g * r.Range(1 - amount, 1 + amount), c.b * r.Range(1 - amount, 1 + amount)};
+  return {c.r * r.Range(1 - amount, 1 + amount), c.g * r.Range(1 - amount, 1 + amount),
+          c.b * r.Range(1 - amount, 1 + amount)};
 }
 
 constexpr Color kLeaves[] = {Rgb(70, 125, 50), Rgb(95, 140, 55), Rgb(60, 110, 60), Rgb(120, 150, 60)};
-constexpr Color kBlooms[] = {Rgb(220, 50, 60), Rgb(250, 200, 60), Rgb(240, 240, 235), Rgb(170, 90, 200), Rgb(245, 130, 170), Rgb(250, 140, 40), Rgb(90, 120, 220)};
-constexpr Color kPaints[] = {Rgb(200, 60, 50), Rgb(40, 90, 160), Rgb(230, 190, 60), Rgb(60, 130, 90), Rgb(240, 240, 235), Rgb(130, 70, 120)};
-constexpr Color kFacades[] = {Rgb(232, 200, 160), Rgb(210, 150, 120), Rgb(240, 225, 190), Rgb(170, 190, 200), Rgb(225, 180, 180), Rgb(200, 210, 170), Rgb(245, 235, 215)};
+constexpr Color kBlooms[] = {Rgb(220, 50, 60),   Rgb(250, 200, 60), Rgb(240, 240, 235), Rgb(170, 90, 200),
+                             Rgb(245, 130, 170), Rgb(250, 140, 40), Rgb(90, 120, 220)};
+constexpr Color kPaints[] = {Rgb(200, 60, 50), Rgb(40, 90, 160),   Rgb(230, 190, 60),
+                             Rgb(60, 130, 90), Rgb(240, 240, 235), Rgb(130, 70, 120)};
+constexpr Color kFacades[] = {Rgb(232, 200, 160), Rgb(210, 150, 120), Rgb(240, 225, 190), Rgb(170, 190, 200),
+                              Rgb(225, 180, 180), Rgb(200, 210, 170), Rgb(245, 235, 215)};
 constexpr Color kRoofs[] = {Rgb(160, 70, 50), Rgb(110, 60, 50), Rgb(80, 80, 90), Rgb(150, 95, 60)};
 
 void AddClouds(Composer& c, float horizon, int count) {
@@ -91,7 +102,9 @@ void AddClouds(Composer& c, float horizon, int count) {
     const float x = (i + r.Range(0.2f, 0.8f)) * W / count, y = r.Range(35, std::max(50.0f, horizon - 55));
     c.Sky(c.Make(Kind::Cloud, x, y, r.Range(11, 17), Rgb(252, 252, 250), {}, 3));
   }
-  c.Spare(c.Make(Kind::Cloud, r.Range(60, W - 60), r.Range(40, std::max(55.0f, horizon - 60)), 12, Rgb(252, 252, 250), {}, 3), true);
+  c.Spare(c.Make(Kind::Cloud, r.Range(60, W - 60), r.Range(40, std::max(55.0f, horizon - 60)), 12, Rgb(252, 252, 250),
+                 {}, 3),
+          true);
 }
 
 void AddBirds(Composer& c, float y0, float y1, int count, Color ink) {
@@ -120,16 +133,18 @@ LandscapeLayout PaintLandscapeBackdrop(Scene& s, Rng& r) {
   s.background = Image(kPictureWidth, kPictureHeight);
   PaintSky(s.background, horizon, light.sky, r.Int(1, 1000));
   const bool snow = r.Chance(0.5f);
-  PaintRidge(s.background, {horizon - 30, 48, 110, Rgb(110, 120, 150), Rgb(90, 105, 120), 0.12f, 0.02f, static_cast<std::uint32_t>(r.Next()),
-                            0.35f, light.sky.horizon, Rgb(245, 248, 252), snow ? horizon - 55 : -1});
-  PaintRidge(s.background, {horizon + 12, 16, 150, Rgb(110, 150, 80), Rgb(80, 125, 60), 0.2f, 0.03f, static_cast<std::uint32_t>(r.Next()),
-                            0.12f, light.sky.horizon});
+  PaintRidge(s.background, {horizon - 30, 48, 110, Rgb(110, 120, 150), Rgb(90, 105, 120), 0.12f, 0.02f,
+                            static_cast<std::uint32_t>(r.Next()), 0.35f, light.sky.horizon, Rgb(245, 248, 252),
+                            snow ? horizon - 55 : -1});
+  PaintRidge(s.background, {horizon + 12, 16, 150, Rgb(110, 150, 80), Rgb(80, 125, 60), 0.2f, 0.03f,
+                            static_cast<std::uint32_t>(r.Next()), 0.12f, light.sky.horizon});
   const bool lake = r.Chance(0.5f);
   if (lake)
     PaintWater(s.background, {horizon + 40, H, Mix(light.sky.horizon, Rgb(70, 110, 150), 0.5f), Rgb(50, 90, 120),
                               Lighter(light.sky.horizon, 0.5f), static_cast<std::uint32_t>(r.Next())});
   const float meadowY = lake ? horizon + 95 : horizon + 55;
-  PaintRidge(s.background, {meadowY, 10, 180, Rgb(120, 165, 70), Rgb(70, 120, 45), 0.3f, 0.06f, static_cast<std::uint32_t>(r.Next())});
+  PaintRidge(s.background, {meadowY, 10, 180, Rgb(120, 165, 70), Rgb(70, 120, 45), 0.3f, 0.06f,
+                            static_cast<std::uint32_t>(r.Next())});
 
   return {horizon, lake, meadowY};
 }
@@ -140,19 +155,25 @@ void PlaceLandscapeObjects(Composer& c, const LandscapeLayout& at, Rng& r) {
   AddBirds(c, 40, horizon - 30, r.Int(2, 4), Rgb(50, 45, 50));
   if (lake) {
     for (int i = 0; i < 2; ++i)
-      c.Place(c.Make(Kind::Sailboat, r.Range(40, W - 40), r.Range(horizon + 55, meadowY - 12), r.Range(3.5f, 5), Rgb(150, 60, 40), kPaints[r.Int(2, 4)]), 60);
+      c.Place(c.Make(Kind::Sailboat, r.Range(40, W - 40), r.Range(horizon + 55, meadowY - 12), r.Range(3.5f, 5),
+                     Rgb(150, 60, 40), kPaints[r.Int(2, 4)]),
+              60);
     c.Spare(c.Make(Kind::Duck, r.Range(40, W - 40), meadowY - 14, 5, Rgb(40, 100, 60), Rgb(150, 120, 90)));
   }
   for (int i = 0; i < r.Int(1, 2); ++i)
-    c.Place(c.Make(Kind::Cottage, r.Range(50, W - 50), horizon + r.Range(22, 40), r.Range(5, 7), r.Pick(kFacades), r.Pick(kRoofs), 3), 90);
+    c.Place(c.Make(Kind::Cottage, r.Range(50, W - 50), horizon + r.Range(22, 40), r.Range(5, 7), r.Pick(kFacades),
+                   r.Pick(kRoofs), 3),
+            90);
   for (int i = 0; i < 14; ++i) {
     // On the far shore or the meadow, never in the lake.
     const bool farShore = r.Chance(0.3f);
-    const float y = lake ? (farShore ? r.Range(horizon + 18, horizon + 36) : r.Range(meadowY + 8, H - 30)) : r.Range(horizon + 30, H - 30);
+    const float y = lake ? (farShore ? r.Range(horizon + 18, horizon + 36) : r.Range(meadowY + 8, H - 30))
+                         : r.Range(horizon + 30, H - 30);
     const float x = r.Range(15, W - 15);
     const bool pine = r.Chance(0.4f);
-    c.Place(c.Make(pine ? Kind::Pine : Kind::Tree, x, y, Perspective(y, horizon, pine ? 26.0f : 20.0f), Vary(r, r.Pick(kLeaves)),
-                   Rgb(200, 40, 35), pine ? 2 : 3), 55);
+    c.Place(c.Make(pine ? Kind::Pine : Kind::Tree, x, y, Perspective(y, horizon, pine ? 26.0f : 20.0f),
+                   Vary(r, r.Pick(kLeaves)), Rgb(200, 40, 35), pine ? 2 : 3),
+            55);
   }
   for (int i = 0; i < 5; ++i) {
     const float y = r.Range(meadowY + 20, H - 20);
@@ -164,12 +185,15 @@ void PlaceLandscapeObjects(Composer& c, const LandscapeLayout& at, Rng& r) {
   }
   for (int i = 0; i < 4; ++i) {
     const float y = r.Range(meadowY + 15, H - 10);
-    c.Place(c.Make(i % 2 ? Kind::Rock : Kind::Bush, r.Range(20, W - 20), y, Perspective(y, horizon, 18), i % 2 ? Rgb(140, 135, 130) : Vary(r, kLeaves[0]), r.Pick(kBlooms)), 50);
+    c.Place(c.Make(i % 2 ? Kind::Rock : Kind::Bush, r.Range(20, W - 20), y, Perspective(y, horizon, 18),
+                   i % 2 ? Rgb(140, 135, 130) : Vary(r, kLeaves[0]), r.Pick(kBlooms)),
+            50);
   }
   const float fenceY = r.Range(meadowY + 40, H - 70);
   const float fenceX = r.Range(20, W - 200);
   for (int i = 0; i < 9; ++i)
-    c.Place(c.Make(Kind::Picket, fenceX + i * 19, fenceY + i * 0.8f, Perspective(fenceY, horizon, 11), Rgb(225, 215, 195)));
+    c.Place(
+        c.Make(Kind::Picket, fenceX + i * 19, fenceY + i * 0.8f, Perspective(fenceY, horizon, 11), Rgb(225, 215, 195)));
   for (int i = 0; i < 14; ++i) {
     const float y = r.Range(H - 70, H - 4);
     c.Place(c.Make(Kind::Flower, r.Range(10, W - 10), y, r.Range(5, 7), r.Pick(kBlooms)), 22);
@@ -177,8 +201,11 @@ void PlaceLandscapeObjects(Composer& c, const LandscapeLayout& at, Rng& r) {
   c.Spare(c.Make(Kind::Sheep, r.Range(40, W - 40), H - 60, 14, Rgb(240, 236, 225)));
   c.Spare(c.Make(Kind::Flower, r.Range(20, W - 20), H - 20, 6, r.Pick(kBlooms)));
   c.Spare(c.Make(Kind::Mushroom, r.Range(20, W - 20), H - 30, 9, Rgb(200, 40, 30)));
-  c.Spare(c.Make(Kind::Butterfly, r.Range(20, W - 20), r.Range(meadowY, H - 40), 8, Rgb(240, 150, 40), Rgb(250, 220, 120)), true);
-  c.Spare(c.Make(Kind::Kite, r.Range(40, W - 40), r.Range(40, horizon - 60), 11, Rgb(220, 50, 60), Rgb(250, 210, 70)), true);
+  c.Spare(
+      c.Make(Kind::Butterfly, r.Range(20, W - 20), r.Range(meadowY, H - 40), 8, Rgb(240, 150, 40), Rgb(250, 220, 120)),
+      true);
+  c.Spare(c.Make(Kind::Kite, r.Range(40, W - 40), r.Range(40, horizon - 60), 11, Rgb(220, 50, 60), Rgb(250, 210, 70)),
+          true);
   c.Spare(c.Make(Kind::Rock, r.Range(20, W - 20), r.Range(meadowY + 20, H - 10), 12, Rgb(140, 135, 130)));
 }
 
@@ -206,19 +233,23 @@ HarbourLayout PaintHarbourBackdrop(Scene& s, Rng& r) {
   s.tint = light.tint;
   s.background = Image(kPictureWidth, kPictureHeight);
   PaintSky(s.background, horizon, light.sky, r.Int(1, 1000));
-  PaintRidge(s.background, {horizon - 6, 14, 90, Rgb(100, 120, 110), Rgb(90, 110, 100), 0.1f, 0.03f, static_cast<std::uint32_t>(r.Next()), 0.45f, light.sky.horizon});
+  PaintRidge(s.background, {horizon - 6, 14, 90, Rgb(100, 120, 110), Rgb(90, 110, 100), 0.1f, 0.03f,
+                            static_cast<std::uint32_t>(r.Next()), 0.45f, light.sky.horizon});
   const float quayY = r.Range(320, 345);
-  PaintWater(s.background, {horizon, quayY + 2, Mix(light.sky.horizon, Rgb(60, 110, 140), 0.55f), Rgb(30, 70, 95), Lighter(light.sky.horizon, 0.6f),
-                            static_cast<std::uint32_t>(r.Next())});
+  PaintWater(s.background, {horizon, quayY + 2, Mix(light.sky.horizon, Rgb(60, 110, 140), 0.55f), Rgb(30, 70, 95),
+                            Lighter(light.sky.horizon, 0.6f), static_cast<std::uint32_t>(r.Next())});
   PaintCobbles(s.background, quayY, H, Rgb(150, 140, 125), 26, static_cast<std::uint32_t>(r.Next()));
   {
     Canvas bg(s.background);
-    bg.Fill(0, quayY, W, quayY + 9, [&](float px, float py) { return BoxDistance(px, py, -5, quayY, W + 5, quayY + 9); },
-            VerticalGradient{Rgb(190, 180, 165), Rgb(90, 85, 80), quayY, quayY + 9});
+    bg.Fill(
+        0, quayY, W, quayY + 9, [&](float px, float py) { return BoxDistance(px, py, -5, quayY, W + 5, quayY + 9); },
+        VerticalGradient{Rgb(190, 180, 165), Rgb(90, 85, 80), quayY, quayY + 9});
     // Mooring posts along the quay edge.
     for (float x = r.Range(20, 60); x < W; x += r.Range(90, 140))
-      bg.Fill(x - 5, quayY - 14, x + 5, quayY + 4, [=](float px, float py) { return BoxDistance(px, py, x - 5, quayY - 14, x + 5, quayY + 4, 3); },
-              CylinderShade{Rgb(60, 55, 50), x, 5});
+      bg.Fill(
+          x - 5, quayY - 14, x + 5, quayY + 4,
+          [=](float px, float py) { return BoxDistance(px, py, x - 5, quayY - 14, x + 5, quayY + 4, 3); },
+          CylinderShade{Rgb(60, 55, 50), x, 5});
   }
   const bool lightLeft = r.Chance(0.5f);
   const float lightX = lightLeft ? r.Range(30, 90) : r.Range(W - 90, W - 30);
@@ -226,25 +257,31 @@ HarbourLayout PaintHarbourBackdrop(Scene& s, Rng& r) {
   {
     Canvas bg(s.background);
     // The rock the lighthouse stands on.
-    bg.Fill(lightX - 40, horizon - 6, lightX + 40, horizon + 12,
-            [&](float px, float py) { return EllipseDistance(px, py, lightX, horizon + 5, 38, 9); },
-            Mottled{Rgb(95, 90, 85), 0.12f, 0.3f, 8});
+    bg.Fill(
+        lightX - 40, horizon - 6, lightX + 40, horizon + 12,
+        [&](float px, float py) { return EllipseDistance(px, py, lightX, horizon + 5, 38, 9); },
+        Mottled{Rgb(95, 90, 85), 0.12f, 0.3f, 8});
     // A wooden jetty running out from the quay.
     const float jettyTop = quayY - 70;
-    const Point deck[] = {{jettyX - 10, jettyTop}, {jettyX + 10, jettyTop}, {jettyX + 22, quayY + 2}, {jettyX - 22, quayY + 2}};
+    const Point deck[] = {
+        {jettyX - 10, jettyTop}, {jettyX + 10, jettyTop}, {jettyX + 22, quayY + 2}, {jettyX - 22, quayY + 2}};
     for (float t = 0.1f; t < 1.0f; t += 0.22f) {
       const float py0 = jettyTop + t * 70, half = 10 + t * 12;
       for (float side : {-1.0f, 1.0f}) {
         const float x = jettyX + side * half;
-        bg.Fill(x - 2, py0, x + 2, py0 + 10 + t * 8, [=](float px, float py) { return BoxDistance(px, py, x - 2, py0, x + 2, py0 + 10 + t * 8); },
-                Flat{Rgb(55, 45, 35)});
+        bg.Fill(
+            x - 2, py0, x + 2, py0 + 10 + t * 8,
+            [=](float px, float py) { return BoxDistance(px, py, x - 2, py0, x + 2, py0 + 10 + t * 8); },
+            Flat{Rgb(55, 45, 35)});
       }
     }
-    bg.Fill(jettyX - 22, jettyTop, jettyX + 22, quayY + 2, [&](float px, float py) { return PolygonDistance(px, py, deck); },
-            [&](float px, float py) {
-              const float plank = std::fmod(py - jettyTop, 4.0f + (py - jettyTop) * 0.06f) < 1.0f ? 0.75f : 1.0f;
-              return Rgb(140, 105, 70) * plank * (0.9f + 0.2f * ValueNoise(px * 0.3f, py * 0.1f, 4));
-            });
+    bg.Fill(
+        jettyX - 22, jettyTop, jettyX + 22, quayY + 2,
+        [&](float px, float py) { return PolygonDistance(px, py, deck); },
+        [&](float px, float py) {
+          const float plank = std::fmod(py - jettyTop, 4.0f + (py - jettyTop) * 0.06f) < 1.0f ? 0.75f : 1.0f;
+          return Rgb(140, 105, 70) * plank * (0.9f + 0.2f * ValueNoise(px * 0.3f, py * 0.1f, 4));
+        });
   }
   return {horizon, quayY, lightX, jettyX};
 }
@@ -257,10 +294,14 @@ void PlaceHarbourObjects(Composer& c, const HarbourLayout& at, Rng& r) {
   for (float side : {-1.0f, 1.0f})
     c.Place(c.Make(Kind::Rowboat, jettyX + side * r.Range(45, 60), quayY - r.Range(25, 45), 9, r.Pick(kPaints)));
   for (int i = 0; i < 3; ++i)
-    c.Place(c.Make(Kind::Cottage, r.Range(120, W - 120), horizon - 2, r.Range(2.2f, 3.0f), r.Pick(kFacades), r.Pick(kRoofs), 3), 45);
+    c.Place(c.Make(Kind::Cottage, r.Range(120, W - 120), horizon - 2, r.Range(2.2f, 3.0f), r.Pick(kFacades),
+                   r.Pick(kRoofs), 3),
+            45);
   for (int i = 0; i < 10; ++i) {
     const float y = r.Range(horizon + 20, quayY - 80);
-    c.Place(c.Make(Kind::Sailboat, r.Range(30, W - 30), y, Perspective(y, horizon, 15), r.Pick(kPaints), r.Chance(0.6f) ? Rgb(245, 240, 228) : r.Pick(kPaints)), 55);
+    c.Place(c.Make(Kind::Sailboat, r.Range(30, W - 30), y, Perspective(y, horizon, 15), r.Pick(kPaints),
+                   r.Chance(0.6f) ? Rgb(245, 240, 228) : r.Pick(kPaints)),
+            55);
   }
   for (int i = 0; i < 3; ++i) {
     const float y = r.Range(horizon + 30, quayY - 15);
@@ -268,9 +309,11 @@ void PlaceHarbourObjects(Composer& c, const HarbourLayout& at, Rng& r) {
   }
   c.Place(c.Make(Kind::Duck, r.Range(20, W - 20), quayY - r.Range(25, 60), 6, Rgb(40, 100, 60), Rgb(150, 120, 90)));
   for (int i = 0; i < 3; ++i)
-    c.Place(c.Make(Kind::Barrel, r.Range(20, W - 20), r.Range(quayY + 30, H - 8), r.Range(11, 14), Rgb(140, 95, 55)), 45);
+    c.Place(c.Make(Kind::Barrel, r.Range(20, W - 20), r.Range(quayY + 30, H - 8), r.Range(11, 14), Rgb(140, 95, 55)),
+            45);
   for (int i = 0; i < 2; ++i)
-    c.Place(c.Make(Kind::Crate, r.Range(20, W - 20), r.Range(quayY + 30, H - 8), r.Range(12, 15), Rgb(175, 135, 85)), 50);
+    c.Place(c.Make(Kind::Crate, r.Range(20, W - 20), r.Range(quayY + 30, H - 8), r.Range(12, 15), Rgb(175, 135, 85)),
+            50);
   c.Place(c.Make(Kind::StreetLamp, r.Range(30, W - 30), quayY + r.Range(30, 60), 13, Rgb(40, 45, 50)));
   c.Place(c.Make(Kind::Bench, r.Range(50, W - 50), quayY + r.Range(40, 75), 14, Rgb(120, 80, 45)), 80);
   c.Place(c.Make(Kind::Cat, r.Range(20, W - 20), r.Range(quayY + 35, H - 10), 10, Rgb(60, 55, 55), Rgb(200, 200, 60)));
@@ -279,7 +322,8 @@ void PlaceHarbourObjects(Composer& c, const HarbourLayout& at, Rng& r) {
   c.Spare(c.Make(Kind::Crate, r.Range(30, W - 30), r.Range(quayY + 30, H - 8), 13, Rgb(175, 135, 85)));
   c.Spare(c.Make(Kind::Fish, r.Range(30, W - 30), r.Range(quayY + 20, H - 15), 8, Rgb(150, 170, 190)));
   c.Spare(c.Make(Kind::Duck, r.Range(30, W - 30), quayY - 25, 6, Rgb(240, 240, 235), Rgb(240, 240, 235)));
-  c.Spare(c.Make(Kind::Sailboat, r.Range(40, W - 40), r.Range(horizon + 30, horizon + 60), 6, r.Pick(kPaints), Rgb(245, 240, 228)));
+  c.Spare(c.Make(Kind::Sailboat, r.Range(40, W - 40), r.Range(horizon + 30, horizon + 60), 6, r.Pick(kPaints),
+                 Rgb(245, 240, 228)));
 }
 
 Scene Harbour(Rng& r) {
@@ -314,13 +358,16 @@ GardenLayout PaintGardenBackdrop(Scene& s, Rng& r) {
   s.tint = light.tint;
   s.background = Image(kPictureWidth, kPictureHeight);
   PaintSky(s.background, hedgeY + 20, light.sky, r.Int(1, 1000));
-  PaintRidge(s.background, {hedgeY, 9, 28, Rgb(50, 95, 45), Rgb(35, 70, 35), 0.35f, 0.09f, static_cast<std::uint32_t>(r.Next())});
+  PaintRidge(s.background,
+             {hedgeY, 9, 28, Rgb(50, 95, 45), Rgb(35, 70, 35), 0.35f, 0.09f, static_cast<std::uint32_t>(r.Next())});
   const float lawnY = hedgeY + 45;
-  PaintGrass(s.background, lawnY, Rgb(110, 160, 70), Rgb(80, 140, 50), r.Range(14, 22), static_cast<std::uint32_t>(r.Next()));
+  PaintGrass(s.background, lawnY, Rgb(110, 160, 70), Rgb(80, 140, 50), r.Range(14, 22),
+             static_cast<std::uint32_t>(r.Next()));
   const float pathX = r.Range(150, 330);
   const bool pond = r.Chance(0.6f);
   const float pondX = pathX < W / 2 ? r.Range(330, 400) : r.Range(90, 160), pondY = r.Range(lawnY + 60, lawnY + 110);
-  const std::array<Point, 4> path{{{pathX - 14, lawnY}, {pathX + 14, lawnY}, {pathX + 90, H + 2}, {pathX - 110, H + 2}}};
+  const std::array<Point, 4> path{
+      {{pathX - 14, lawnY}, {pathX + 14, lawnY}, {pathX + 90, H + 2}, {pathX - 110, H + 2}}};
   std::vector<Bed> beds;
   for (int attempt = 0; attempt < 60 && beds.size() < 3; ++attempt) {
     const Bed bed{r.Range(40, W - 40), r.Range(lawnY + 70, H - 30), r.Range(42, 60), r.Range(14, 20)};
@@ -332,15 +379,21 @@ GardenLayout PaintGardenBackdrop(Scene& s, Rng& r) {
   {
     Canvas bg(s.background);
     for (const Bed& b : beds)
-      bg.Fill(b.x - b.rx, b.y - b.ry, b.x + b.rx, b.y + b.ry, [=](float px, float py) { return EllipseDistance(px, py, b.x, b.y, b.rx, b.ry); },
-              Mottled{Rgb(95, 65, 45), 0.15f, 0.3f, 21}, 1.0f, 1.5f);
-    bg.Fill(pathX - 110, lawnY, pathX + 90, H, [&](float px, float py) { return PolygonDistance(px, py, path); },
-            Mottled{Rgb(200, 185, 155), 0.3f, 0.2f, 5});
+      bg.Fill(
+          b.x - b.rx, b.y - b.ry, b.x + b.rx, b.y + b.ry,
+          [=](float px, float py) { return EllipseDistance(px, py, b.x, b.y, b.rx, b.ry); },
+          Mottled{Rgb(95, 65, 45), 0.15f, 0.3f, 21}, 1.0f, 1.5f);
+    bg.Fill(
+        pathX - 110, lawnY, pathX + 90, H, [&](float px, float py) { return PolygonDistance(px, py, path); },
+        Mottled{Rgb(200, 185, 155), 0.3f, 0.2f, 5});
     if (pond) {
-      bg.Fill(pondX - 75, pondY - 28, pondX + 75, pondY + 28, [&](float px, float py) { return EllipseDistance(px, py, pondX, pondY, 75, 28); },
-              Flat{Rgb(120, 110, 95)});
-      bg.Fill(pondX - 70, pondY - 24, pondX + 70, pondY + 24, [&](float px, float py) { return EllipseDistance(px, py, pondX, pondY, 70, 24); },
-              VerticalGradient{Mix(light.sky.horizon, Rgb(60, 110, 130), 0.5f), Rgb(40, 80, 95), pondY - 24, pondY + 24});
+      bg.Fill(
+          pondX - 75, pondY - 28, pondX + 75, pondY + 28,
+          [&](float px, float py) { return EllipseDistance(px, py, pondX, pondY, 75, 28); }, Flat{Rgb(120, 110, 95)});
+      bg.Fill(
+          pondX - 70, pondY - 24, pondX + 70, pondY + 24,
+          [&](float px, float py) { return EllipseDistance(px, py, pondX, pondY, 70, 24); },
+          VerticalGradient{Mix(light.sky.horizon, Rgb(60, 110, 130), 0.5f), Rgb(40, 80, 95), pondY - 24, pondY + 24});
     }
   }
   return {hedgeY, lawnY, pathX, pond, pondX, pondY, path, beds};
@@ -351,9 +404,13 @@ void PlaceGardenObjects(Composer& c, const GardenLayout& at, Rng& r) {
   AddClouds(c, hedgeY, r.Int(1, 3));
   AddBirds(c, 20, hedgeY - 30, r.Int(1, 2), Rgb(50, 45, 50));
   for (int i = 0; i < 3; ++i)
-    c.Place(c.Make(Kind::Tree, r.Range(30, W - 30), hedgeY + r.Range(35, 50), r.Range(11, 14), Vary(r, r.Pick(kLeaves)), Rgb(210, 50, 40), 3), 120);
+    c.Place(c.Make(Kind::Tree, r.Range(30, W - 30), hedgeY + r.Range(35, 50), r.Range(11, 14), Vary(r, r.Pick(kLeaves)),
+                   Rgb(210, 50, 40), 3),
+            120);
   for (int i = 0; i < 5; ++i)
-    c.Place(c.Make(Kind::Bush, r.Range(20, W - 20), lawnY + r.Range(0, 15), r.Range(12, 16), Vary(r, kLeaves[2]), r.Pick(kBlooms)), 60);
+    c.Place(c.Make(Kind::Bush, r.Range(20, W - 20), lawnY + r.Range(0, 15), r.Range(12, 16), Vary(r, kLeaves[2]),
+                   r.Pick(kBlooms)),
+            60);
   const float fenceY = lawnY + r.Range(40, 60);
   const bool fenceLeft = pathX > W / 2;
   for (int i = 0; i < 8; ++i)
@@ -377,29 +434,39 @@ void PlaceGardenObjects(Composer& c, const GardenLayout& at, Rng& r) {
   // A tree near the front frames the view.
   {
     const bool left = r.Chance(0.5f);
-    c.Place(c.Make(Kind::Tree, left ? r.Range(10, 40) : r.Range(W - 40, W - 10), r.Range(H - 60, H - 30), r.Range(17, 20),
-                   Vary(r, r.Pick(kLeaves)), Rgb(210, 50, 40), 3));
+    c.Place(c.Make(Kind::Tree, left ? r.Range(10, 40) : r.Range(W - 40, W - 10), r.Range(H - 60, H - 30),
+                   r.Range(17, 20), Vary(r, r.Pick(kLeaves)), Rgb(210, 50, 40), 3));
   }
   if (pond) {
-    c.Place(c.Make(Kind::Duck, pondX + r.Range(-35, 35), pondY + r.Range(-5, 10), 7, Rgb(40, 100, 60), Rgb(150, 120, 90)));
-    c.Spare(c.Make(Kind::Duck, pondX + r.Range(-40, 40), pondY + r.Range(-5, 10), 6, Rgb(245, 240, 235), Rgb(245, 240, 235)));
+    c.Place(
+        c.Make(Kind::Duck, pondX + r.Range(-35, 35), pondY + r.Range(-5, 10), 7, Rgb(40, 100, 60), Rgb(150, 120, 90)));
+    c.Spare(c.Make(Kind::Duck, pondX + r.Range(-40, 40), pondY + r.Range(-5, 10), 6, Rgb(245, 240, 235),
+                   Rgb(245, 240, 235)));
   }
   for (int i = 0; i < 3; ++i)
-    c.Place(c.Make(Kind::FlowerPot, pathX + (i % 2 ? 1 : -1) * r.Range(40, 110), r.Range(lawnY + 60, H - 15), r.Range(12, 15),
-                   Rgb(190, 100, 60), r.Pick(kBlooms)), 60);
+    c.Place(c.Make(Kind::FlowerPot, pathX + (i % 2 ? 1 : -1) * r.Range(40, 110), r.Range(lawnY + 60, H - 15),
+                   r.Range(12, 15), Rgb(190, 100, 60), r.Pick(kBlooms)),
+            60);
   c.Place(c.Make(Kind::Bench, r.Range(60, W - 60), lawnY + r.Range(15, 35), 13, Rgb(130, 85, 50)));
-  c.Place(c.Make(Kind::Birdhouse, r.Range(30, W - 30), lawnY + r.Range(40, 90), 12, Rgb(170, 120, 70), Rgb(180, 60, 50)), 80);
+  c.Place(
+      c.Make(Kind::Birdhouse, r.Range(30, W - 30), lawnY + r.Range(40, 90), 12, Rgb(170, 120, 70), Rgb(180, 60, 50)),
+      80);
   for (int i = 0; i < 2; ++i)
-    c.Place(c.Make(Kind::Butterfly, r.Range(30, W - 30), r.Range(lawnY + 10, H - 80), 7, r.Pick(kBlooms), Rgb(250, 230, 140)), 80);
+    c.Place(c.Make(Kind::Butterfly, r.Range(30, W - 30), r.Range(lawnY + 10, H - 80), 7, r.Pick(kBlooms),
+                   Rgb(250, 230, 140)),
+            80);
   c.Place(c.Make(Kind::Cat, r.Range(30, W - 30), r.Range(lawnY + 80, H - 20), 13, Rgb(210, 130, 60), Rgb(90, 160, 60)));
   for (int i = 0; i < 2; ++i) {
     const float y = r.Range(lawnY + 50, H - 10);
     c.Place(c.Make(Kind::Mushroom, r.Range(20, W - 20), y, Perspective(y, hedgeY, 10), Rgb(200, 40, 30)), 60);
   }
-  c.Spare(c.Make(Kind::Butterfly, r.Range(30, W - 30), r.Range(lawnY, H - 60), 7, Rgb(90, 120, 220), Rgb(250, 230, 140)), true);
+  c.Spare(
+      c.Make(Kind::Butterfly, r.Range(30, W - 30), r.Range(lawnY, H - 60), 7, Rgb(90, 120, 220), Rgb(250, 230, 140)),
+      true);
   c.Spare(c.Make(Kind::Flower, r.Range(20, W - 20), H - 25, 8, r.Pick(kBlooms)));
   c.Spare(c.Make(Kind::Mushroom, r.Range(20, W - 20), H - 40, 9, Rgb(200, 150, 80)));
-  c.Spare(c.Make(Kind::FlowerPot, r.Range(30, W - 30), r.Range(lawnY + 60, H - 15), 13, Rgb(190, 100, 60), r.Pick(kBlooms)));
+  c.Spare(c.Make(Kind::FlowerPot, r.Range(30, W - 30), r.Range(lawnY + 60, H - 15), 13, Rgb(190, 100, 60),
+                 r.Pick(kBlooms)));
   c.Spare(c.Make(Kind::Balloon, r.Range(30, W - 30), r.Range(40, hedgeY), 11, Rgb(230, 50, 60)), true);
 }
 
@@ -425,35 +492,58 @@ RoomLayout PaintRoomBackdrop(Scene& s, Rng& r) {
   s.background = Image(kPictureWidth, kPictureHeight);
   const Color wall = r.Pick(kFacades);
   PaintWallpaper(s.background, 0, floorY, wall, Darker(wall, 0.18f), r.Int(0, 1), static_cast<std::uint32_t>(r.Next()));
-  PaintFloorboards(s.background, floorY, H, Rgb(150, 100, 60), static_cast<std::uint32_t>(r.Next()));
+  constexpr Color kWoods[] = {Rgb(150, 100, 60), Rgb(175, 130, 85), Rgb(120, 75, 45)};
+  PaintFloorboards(s.background, floorY, H, r.Pick(kWoods), static_cast<std::uint32_t>(r.Next()));
+  struct RugColours {
+    Color border, field;
+  };
+  constexpr RugColours kRugs[] = {{Rgb(150, 50, 45), Rgb(190, 120, 60)},
+                                  {Rgb(40, 60, 110), Rgb(170, 150, 110)},
+                                  {Rgb(60, 100, 70), Rgb(200, 180, 140)}};
+  const RugColours rug = r.Pick(kRugs);
   const float shelfX = r.Chance(0.5f) ? 300 : 20;
   const float tableX = shelfX > W / 2 ? r.Range(170, 230) : r.Range(260, 320);
   {
     Canvas bg(s.background);
     // Wainscot and skirting board.
-    bg.Fill(0, floorY - 70, W, floorY, [&](float px, float py) { return BoxDistance(px, py, -5, floorY - 70, W + 5, floorY); },
-            Mottled{Darker(wall, 0.3f), 0.05f, 0.08f, 3});
-    bg.Fill(0, floorY - 74, W, floorY - 68, [&](float px, float py) { return BoxDistance(px, py, -5, floorY - 74, W + 5, floorY - 68); },
-            Flat{Lighter(wall, 0.3f)});
+    bg.Fill(
+        0, floorY - 70, W, floorY,
+        [&](float px, float py) { return BoxDistance(px, py, -5, floorY - 70, W + 5, floorY); },
+        Mottled{Darker(wall, 0.3f), 0.05f, 0.08f, 3});
+    bg.Fill(
+        0, floorY - 74, W, floorY - 68,
+        [&](float px, float py) { return BoxDistance(px, py, -5, floorY - 74, W + 5, floorY - 68); },
+        Flat{Lighter(wall, 0.3f)});
     // The shadow where the wall meets the floor.
-    bg.Fill(0, floorY, W, floorY + 8, [&](float px, float py) { return BoxDistance(px, py, -5, floorY, W + 5, floorY + 3); },
-            Flat{{0.05f, 0.03f, 0.02f}}, 0.5f, 5);
+    bg.Fill(
+        0, floorY, W, floorY + 8,
+        [&](float px, float py) { return BoxDistance(px, py, -5, floorY, W + 5, floorY + 3); },
+        Flat{{0.05f, 0.03f, 0.02f}}, 0.5f, 5);
     const float rugY = floorY + 75;
-    bg.Fill(tableX - 170, rugY - 40, tableX + 170, rugY + 40, [&](float px, float py) { return EllipseDistance(px, py, tableX, rugY, 170, 40); },
-            Flat{Rgb(150, 50, 45)});
-    bg.Fill(tableX - 150, rugY - 32, tableX + 150, rugY + 32, [&](float px, float py) { return EllipseDistance(px, py, tableX, rugY, 150, 32); },
-            Mottled{Rgb(190, 120, 60), 0.1f, 0.2f, 9});
+    bg.Fill(
+        tableX - 170, rugY - 40, tableX + 170, rugY + 40,
+        [&](float px, float py) { return EllipseDistance(px, py, tableX, rugY, 170, 40); }, Flat{rug.border});
+    bg.Fill(
+        tableX - 150, rugY - 32, tableX + 150, rugY + 32,
+        [&](float px, float py) { return EllipseDistance(px, py, tableX, rugY, 150, 32); },
+        Mottled{rug.field, 0.1f, 0.2f, 9});
     // Shelves.
     for (float y : {120.0f, 190.0f})
-      bg.Fill(shelfX, y, shelfX + 165, y + 8, [=](float px, float py) { return BoxDistance(px, py, shelfX, y, shelfX + 165, y + 8, 1); },
-              VerticalGradient{Rgb(140, 95, 55), Rgb(90, 60, 35), y, y + 8});
+      bg.Fill(
+          shelfX, y, shelfX + 165, y + 8,
+          [=](float px, float py) { return BoxDistance(px, py, shelfX, y, shelfX + 165, y + 8, 1); },
+          VerticalGradient{Rgb(140, 95, 55), Rgb(90, 60, 35), y, y + 8});
     // Table: top and legs.
     const float top = floorY + 10;
     for (float lx : {tableX - 90, tableX + 82})
-      bg.Fill(lx, top, lx + 9, top + 80, [=](float px, float py) { return BoxDistance(px, py, lx, top, lx + 9, top + 80, 2); },
-              CylinderShade{Rgb(110, 70, 40), lx + 4.5f, 4.5f});
-    bg.Fill(tableX - 105, top - 12, tableX + 105, top + 6, [=](float px, float py) { return BoxDistance(px, py, tableX - 105, top - 12, tableX + 105, top + 6, 3); },
-            VerticalGradient{Rgb(150, 100, 60), Rgb(100, 65, 40), top - 12, top + 6});
+      bg.Fill(
+          lx, top, lx + 9, top + 80,
+          [=](float px, float py) { return BoxDistance(px, py, lx, top, lx + 9, top + 80, 2); },
+          CylinderShade{Rgb(110, 70, 40), lx + 4.5f, 4.5f});
+    bg.Fill(
+        tableX - 105, top - 12, tableX + 105, top + 6,
+        [=](float px, float py) { return BoxDistance(px, py, tableX - 105, top - 12, tableX + 105, top + 6, 3); },
+        VerticalGradient{Rgb(150, 100, 60), Rgb(100, 65, 40), top - 12, top + 6});
   }
   return {floorY, shelfX, tableX};
 }
@@ -464,7 +554,8 @@ void PlaceRoomObjects(Composer& c, const RoomLayout& at, Rng& r) {
   Item window = c.Make(Kind::Window, windowX, floorY - 95, 15, Rgb(170, 60, 60));
   window.locked = true;
   c.Place(window);
-  constexpr Color kBooks[] = {Rgb(150, 40, 40), Rgb(40, 70, 130), Rgb(50, 110, 70), Rgb(200, 160, 60), Rgb(110, 60, 110), Rgb(60, 60, 60), Rgb(180, 90, 40)};
+  constexpr Color kBooks[] = {Rgb(150, 40, 40),  Rgb(40, 70, 130), Rgb(50, 110, 70), Rgb(200, 160, 60),
+                              Rgb(110, 60, 110), Rgb(60, 60, 60),  Rgb(180, 90, 40)};
   for (float shelfY : {120.0f, 190.0f}) {
     float x = shelfX + r.Range(8, 20);
     while (x < shelfX + 150) {
@@ -476,7 +567,8 @@ void PlaceRoomObjects(Composer& c, const RoomLayout& at, Rng& r) {
       x += 13 * 0.6f + 1;
     }
   }
-  c.Place(c.Make(Kind::PictureFrame, windowX < W / 2 ? windowX + 150 : windowX - 150, 110, 14, Rgb(170, 130, 60), r.Pick(kLeaves)));
+  c.Place(c.Make(Kind::PictureFrame, windowX < W / 2 ? windowX + 150 : windowX - 150, 110, 14, Rgb(170, 130, 60),
+                 r.Pick(kLeaves)));
   c.Place(c.Make(Kind::Clock, shelfX + 80, 50, 14, Rgb(120, 80, 45), {}, 3));
   const float tableTop = floorY - 2;
   c.Place(c.Make(Kind::Lamp, tableX - 70, tableTop, 14, r.Pick(kPaints)));
@@ -485,7 +577,8 @@ void PlaceRoomObjects(Composer& c, const RoomLayout& at, Rng& r) {
   c.Place(c.Make(Kind::Apple, tableX + 75, tableTop, 10, Rgb(200, 40, 35)));
   c.Place(c.Make(Kind::Candle, tableX + 20, tableTop - 2, 11, Rgb(240, 235, 220)));
   c.Place(c.Make(Kind::Chair, tableX + (r.Chance(0.5f) ? -150 : 150), floorY + 110, 18, Rgb(140, 95, 55)));
-  c.Place(c.Make(Kind::Cat, r.Range(30, W - 30), r.Range(floorY + 100, H - 10), 15, r.Chance(0.5f) ? Rgb(60, 55, 55) : Rgb(210, 130, 60), Rgb(90, 170, 60)));
+  c.Place(c.Make(Kind::Cat, r.Range(30, W - 30), r.Range(floorY + 100, H - 10), 15,
+                 r.Chance(0.5f) ? Rgb(60, 55, 55) : Rgb(210, 130, 60), Rgb(90, 170, 60)));
   c.Place(c.Make(Kind::FlowerPot, shelfX > W / 2 ? W - 40 : 40, floorY + 40, 20, Rgb(180, 95, 60), r.Pick(kBlooms)));
   c.Place(c.Make(Kind::Vase, shelfX + 110, 120, 9, r.Pick(kPaints), r.Pick(kBlooms)));
   c.Spare(c.Make(Kind::Book, shelfX + 150, 190, 13, kBooks[0], Rgb(230, 200, 120)));
@@ -518,14 +611,17 @@ StillLifeLayout PaintStillLifeBackdrop(Scene& s, Rng& r) {
   const Color cloth = r.Chance(0.5f) ? Rgb(238, 232, 220) : Rgb(190, 170, 130);
   {
     Canvas bg(s.background);
-    bg.Fill(0, tableY, W, H, [&](float px, float py) { return BoxDistance(px, py, -5, tableY, W + 5, H + 5); },
-            [&](float px, float py) {
-              const float t = Clamp01((py - tableY) / (H - tableY));
-              const float fold = 0.94f + 0.06f * std::sin(px * 0.05f + Fbm(px * 0.01f, py * 0.01f, 3, 3) * 6);
-              return cloth * (0.7f + 0.3f * t) * fold;
-            });
-    bg.Fill(0, tableY - 2, W, tableY + 3, [&](float px, float py) { return BoxDistance(px, py, -5, tableY - 1, W + 5, tableY + 2); },
-            Flat{Lighter(cloth, 0.2f)}, 0.7f);
+    bg.Fill(
+        0, tableY, W, H, [&](float px, float py) { return BoxDistance(px, py, -5, tableY, W + 5, H + 5); },
+        [&](float px, float py) {
+          const float t = Clamp01((py - tableY) / (H - tableY));
+          const float fold = 0.94f + 0.06f * std::sin(px * 0.05f + Fbm(px * 0.01f, py * 0.01f, 3, 3) * 6);
+          return cloth * (0.7f + 0.3f * t) * fold;
+        });
+    bg.Fill(
+        0, tableY - 2, W, tableY + 3,
+        [&](float px, float py) { return BoxDistance(px, py, -5, tableY - 1, W + 5, tableY + 2); },
+        Flat{Lighter(cloth, 0.2f)}, 0.7f);
   }
   return {tableY};
 }
@@ -543,12 +639,18 @@ void PlaceStillLifeObjects(Composer& c, const StillLifeLayout& at, Rng& r) {
   constexpr Kind kFruit[] = {Kind::Apple, Kind::Pear, Kind::Orange, Kind::Grapes, Kind::Lemon, Kind::Cherries};
   auto fruitColor = [&](Kind k) {
     switch (k) {
-      case Kind::Apple: return r.Chance(0.5f) ? Rgb(200, 35, 30) : Rgb(130, 180, 50);
-      case Kind::Pear: return Rgb(205, 195, 80);
-      case Kind::Orange: return Rgb(240, 140, 30);
-      case Kind::Grapes: return Rgb(100, 50, 110);
-      case Kind::Lemon: return Rgb(245, 220, 60);
-      default: return Rgb(180, 20, 40);
+      case Kind::Apple:
+        return r.Chance(0.5f) ? Rgb(200, 35, 30) : Rgb(130, 180, 50);
+      case Kind::Pear:
+        return Rgb(205, 195, 80);
+      case Kind::Orange:
+        return Rgb(240, 140, 30);
+      case Kind::Grapes:
+        return Rgb(100, 50, 110);
+      case Kind::Lemon:
+        return Rgb(245, 220, 60);
+      default:
+        return Rgb(180, 20, 40);
     }
   };
   // A heap on the plate: a back row raised a little, a front row before it.
@@ -607,11 +709,14 @@ CityLayout PaintCityBackdrop(Scene& s, Rng& r) {
     for (float x = -10; x < W;) {
       const float w = r.Range(25, 50), h = r.Range(60, 150);
       const float x0 = x, top = walkY - 100 - h;
-      bg.Fill(x0, top, x0 + w, walkY, [=](float px, float py) { return BoxDistance(px, py, x0, top, x0 + w, walkY); },
-              Flat{Mix(Rgb(110, 120, 140), light.sky.horizon, 0.45f)});
+      bg.Fill(
+          x0, top, x0 + w, walkY, [=](float px, float py) { return BoxDistance(px, py, x0, top, x0 + w, walkY); },
+          Flat{Mix(Rgb(110, 120, 140), light.sky.horizon, 0.45f)});
       if (r.Chance(0.3f))
-        bg.Fill(x0 + w / 2 - 2, top - 30, x0 + w / 2 + 2, top, [=](float px, float py) { return BoxDistance(px, py, x0 + w / 2 - 2, top - 30, x0 + w / 2 + 2, top); },
-                Flat{Mix(Rgb(110, 120, 140), light.sky.horizon, 0.45f)});
+        bg.Fill(
+            x0 + w / 2 - 2, top - 30, x0 + w / 2 + 2, top,
+            [=](float px, float py) { return BoxDistance(px, py, x0 + w / 2 - 2, top - 30, x0 + w / 2 + 2, top); },
+            Flat{Mix(Rgb(110, 120, 140), light.sky.horizon, 0.45f)});
       x += w + r.Range(-5, 10);
     }
   }
@@ -619,8 +724,10 @@ CityLayout PaintCityBackdrop(Scene& s, Rng& r) {
   PaintCobbles(s.background, walkY + 22, H, Rgb(120, 115, 110), 30, static_cast<std::uint32_t>(r.Next()));
   {
     Canvas bg(s.background);
-    bg.Fill(0, walkY + 20, W, walkY + 26, [&](float px, float py) { return BoxDistance(px, py, -5, walkY + 20, W + 5, walkY + 26); },
-            VerticalGradient{Rgb(200, 195, 185), Rgb(100, 95, 90), walkY + 20, walkY + 26});
+    bg.Fill(
+        0, walkY + 20, W, walkY + 26,
+        [&](float px, float py) { return BoxDistance(px, py, -5, walkY + 20, W + 5, walkY + 26); },
+        VerticalGradient{Rgb(200, 195, 185), Rgb(100, 95, 90), walkY + 20, walkY + 26});
   }
   return {walkY};
 }
@@ -644,7 +751,8 @@ void PlaceCityObjects(Composer& c, const CityLayout& at, Rng& r) {
   for (int i = 0; i < 2; ++i)
     c.Place(c.Make(Kind::Car, r.Range(50, W - 50), r.Range(walkY + 60, H - 20), 15, r.Pick(kPaints)), 140);
   for (int i = 0; i < 3; ++i)
-    c.Place(c.Make(Kind::FlowerPot, r.Range(20, W - 20), walkY + r.Range(6, 18), 9, Rgb(170, 90, 55), r.Pick(kBlooms)), 60);
+    c.Place(c.Make(Kind::FlowerPot, r.Range(20, W - 20), walkY + r.Range(6, 18), 9, Rgb(170, 90, 55), r.Pick(kBlooms)),
+            60);
   c.Place(c.Make(Kind::Bench, r.Range(60, W - 60), walkY + 16, 11, Rgb(40, 90, 60)), 0);
   c.Place(c.Make(Kind::Cat, r.Range(20, W - 20), walkY + 18, 9, Rgb(60, 55, 55), Rgb(200, 200, 60)));
   c.Place(c.Make(Kind::Balloon, r.Range(40, W - 40), r.Range(120, 200), 11, r.Pick(kBlooms)));
@@ -676,27 +784,34 @@ WinterLayout PaintWinterBackdrop(Scene& s, Rng& r) {
   s.tint = {0.98f, 0.99f, 1.03f};
   s.background = Image(kPictureWidth, kPictureHeight);
   PaintSky(s.background, horizon, sky, r.Int(1, 1000));
-  PaintRidge(s.background, {horizon - 25, 40, 120, Rgb(170, 180, 205), Rgb(150, 160, 185), 0.08f, 0.02f, static_cast<std::uint32_t>(r.Next()), 0.3f, sky.horizon,
-                            Rgb(245, 248, 252), horizon - 45});
-  PaintRidge(s.background, {horizon + 20, 14, 150, Rgb(235, 238, 245), Rgb(205, 212, 228), 0.08f, 0.02f, static_cast<std::uint32_t>(r.Next())});
+  PaintRidge(s.background, {horizon - 25, 40, 120, Rgb(170, 180, 205), Rgb(150, 160, 185), 0.08f, 0.02f,
+                            static_cast<std::uint32_t>(r.Next()), 0.3f, sky.horizon, Rgb(245, 248, 252), horizon - 45});
+  PaintRidge(s.background, {horizon + 20, 14, 150, Rgb(235, 238, 245), Rgb(205, 212, 228), 0.08f, 0.02f,
+                            static_cast<std::uint32_t>(r.Next())});
   // Drifts: each a band of snow with its own soft blue shadow.
-  PaintRidge(s.background, {horizon + 85, 22, 110, Rgb(240, 243, 250), Rgb(200, 210, 232), 0.07f, 0.03f, static_cast<std::uint32_t>(r.Next())});
-  PaintRidge(s.background, {horizon + 170, 18, 90, Rgb(246, 248, 252), Rgb(205, 214, 235), 0.06f, 0.035f, static_cast<std::uint32_t>(r.Next())});
+  PaintRidge(s.background, {horizon + 85, 22, 110, Rgb(240, 243, 250), Rgb(200, 210, 232), 0.07f, 0.03f,
+                            static_cast<std::uint32_t>(r.Next())});
+  PaintRidge(s.background, {horizon + 170, 18, 90, Rgb(246, 248, 252), Rgb(205, 214, 235), 0.06f, 0.035f,
+                            static_cast<std::uint32_t>(r.Next())});
   {
     Canvas bg(s.background);
     const float pondX = r.Range(120, W - 120), pondY = horizon + r.Range(55, 75);
-    bg.Fill(pondX - 85, pondY - 16, pondX + 85, pondY + 16, [&](float px, float py) { return EllipseDistance(px, py, pondX, pondY, 85, 16); },
-            [&](float px, float py) {
-              const float streak = ValueNoise(px * 0.05f, py * 0.5f, 11);
-              return Mix(Rgb(170, 195, 215), Rgb(215, 228, 240), streak * 0.7f);
-            });
+    bg.Fill(
+        pondX - 85, pondY - 16, pondX + 85, pondY + 16,
+        [&](float px, float py) { return EllipseDistance(px, py, pondX, pondY, 85, 16); },
+        [&](float px, float py) {
+          const float streak = ValueNoise(px * 0.05f, py * 0.5f, 11);
+          return Mix(Rgb(170, 195, 215), Rgb(215, 228, 240), streak * 0.7f);
+        });
     // A trodden path winding to the front.
     for (int i = 0; i < 40; ++i) {
       const float t = i / 39.0f;
       const float cx = pondX + std::sin(t * 3.0f) * 60 + (t - 0.3f) * 120, cy = pondY + 25 + t * (H - pondY - 20);
       const float rw = 8 + t * 22, rh = 3 + t * 5;
-      bg.Fill(cx - rw, cy - rh, cx + rw, cy + rh, [=](float px, float py) { return EllipseDistance(px, py, cx, cy, rw, rh); },
-              Flat{Rgb(190, 198, 220)}, 0.35f, 2.0f);
+      bg.Fill(
+          cx - rw, cy - rh, cx + rw, cy + rh,
+          [=](float px, float py) { return EllipseDistance(px, py, cx, cy, rw, rh); }, Flat{Rgb(190, 198, 220)}, 0.35f,
+          2.0f);
     }
   }
   return {horizon};
@@ -708,7 +823,8 @@ void PlaceWinterObjects(Composer& c, const WinterLayout& at, Rng& r) {
   AddBirds(c, 40, horizon - 30, r.Int(2, 3), Rgb(50, 45, 50));
   for (int i = 0; i < 4; ++i) {
     const float y = horizon + r.Range(30, 110);
-    Item house = c.Make(Kind::Cottage, r.Range(40, W - 40), y, Perspective(y, horizon, 13), r.Pick(kFacades), Rgb(235, 238, 245), 3);
+    Item house = c.Make(Kind::Cottage, r.Range(40, W - 40), y, Perspective(y, horizon, 13), r.Pick(kFacades),
+                        Rgb(235, 238, 245), 3);
     c.Place(house, 80);
   }
   for (int i = 0; i < 14; ++i) {
@@ -743,17 +859,107 @@ Scene Winter(Rng& r) {
   return s;
 }
 
+struct BeachLayout {
+  float horizon;
+  float shoreY;
+};
+
+BeachLayout PaintBeachBackdrop(Scene& s, Rng& r) {
+  s.title = "Strand";
+  const float horizon = r.Range(135, 160);
+  const DayLight light = PickDayLight(r, horizon);
+  s.tint = light.tint;
+  s.background = Image(kPictureWidth, kPictureHeight);
+  PaintSky(s.background, horizon, light.sky, r.Int(1, 1000));
+  PaintWater(s.background, {horizon, H, Mix(light.sky.horizon, Rgb(40, 110, 160), 0.6f), Rgb(40, 150, 160),
+                            Lighter(light.sky.horizon, 0.6f), static_cast<std::uint32_t>(r.Next())});
+  const float shoreY = r.Range(230, 260);
+  const Ridge sand{
+      shoreY, 9, 70, Rgb(205, 180, 135), Rgb(240, 222, 180), 0.12f, 0.12f, static_cast<std::uint32_t>(r.Next())};
+  PaintRidge(s.background, sand);
+  Canvas bg(s.background);
+  // Foam where the waves run out, and the darker wet sand just below it.
+  bg.Fill(
+      0, shoreY - 16, W, shoreY + 22, [&](float px, float py) { return std::fabs(py - RidgeHeight(sand, px) - 7) - 5; },
+      Flat{Rgb(160, 140, 105)}, 0.35f, 4.0f);
+  bg.Fill(
+      0, shoreY - 16, W, shoreY + 16,
+      [&](float px, float py) { return std::fabs(py - RidgeHeight(sand, px) + 1) - 1.2f; }, Flat{Rgb(250, 252, 250)},
+      0.85f, 2.0f);
+  bg.Fill(
+      0, shoreY - 24, W, shoreY,
+      [&](float px, float py) { return std::fabs(py - RidgeHeight(sand, px * 0.9f + 40) + 12) - 0.8f; },
+      Flat{Rgb(240, 248, 250)}, 0.5f, 1.5f);
+  return {horizon, shoreY};
+}
+
+void PlaceBeachObjects(Composer& c, const BeachLayout& at, Rng& r) {
+  const auto& [horizon, shoreY] = at;
+  AddClouds(c, horizon, r.Int(2, 3));
+  AddBirds(c, 30, horizon + 20, r.Int(3, 4), Rgb(70, 70, 80));
+  for (int i = 0; i < 5; ++i) {
+    const float y = r.Range(horizon + 12, shoreY - 35);
+    c.Place(c.Make(Kind::Sailboat, r.Range(30, W - 30), y, Perspective(y, horizon, 16), r.Pick(kPaints),
+                   r.Chance(0.6f) ? Rgb(245, 240, 228) : r.Pick(kPaints)),
+            60);
+  }
+  for (int i = 0; i < 2; ++i)
+    c.Place(c.Make(Kind::Buoy, r.Range(20, W - 20), r.Range(horizon + 30, shoreY - 20), 7, Rgb(230, 80, 40)), 80);
+  for (int i = 0; i < 3; ++i) {
+    const float x = (i + r.Range(0.25f, 0.75f)) * W / 3, y = r.Range(shoreY + 60, H - 50);
+    c.Place(c.Make(Kind::Parasol, x, y, r.Range(13, 16), r.Pick(kPaints)));
+    c.Place(c.Make(Kind::Towel, x + r.Range(-20, 20), y + r.Range(15, 30), r.Range(11, 13), r.Pick(kPaints),
+                   Rgb(245, 242, 235)));
+  }
+  for (int i = 0; i < 2; ++i)
+    c.Place(c.Make(Kind::BeachBall, r.Range(30, W - 30), r.Range(shoreY + 30, H - 10), 11, Rgb(220, 50, 50),
+                   Rgb(60, 110, 210)),
+            80);
+  c.Place(c.Make(Kind::Sandcastle, r.Range(60, W - 60), r.Range(shoreY + 30, H - 20), 12, Rgb(220, 190, 130),
+                 Rgb(220, 50, 50)));
+  constexpr Color kShells[] = {Rgb(245, 215, 200), Rgb(235, 225, 205), Rgb(230, 170, 150)};
+  for (int i = 0; i < 7; ++i)
+    c.Place(c.Make(Kind::Shell, r.Range(15, W - 15), r.Range(shoreY + 15, H - 5), 7, r.Pick(kShells)), 40);
+  for (int i = 0; i < 2; ++i)
+    c.Place(c.Make(Kind::Rock, r.Range(20, W - 20), shoreY + r.Range(4, 20), r.Range(11, 15), Rgb(120, 115, 110)), 90);
+  c.Sky(c.Make(Kind::Kite, r.Range(60, W - 60), r.Range(40, horizon - 60), 11, r.Pick(kPaints), Rgb(250, 210, 70)));
+  c.Spare(c.Make(Kind::BeachBall, r.Range(30, W - 30), r.Range(shoreY + 30, H - 10), 10, Rgb(250, 200, 40),
+                 Rgb(40, 160, 90)));
+  c.Spare(c.Make(Kind::Shell, r.Range(20, W - 20), r.Range(shoreY + 20, H - 10), 8, kShells[0]));
+  c.Spare(c.Make(Kind::Buoy, r.Range(30, W - 30), r.Range(horizon + 30, shoreY - 20), 7, Rgb(240, 200, 40)));
+  c.Spare(c.Make(Kind::Bird, r.Range(40, W - 40), r.Range(40, horizon), 7, Rgb(70, 70, 80)), true);
+  c.Spare(c.Make(Kind::Balloon, r.Range(40, W - 40), r.Range(80, horizon + 40), 11, Rgb(230, 50, 60)), true);
+}
+
+Scene Beach(Rng& r) {
+  Scene s;
+  const BeachLayout at = PaintBeachBackdrop(s, r);
+  Composer c(s, r);
+  PlaceBeachObjects(c, at, r);
+  c.Done();
+  return s;
+}
+
 }  // namespace
 
 std::string SceneKindName(SceneKind kind) {
   switch (kind) {
-    case SceneKind::Landscape: return "Landschaft";
-    case SceneKind::Harbour: return "Hafen";
-    case SceneKind::Garden: return "Garten";
-    case SceneKind::Room: return "Zimmer";
-    case SceneKind::StillLife: return "Stillleben";
-    case SceneKind::City: return "Stadt";
-    case SceneKind::Winter: return "Winterdorf";
+    case SceneKind::Landscape:
+      return "Landschaft";
+    case SceneKind::Harbour:
+      return "Hafen";
+    case SceneKind::Garden:
+      return "Garten";
+    case SceneKind::Room:
+      return "Zimmer";
+    case SceneKind::StillLife:
+      return "Stillleben";
+    case SceneKind::City:
+      return "Stadt";
+    case SceneKind::Winter:
+      return "Winterdorf";
+    case SceneKind::Beach:
+      return "Strand";
   }
   return "?";
 }
@@ -762,13 +968,30 @@ Scene BuildScene(SceneKind kind, std::uint32_t seed) {
   Rng r(seed * 0x9E3779B1ull + static_cast<std::uint64_t>(kind));
   Scene s;
   switch (kind) {
-    case SceneKind::Landscape: s = Landscape(r); break;
-    case SceneKind::Harbour: s = Harbour(r); break;
-    case SceneKind::Garden: s = Garden(r); break;
-    case SceneKind::Room: s = Room(r); break;
-    case SceneKind::StillLife: s = StillLife(r); break;
-    case SceneKind::City: s = City(r); break;
-    case SceneKind::Winter: s = Winter(r); break;
+    case SceneKind::Landscape:
+      s = Landscape(r);
+      break;
+    case SceneKind::Harbour:
+      s = Harbour(r);
+      break;
+    case SceneKind::Garden:
+      s = Garden(r);
+      break;
+    case SceneKind::Room:
+      s = Room(r);
+      break;
+    case SceneKind::StillLife:
+      s = StillLife(r);
+      break;
+    case SceneKind::City:
+      s = City(r);
+      break;
+    case SceneKind::Winter:
+      s = Winter(r);
+      break;
+    case SceneKind::Beach:
+      s = Beach(r);
+      break;
   }
   s.grainSeed = seed * 31 + 7;
   return s;

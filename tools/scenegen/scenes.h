@@ -7,8 +7,8 @@
 
 namespace scenegen {
 
-enum class SceneKind { Landscape, Harbour, Garden, Room, StillLife, City, Winter };
-inline constexpr int kSceneKindCount = 7;
+enum class SceneKind { Landscape, Harbour, Garden, Room, StillLife, City, Winter, Beach };
+inline constexpr int kSceneKindCount = 8;
 
 std::string SceneKindName(SceneKind kind);
 Scene BuildScene(SceneKind kind, std::uint32_t seed);
