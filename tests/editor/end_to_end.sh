@@ -41,7 +41,7 @@ click_dlu() {
 }
 choose_file() {  # types a full path into the GTK file dialog
   local dialog
-  dialog=$(wait_window '^Select a file$')
+  dialog=$(wait_window 'ffnen$|^Speichern unter$')  # "Öffnen" or "Speichern unter"
   xdotool type --delay 15 "$1"
   sleep 0.3
   # The location field's completion can swallow the first Return under load.
