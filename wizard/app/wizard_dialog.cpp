@@ -63,7 +63,12 @@ void CWizardDlg::CreateControls() {
   auto* accept = new wxButton(this, kIdAccept, wxString::FromUTF8("übernehmen"));
   Place(accept, 460, 286, 50, 16, true);
   accept->SetDefault();
-  Place(new wxButton(this, kIdCancel, wxString::FromUTF8("abbrechen")), 529, 286, 50, 16, true);
+  auto* cancel = new wxButton(this, kIdCancel, wxString::FromUTF8("abbrechen"));
+  Place(cancel, 529, 286, 50, 16, true);
+  // A grown "übernehmen" would touch "abbrechen"; keep a small gap.
+  const int gap = DialogUnitsToPixels(wxSize(4, 0)).x;
+  if (cancel->GetPosition().x < accept->GetRect().GetRight() + gap)
+    cancel->Move(accept->GetRect().GetRight() + gap, cancel->GetPosition().y);
   Place(new wxButton(this, kIdInfoButton, wxString::FromUTF8("Info...")), 610, 286, 50, 16, true);
 
   const int choiceX[] = {19, 71, 126, 177, 230};
