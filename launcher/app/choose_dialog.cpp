@@ -82,7 +82,9 @@ void CChoose::CreateControls() {
   description_ = new wxTextCtrl(this, kIdDescription, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                                 wxTE_MULTILINE | wxTE_READONLY);
   PlaceByDialogUnits(description_, 163, 38, 126, 51);
-  description_->Disable();
+  // Read-only but not disabled: GTK neither scrolls a disabled text field
+  // nor shows its text in full contrast, so a description longer than the
+  // field could not be read to its end.
 
   // Escape and the close box cancel. wx would otherwise press the
   // affirmative button for them, since the dialog has no Cancel button.
