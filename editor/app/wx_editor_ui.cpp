@@ -15,7 +15,8 @@ const char* kMessageCaption = "Vistrel Spieldateneditor";
 }
 
 void WxEditorUi::ShowMessage(const std::string& text) {
-  wxMessageDialog box(parent_, MessageToWx(text), ToWx(kMessageCaption), wxOK | wxICON_INFORMATION);
+  // The exclamation icon, as the launcher and the difference editor show it.
+  wxMessageDialog box(parent_, MessageToWx(text), ToWx(kMessageCaption), wxOK | wxICON_EXCLAMATION);
   box.ShowModal();
 }
 
