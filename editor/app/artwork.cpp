@@ -1,7 +1,10 @@
 #include "artwork.h"
 
 #include <wx/dcmemory.h>
+#include <wx/filefn.h>
 #include <wx/icon.h>
+#include <wx/image.h>
+#include <wx/log.h>
 
 namespace editor_app {
 namespace {
@@ -33,9 +36,50 @@ void DrawLandscape(wxDC& dc, const wxRect& area, bool withSun) {
   dc.DrawRectangle(area);
 }
 
+// The build draws the program's artwork into data/icons; like every file of
+// the program it is looked up against the working directory.
+wxString ArtworkFile(const wxString& name) { return "data/icons/" + name; }
+
+// The picture in that file, or nothing when it is missing or unreadable.
+wxBitmap LoadArtwork(const wxString& name) {
+  const wxString file = ArtworkFile(name);
+  if (!wxFileExists(file)) return wxBitmap();
+  wxLogNull quiet;  // a damaged file falls back like a missing one
+  wxImage image;
+  if (!image.LoadFile(file, wxBITMAP_TYPE_PNG) || !image.IsOk()) return wxBitmap();
+  return wxBitmap(image);
+}
+
+wxBitmap DrawnIconBitmap(int size);
+wxBitmap DrawnDecorativePicture();
+
 }  // namespace
 
 wxBitmap ProgramIconBitmap(int size) {
+  const wxBitmap fromFile = LoadArtwork(wxString::Format("editor_%d.png", size));
+  return fromFile.IsOk() ? fromFile : DrawnIconBitmap(size);
+}
+
+wxIconBundle ProgramIcons() {
+  wxIconBundle icons;
+  for (int size : {16, 32, 48, 64, 128}) {
+    const wxBitmap bitmap = LoadArtwork(wxString::Format("editor_%d.png", size));
+    if (!bitmap.IsOk()) continue;  // no file, no icon: the window manager's default is fine
+    wxIcon icon;
+    icon.CopyFromBitmap(bitmap);
+    icons.AddIcon(icon);
+  }
+  return icons;
+}
+
+wxBitmap DecorativePicture() {
+  const wxBitmap picture = LoadArtwork("editor_picture.png");
+  return picture.IsOk() ? picture : DrawnDecorativePicture();
+}
+
+namespace {
+
+wxBitmap DrawnIconBitmap(int size) {
   wxBitmap bitmap(size, size, 24);
   wxMemoryDC dc(bitmap);
   dc.SetBackground(wxBrush(wxColour(240, 240, 232)));
@@ -51,17 +95,7 @@ wxBitmap ProgramIconBitmap(int size) {
   return bitmap;
 }
 
-wxIconBundle ProgramIcons() {
-  wxIconBundle icons;
-  for (int size : {16, 32, 48}) {
-    wxIcon icon;
-    icon.CopyFromBitmap(ProgramIconBitmap(size));
-    icons.AddIcon(icon);
-  }
-  return icons;
-}
-
-wxBitmap DecorativePicture() {
+wxBitmap DrawnDecorativePicture() {
   wxBitmap bitmap(110, 100, 24);
   wxMemoryDC dc(bitmap);
   dc.SetBackground(wxBrush(wxColour(236, 236, 228)));
@@ -83,4 +117,5 @@ wxBitmap DecorativePicture() {
   return bitmap;
 }
 
+}  // namespace
 }  // namespace editor_app

@@ -1,14 +1,17 @@
 #pragma once
-// The editor's own artwork, drawn at start-up so the program needs no image
-// files beside it: the program icon and the picture beside the previews.
+// The editor's artwork: the program icon and the picture beside the
+// previews, taken from data/icons when the build drew them there, else drawn
+// here so the editor still runs from a bare folder.
 #include <wx/bitmap.h>
 #include <wx/iconbndl.h>
 
 namespace editor_app {
 
-// Two framed photographs side by side, one circled difference: the game in
-// one glance. Large (32 x 32) and small (16 x 16).
+// The window icons from data/icons/editor_{16,32,48,64,128}.png; empty when
+// those files are missing.
 wxIconBundle ProgramIcons();
+// One icon picture for the about box: the file, else two framed photographs
+// side by side with one circled difference.
 wxBitmap ProgramIconBitmap(int size);
 
 // 110 x 100 pixels: a magnifying glass over a picture pair.

@@ -48,7 +48,8 @@ void CBeschr::OnOk(wxCommandEvent&) {
   const std::string typedName = FromWx(nameField_->GetValue());
   if (!editor::IsAcceptableGameFileName(typedName)) {
     // The dialog stays open with everything typed so far.
-    wxMessageDialog box(this, MessageToWx(editor::text::kNameYourGameFile), ToWx("Vistrel Spieldateneditor"), wxOK);
+    wxMessageDialog box(this, MessageToWx(editor::text::kNameYourGameFile), ToWx("Vistrel Spieldateneditor"),
+                        wxOK | wxICON_EXCLAMATION);
     box.ShowModal();
     return;
   }

@@ -13,6 +13,7 @@ class CEditorApp final : public wxApp {
  public:
   bool OnInit() override {
     wxImage::AddHandler(new wxJPEGHandler);
+    wxImage::AddHandler(new wxPNGHandler);  // the icons and the picture in data/icons
     return true;
   }
 

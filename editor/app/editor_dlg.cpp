@@ -173,7 +173,14 @@ void CEditorDlg::Run(Operation operation) {
 
 void CEditorDlg::ShowCore() {
   const auto& lines = core_.listLines();
-  if (lines != shownLines_) {
+  if (lines.size() == shownLines_.size()) {
+    // Only the changed lines are replaced: refilling the whole list would
+    // throw the user back to its top after every picture loaded.
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+      if (lines[k] != shownLines_[k]) list_->SetString(static_cast<unsigned>(k), ToWx(lines[k]));
+    }
+    shownLines_ = lines;
+  } else {
     wxArrayString shown;
     shown.reserve(lines.size());
     for (const auto& line : lines) shown.push_back(ToWx(line));

@@ -15,17 +15,22 @@ const char* kMessageCaption = "Vistrel Spieldateneditor";
 }
 
 void WxEditorUi::ShowMessage(const std::string& text) {
-  wxMessageDialog box(parent_, MessageToWx(text), ToWx(kMessageCaption), wxOK | wxICON_INFORMATION);
+  // The exclamation icon, as the launcher and the difference editor show it.
+  wxMessageDialog box(parent_, MessageToWx(text), ToWx(kMessageCaption), wxOK | wxICON_EXCLAMATION);
   box.ShowModal();
 }
 
 bool WxEditorUi::AskOkCancel(const std::string& text) {
   wxMessageDialog box(parent_, MessageToWx(text), ToWx(kMessageCaption), wxOK | wxCANCEL | wxICON_QUESTION);
+  // Without a German translation catalogue GTK would label it "Cancel".
+  box.SetOKCancelLabels("OK", "Abbrechen");
   return box.ShowModal() == wxID_OK;
 }
 
 std::optional<std::string> WxEditorUi::ChooseFile(const editor::FileDialogSpec& spec, long style) {
-  wxFileDialog dialog(parent_, wxFileSelectorPromptStr, wxEmptyString, wxEmptyString, ToWx(spec.filter), style);
+  // The titles the German Windows dialogs carry; wx would say "Select a file".
+  const wxString title = ToWx((style & wxFD_SAVE) != 0 ? "Speichern unter" : "Öffnen");
+  wxFileDialog dialog(parent_, title, wxEmptyString, wxEmptyString, ToWx(spec.filter), style);
   // GetPath is not empty after Cancel: only the return code tells.
   if (dialog.ShowModal() != wxID_OK) return std::nullopt;
   return PathFromWx(dialog.GetPath());
@@ -49,6 +54,8 @@ std::optional<editor::TypedGameFileName> WxEditorUi::AskGameFileName() {
 }
 
 bool WxEditorUi::OpenInBrowser(const std::string& path) {
+  // wx would add its own English error box; the core shows the German one.
+  wxLogNull quiet;
   return wxLaunchDefaultBrowser(wxFileName::FileNameToURL(wxFileName(ToWx(path))));
 }
 

@@ -2,7 +2,6 @@
 
 #include <wx/filedlg.h>
 #include <wx/filename.h>
-#include <wx/stdpaths.h>
 
 namespace {
 
@@ -23,11 +22,12 @@ wxString ToUi(const std::string& utf8) {
 
 const char kTitle[] = "vistrel";
 
-// The program icon in every size the build drew, from data/icons beside the
-// program; none when those files are missing.
+// The program icon in every size the build drew, from data/icons; like every
+// file of the launcher it is found against the working directory (the home
+// directory). None when those files are missing.
 wxIconBundle ProgramIcons() {
   wxLogNull quiet;
-  const wxString folder = wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath() + "/data/icons/";
+  const wxString folder = "data/icons/";
   wxIconBundle icons;
   for (int size : {16, 32, 48, 64, 128}) {
     const wxString file = folder + wxString::Format("vistrel_%d.png", size);
@@ -82,7 +82,9 @@ void CChoose::CreateControls() {
   description_ = new wxTextCtrl(this, kIdDescription, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                                 wxTE_MULTILINE | wxTE_READONLY);
   PlaceByDialogUnits(description_, 163, 38, 126, 51);
-  description_->Disable();
+  // Read-only but not disabled: GTK neither scrolls a disabled text field
+  // nor shows its text in full contrast, so a description longer than the
+  // field could not be read to its end.
 
   // Escape and the close box cancel. wx would otherwise press the
   // affirmative button for them, since the dialog has no Cancel button.

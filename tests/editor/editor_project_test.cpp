@@ -93,7 +93,7 @@ TEST(ProjectFile, SaveAndLoadRestoreListCountAndRectangles) {
   EXPECT_EQ(g.core.table()[0].widthField, 490);
 }
 
-TEST(ProjectFile, DamagedOrMissingFilesLeaveAnEmptyTable) {
+TEST(ProjectFile, DamagedOrMissingFilesKeepTheCurrentTable) {
   ProjectFixture f;
   f.FillPairs(2);
   f.Save(f.dir.file("gut.qxd"));
@@ -101,23 +101,27 @@ TEST(ProjectFile, DamagedOrMissingFilesLeaveAnEmptyTable) {
   bytes.resize(bytes.size() - 1);
   editortest::WriteBytes(f.dir.file("kurz.qxd"), bytes);
   editortest::WriteBytes(f.dir.file("leer.qxd"), {});
+  // Unsaved work on top of the saved project: a third pair and a rectangle.
+  f.Load(2, 1, f.Picture("p2a.jpg", 2));
+  f.Load(2, 2, f.Picture("p2b.jpg", 52));
+  f.core.table()[4].rects.x1[0] = 42;
+  const std::vector<std::string> linesBefore = f.core.listLines();
+  const std::vector<editor::PictureSlot> slotsBefore(f.core.table().begin(), f.core.table().end());
 
-  for (const char* name : {"kurz.qxd", "leer.qxd"}) {
-    f.Open(f.dir.file("gut.qxd"));
-    ASSERT_EQ(f.core.pairCount(), 2);
+  for (const char* name : {"kurz.qxd", "leer.qxd", "fehlt.qxd"}) {
     f.Open(f.dir.file(name));
-    EXPECT_EQ(f.ui.lastMessage(), editor::text::kProjectDamaged) << name;
-    EXPECT_EQ(f.core.pairCount(), 0);
-    for (const auto& slot : f.core.table()) EXPECT_EQ(slot, editor::PictureSlot{});
+    EXPECT_EQ(f.ui.lastMessage(), std::string(name) == "fehlt.qxd" ? editor::text::kCannotOpenOrCreate
+                                                                   : editor::text::kProjectDamaged)
+        << name;
+    EXPECT_EQ(f.core.pairCount(), 3) << name;
+    EXPECT_EQ(f.core.listLines(), linesBefore) << name;
+    EXPECT_TRUE(std::equal(slotsBefore.begin(), slotsBefore.end(), f.core.table().begin())) << name;
   }
 
+  // A good file still replaces the table wholesale, and cancelling keeps it.
   f.Open(f.dir.file("gut.qxd"));
-  f.Open(f.dir.file("fehlt.qxd"));
-  EXPECT_EQ(f.ui.lastMessage(), editor::text::kCannotOpenOrCreate);
-  EXPECT_TRUE(f.core.table()[0].path.empty());
-
-  // Cancelling the dialog keeps the table.
-  f.Open(f.dir.file("gut.qxd"));
+  EXPECT_EQ(f.core.pairCount(), 2);
+  EXPECT_EQ(f.core.table()[4].rects.x1[0], 0);
   f.core.LoadProject();
   EXPECT_EQ(f.core.pairCount(), 2);
 }

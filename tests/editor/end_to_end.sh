@@ -20,6 +20,9 @@ convert -size 488x430 gradient:red-blue "$work/bild1.jpg"
 convert -size 488x430 gradient:red-green "$work/bild2.jpg"
 
 cd "$work"
+# The program icon is looked up in data/icons of the working directory.
+mkdir -p data/icons
+convert -size 48x48 xc:orange data/icons/editor_48.png
 "$dist/editor" > editor.log 2>&1 &
 editor_pid=$!
 
@@ -32,6 +35,7 @@ wait_window() {  # name regex -> window id
 }
 
 main=$(wait_window '^Vistrel Spieldateneditor!$')
+xprop -id "$main" _NET_WM_ICON | grep -q "48 x 48" || fail "Programmsymbol nicht aus data/icons geladen"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 # The dialog is 467 x 251 dialog units; clicks go to a control's top-left
 # corner in dialog units plus a few pixels into it.
@@ -41,7 +45,7 @@ click_dlu() {
 }
 choose_file() {  # types a full path into the GTK file dialog
   local dialog
-  dialog=$(wait_window '^Select a file$')
+  dialog=$(wait_window 'ffnen$|^Speichern unter$')  # "Öffnen" or "Speichern unter"
   xdotool type --delay 15 "$1"
   sleep 0.3
   # The location field's completion can swallow the first Return under load.

@@ -1,7 +1,8 @@
 #!/bin/bash
 # Runs the real launcher under a virtual display: Escape writes nothing; a
 # game file added through the file dialog and started with Return ends up in
-# vst.dat and vsts.dat, and ./qxdata is started without arguments.
+# vst.dat and vsts.dat, and ./qxdata is started without arguments; the window
+# icon is read from data/icons in the working directory.
 set -u
 VISTREL=$1
 HOME_DIR=$(mktemp -d)
@@ -32,11 +33,15 @@ wait $PID || fail "exit code after cancel"
 [ -e vst.dat ] && fail "vst.dat written after cancel"
 [ "$(od -An -tx1 vsts.dat | tr -d ' ')" = "0000" ] || fail "first run vsts.dat"
 
-# 2. Add through the file dialog, then Start with Return.
+# 2. Add through the file dialog, then Start with Return. The window icon
+# comes from data/icons in the working directory (step 1 ran without it).
+mkdir -p data/icons
+convert -size 32x32 xc:orange data/icons/vistrel_32.png
 "$VISTREL" & PID=$!
 wait_window "Vistrel v1.0" || fail "chooser did not open again"
 sleep 0.5
 MAIN_WID=$WID
+xprop -id "$MAIN_WID" _NET_WM_ICON | grep -q "32 x 32" || fail "window icon not taken from data/icons"
 xdotool windowfocus --sync "$MAIN_WID"
 # Tab order: start, combo, add.
 xdotool key Tab Tab space

@@ -2,8 +2,6 @@
 
 #include "ui_support.h"
 
-#include <wx/filename.h>
-#include <wx/stdpaths.h>
 
 namespace wizardui {
 
@@ -27,10 +25,9 @@ wxIcon DrawnIcon() {
   return icon;
 }
 
-wxString IconFile(int size) {
-  const wxFileName program(wxStandardPaths::Get().GetExecutablePath());
-  return program.GetPath() + wxString::Format("/data/icons/wizard_%d.png", size);
-}
+// Found against the working directory, where the editor starts the
+// difference editor and every other file of the program lives.
+wxString IconFile(int size) { return wxString::Format("data/icons/wizard_%d.png", size); }
 
 }  // namespace
 
@@ -40,12 +37,13 @@ wxIconBundle ApplicationIcons() {
   for (int size : {16, 32, 48, 64, 128}) {
     if (wxFileExists(IconFile(size))) icons.AddIcon(IconFile(size), wxBITMAP_TYPE_PNG);
   }
-  if (icons.IsEmpty()) icons.AddIcon(DrawnIcon());
-  return icons;
+  return icons;  // no files, no window icon
 }
 
 wxIcon ApplicationIcon() {
-  const wxIcon icon = ApplicationIcons().GetIcon(32);
+  const wxIconBundle icons = ApplicationIcons();
+  if (icons.IsEmpty()) return DrawnIcon();
+  const wxIcon icon = icons.GetIcon(32);
   return icon.IsOk() ? icon : DrawnIcon();
 }
 

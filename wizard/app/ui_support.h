@@ -16,9 +16,10 @@ inline wxString ToUi(const std::string& utf8) {
   return text;
 }
 
-// The application icon in every size the build drew (data/icons beside the
-// program); a small drawn frame when those files are missing.
+// The application icon in every size the build drew (data/icons in the
+// working directory); empty when those files are missing.
 wxIconBundle ApplicationIcons();
-wxIcon ApplicationIcon();  // the 32-pixel one, for the about box
+// The 32-pixel one for the about box; a small drawn frame without the files.
+wxIcon ApplicationIcon();
 
 }  // namespace wizardui

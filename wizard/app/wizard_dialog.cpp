@@ -58,11 +58,18 @@ void CWizardDlg::CreateControls() {
   Place(new wxStaticBox(this, wxID_ANY, wxString::FromUTF8("Maus Koordinaten")), 302, 277, 136, 33);
   Place(new wxStaticBox(this, wxID_ANY, wxEmptyString), 450, 277, 150, 33);
 
+  // GTK pads buttons more than Windows: "übernehmen" would be clipped at the
+  // template's width, so buttons may grow to the width their label needs.
   auto* accept = new wxButton(this, kIdAccept, wxString::FromUTF8("übernehmen"));
-  Place(accept, 460, 286, 50, 16);
+  Place(accept, 460, 286, 50, 16, true);
   accept->SetDefault();
-  Place(new wxButton(this, kIdCancel, wxString::FromUTF8("abbrechen")), 529, 286, 50, 16);
-  Place(new wxButton(this, kIdInfoButton, wxString::FromUTF8("Info...")), 610, 286, 50, 16);
+  auto* cancel = new wxButton(this, kIdCancel, wxString::FromUTF8("abbrechen"));
+  Place(cancel, 529, 286, 50, 16, true);
+  // A grown "übernehmen" would touch "abbrechen"; keep a small gap.
+  const int gap = DialogUnitsToPixels(wxSize(4, 0)).x;
+  if (cancel->GetPosition().x < accept->GetRect().GetRight() + gap)
+    cancel->Move(accept->GetRect().GetRight() + gap, cancel->GetPosition().y);
+  Place(new wxButton(this, kIdInfoButton, wxString::FromUTF8("Info...")), 610, 286, 50, 16, true);
 
   const int choiceX[] = {19, 71, 126, 177, 230};
   const int choiceY[] = {292, 292, 292, 293, 293};

@@ -272,18 +272,17 @@ void EditorCore::SaveProject() {
 void EditorCore::LoadProject() {
   auto chosen = ui_.ChooseFileToOpen(kProjectDialog);
   if (!chosen || chosen->empty()) return;
-  // A failed load leaves an empty table rather than a mix of two projects.
-  *table_ = PictureTable{};
+  // The file is decoded whole before the table is touched: a missing or
+  // damaged project file must not wipe the user's unsaved work, nor leave a
+  // mix of two projects.
   auto bytes = gamefile::ReadWholeFile(WithOpenDefault(*chosen, kProjectDialog), 64u << 20);
   if (!bytes) {
     ui_.ShowMessage(text::kCannotOpenOrCreate);
-    Refresh();
     return;
   }
   auto loaded = DecodeProjectFile(*bytes);
   if (!loaded) {
     ui_.ShowMessage(text::kProjectDamaged);
-    Refresh();
     return;
   }
   *table_ = std::move(*loaded);
