@@ -27,24 +27,24 @@ bool WxEditorUi::AskOkCancel(const std::string& text) {
   return box.ShowModal() == wxID_OK;
 }
 
-std::optional<std::string> WxEditorUi::ChooseFile(const editor::FileDialogSpec& spec, long style) {
+std::optional<std::string> WxEditorUi::ChooseFile(const editor::FileDialogRequest& request, long style) {
   // The titles the German Windows dialogs carry; wx would say "Select a file".
   const wxString title = ToWx((style & wxFD_SAVE) != 0 ? "Speichern unter" : "Öffnen");
-  wxFileDialog dialog(parent_, title, wxEmptyString, wxEmptyString, ToWx(spec.filter), style);
+  wxFileDialog dialog(parent_, title, wxEmptyString, wxEmptyString, ToWx(request.filter), style);
   // GetPath is not empty after Cancel: only the return code tells.
   if (dialog.ShowModal() != wxID_OK) return std::nullopt;
   return PathFromWx(dialog.GetPath());
 }
 
-std::optional<std::string> WxEditorUi::ChooseFileToOpen(const editor::FileDialogSpec& spec) {
+std::optional<std::string> WxEditorUi::ChooseFileToOpen(const editor::FileDialogRequest& request) {
   // The file need not exist: a typed name of a missing file is reported
   // when it is opened.
-  return ChooseFile(spec, wxFD_OPEN);
+  return ChooseFile(request, wxFD_OPEN);
 }
 
-std::optional<std::string> WxEditorUi::ChooseFileToSave(const editor::FileDialogSpec& spec) {
+std::optional<std::string> WxEditorUi::ChooseFileToSave(const editor::FileDialogRequest& request) {
   // An existing file is replaced without a question.
-  return ChooseFile(spec, wxFD_SAVE);
+  return ChooseFile(request, wxFD_SAVE);
 }
 
 std::optional<editor::TypedGameFileName> WxEditorUi::AskGameFileName() {

@@ -12,14 +12,14 @@ class WxEditorUi final : public editor::EditorUi {
 
   void ShowMessage(const std::string& text) override;
   bool AskOkCancel(const std::string& text) override;
-  std::optional<std::string> ChooseFileToOpen(const editor::FileDialogSpec& spec) override;
-  std::optional<std::string> ChooseFileToSave(const editor::FileDialogSpec& spec) override;
+  std::optional<std::string> ChooseFileToOpen(const editor::FileDialogRequest& request) override;
+  std::optional<std::string> ChooseFileToSave(const editor::FileDialogRequest& request) override;
   std::optional<editor::TypedGameFileName> AskGameFileName() override;
   bool OpenInBrowser(const std::string& path) override;
   void DebugTrace(const std::string& line) override;
 
  private:
-  std::optional<std::string> ChooseFile(const editor::FileDialogSpec& spec, long style);
+  std::optional<std::string> ChooseFile(const editor::FileDialogRequest& request, long style);
   wxWindow* parent_ = nullptr;
 };
 

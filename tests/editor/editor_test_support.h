@@ -29,7 +29,7 @@ class ScriptedUi final : public editor::EditorUi {
   std::deque<std::optional<std::string>> saveAnswers;
   std::deque<std::optional<editor::TypedGameFileName>> nameAnswers;
   std::vector<std::string> browserPages;
-  std::vector<editor::FileDialogSpec> dialogs;
+  std::vector<editor::FileDialogRequest> dialogs;
   bool browserWorks = true;
   int nameDialogs = 0;
 
@@ -38,12 +38,12 @@ class ScriptedUi final : public editor::EditorUi {
     questions.push_back(text);
     return Take(okAnswers, false);
   }
-  std::optional<std::string> ChooseFileToOpen(const editor::FileDialogSpec& spec) override {
-    dialogs.push_back(spec);
+  std::optional<std::string> ChooseFileToOpen(const editor::FileDialogRequest& request) override {
+    dialogs.push_back(request);
     return Take(openAnswers, std::optional<std::string>());
   }
-  std::optional<std::string> ChooseFileToSave(const editor::FileDialogSpec& spec) override {
-    dialogs.push_back(spec);
+  std::optional<std::string> ChooseFileToSave(const editor::FileDialogRequest& request) override {
+    dialogs.push_back(request);
     return Take(saveAnswers, std::optional<std::string>());
   }
   std::optional<editor::TypedGameFileName> AskGameFileName() override {

@@ -14,11 +14,11 @@
 namespace editor {
 namespace {
 
-const FileDialogSpec kPictureDialog{"jpeg Dateien (*.jpg)|*.jpg|Alle Dateien (*.*)|*.*", "jpg"};
+const FileDialogRequest kPictureDialog{"jpeg Dateien (*.jpg)|*.jpg|Alle Dateien (*.*)|*.*", "jpg"};
 // The default extensions are those of the dialogs' own filters, so a name
 // typed without one still ends up where the matching file dialogs look.
-const FileDialogSpec kGameFileDialog{"Vistrel Spieldateien (*.vst)|*.vst|Alle Dateien (*.*)|*.*", "vst"};
-const FileDialogSpec kProjectDialog{"qualdrex data set files (*.qxd)|*.qxd|Alle Dateien (*.*)|*.*", "qxd"};
+const FileDialogRequest kGameFileDialog{"Vistrel Spieldateien (*.vst)|*.vst|Alle Dateien (*.*)|*.*", "vst"};
+const FileDialogRequest kProjectDialog{"qualdrex data set files (*.qxd)|*.qxd|Alle Dateien (*.*)|*.*", "qxd"};
 
 std::string FileNameOf(const std::string& path) {
   const auto slash = path.find_last_of('/');
@@ -29,9 +29,9 @@ std::string ShownName(const PictureSlot& slot) { return slot.fileName.empty() ? 
 
 // Open dialogs carry a default extension: a name typed without one means
 // the file with it, when only that one exists.
-std::string WithOpenDefault(const std::string& path, const FileDialogSpec& spec) {
+std::string WithOpenDefault(const std::string& path, const FileDialogRequest& request) {
   if (gamefile::FileExists(path)) return path;
-  const std::string extended = WithDefaultExtension(path, spec.defaultExtension);
+  const std::string extended = WithDefaultExtension(path, request.defaultExtension);
   return gamefile::FileExists(extended) ? extended : path;
 }
 

@@ -7,7 +7,7 @@
 
 namespace editor {
 
-struct FileDialogSpec {
+struct FileDialogRequest {
   std::string filter;            // "text|pattern|text|pattern"
   std::string defaultExtension;  // without the dot
 };
@@ -27,8 +27,8 @@ class EditorUi {
   // A question with OK and Cancel; true for OK.
   virtual bool AskOkCancel(const std::string& text) = 0;
   // A path in file-system bytes, or nothing when the user cancelled.
-  virtual std::optional<std::string> ChooseFileToOpen(const FileDialogSpec& spec) = 0;
-  virtual std::optional<std::string> ChooseFileToSave(const FileDialogSpec& spec) = 0;
+  virtual std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request) = 0;
   // The name dialog; nothing when the user cancelled. The dialog itself
   // refuses an empty name (see ValidateGameFileName).
   virtual std::optional<TypedGameFileName> AskGameFileName() = 0;
