@@ -1,7 +1,12 @@
 // Passages between the screens and the keyboard routing, on the headless game.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "flow_test_fixture.h"
+#include "logic/credits.h"
 #include "logic/high_scores.h"
 #include "logic/intro.h"
 #include "logic/name_entry.h"
@@ -319,6 +324,25 @@ TEST(CreditsFlow, InfoStartsTheCreditsAndAClickReturnsAtAnyMoment) {
   game.Key(kKeyEscape);
   EXPECT_EQ(game.state->flow.gameState, kStateMenu);
   EXPECT_FALSE(game.MusicRunning(3));
+}
+
+TEST(CreditsFlow, EveryRoundStartsItsMusicFromTheBeginning) {
+  FlowGame game;
+  game.SkipToMenu();
+  game.Frame();
+  game.ClickMenuAt(kInfoX, kInfoY);
+  game.Frames(2);
+  ASSERT_TRUE(game.MusicRunning(3));
+  game.state->credits.counter = kCreditsCycleFrames - 1;
+  const std::size_t before = game.backend.audioCalls.size();
+  game.Frames(3);  // 9000, 9001 (the end of the round), then 1 of the next
+  const std::vector<std::string> calls(game.backend.audioCalls.begin() + static_cast<long>(before),
+                                       game.backend.audioCalls.end());
+  const auto rewind = std::find(calls.begin(), calls.end(), "music-rewind 3");
+  ASSERT_NE(rewind, calls.end());
+  EXPECT_NE(std::find(rewind, calls.end(), "music-start 3"), calls.end());
+  EXPECT_EQ(game.state->credits.counter, 1);
+  EXPECT_TRUE(game.MusicRunning(3));
 }
 
 TEST(CreditsFlow, HeldButtonFromTheMenuDoesNotLeaveTheCreditsAtOnce) {

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 #include "fixtures.h"
 #include "gamefile/file_io.h"
@@ -379,6 +380,22 @@ TEST(Keys, SdlKeysMapToWindowsVirtualKeys) {
   EXPECT_EQ(platform::VirtualKeyFromSdl(SDLK_RGUI), 92);
   EXPECT_EQ(platform::VirtualKeyFromSdl(SDLK_F1), 0);
   EXPECT_EQ(platform::VirtualKeyFromSdl(SDLK_1), 0);
+}
+
+TEST(Keys, DesktopCursorPositionsMapIntoTheLetterboxedFrame) {
+  auto mapped = [](int width, int height, int x, int y) {
+    platform::DesktopPointToFrame(width, height, x, y);
+    return std::pair{x, y};
+  };
+  EXPECT_EQ(mapped(1024, 768, 300, 200), std::pair(300, 200));
+  // Wide desktop: bars left and right, the centre stays the centre.
+  EXPECT_EQ(mapped(1600, 900, 800, 450), std::pair(512, 384));
+  EXPECT_EQ(mapped(1600, 900, 200, 0), std::pair(0, 0));
+  EXPECT_EQ(mapped(1600, 900, 0, 899).first, -171);
+  // Tall desktop: bars above and below.
+  EXPECT_EQ(mapped(1024, 1024, 1023, 128), std::pair(1023, 0));
+  EXPECT_EQ(mapped(2048, 1536, 1024, 768), std::pair(512, 384));
+  EXPECT_EQ(mapped(0, 0, 5, 6), std::pair(5, 6));  // no desktop size known: unchanged
 }
 
 TEST(Random, MatchesTheFifteenBitGenerator) {

@@ -55,6 +55,15 @@ void StartCredits(CreditsScreen& credits, Platform& platform) {
   platform::PlayMusic(platform, kCreditsMusic);
 }
 
+// The credits track may still be running, or have run out and stay running
+// silent; either way PlayMusic would leave it alone. Rewinding it lets the
+// next round start the sequence together with its music from the beginning.
+void StartNextRound(CreditsScreen& credits, Platform& platform) {
+  credits.counter = 0;
+  platform::StopMusic(platform, kCreditsMusic);
+  platform::RewindMusic(platform, kCreditsMusic);
+}
+
 void AnimateSparks(GameState& state, Platform& platform) {
   CreditsScreen& credits = state.credits;
   for (Spark& spark : credits.sparks) {
@@ -156,7 +165,7 @@ void CreditsFrame(GameState& state, platform::Platform& platform) {
   if (credits.counter == 1) StartCredits(credits, platform);
   AnimateSparks(state, platform);
   DrawPages(credits, platform);
-  if (credits.counter > kCreditsCycleFrames) credits.counter = 0;
+  if (credits.counter > kCreditsCycleFrames) StartNextRound(credits, platform);
   platform::present(platform);
 }
 

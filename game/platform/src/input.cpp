@@ -1,6 +1,7 @@
 #include "platform/input.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "platform/platform.h"
@@ -61,6 +62,18 @@ MouseReading ReadMouse(Platform& platform) {
   mouse.pendingDx = mouse.pendingDy = mouse.pendingWheel = 0;
   mouse.latest = reading;
   return reading;
+}
+
+void DesktopPointToFrame(int desktopWidth, int desktopHeight, int& x, int& y) {
+  if (desktopWidth <= 0 || desktopHeight <= 0) return;
+  // The frame is scaled by the smaller of the two ratios and centred, as the
+  // renderer's logical size does it.
+  const double scale = std::min(static_cast<double>(desktopWidth) / kScreenWidth,
+                                static_cast<double>(desktopHeight) / kScreenHeight);
+  const double left = (desktopWidth - kScreenWidth * scale) / 2.0;
+  const double top = (desktopHeight - kScreenHeight * scale) / 2.0;
+  x = static_cast<int>(std::floor((x - left) / scale));
+  y = static_cast<int>(std::floor((y - top) / scale));
 }
 
 int VirtualKeyFromSdl(SDL_Keycode key) {

@@ -242,6 +242,10 @@ bool SdlBackend::PollEvent(InputEvent& event) {
 
 bool SdlBackend::ReadCursorPosition(int& x, int& y) {
   SDL_GetGlobalMouseState(&x, &y);
+  // The desktop keeps its own size and shows the frame letterboxed, so the
+  // desktop position is moved into frame coordinates.
+  SDL_DisplayMode desktop{};
+  if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) DesktopPointToFrame(desktop.w, desktop.h, x, y);
   return true;
 }
 

@@ -22,4 +22,10 @@ void ApplyMouseEvent(Platform& platform, const InputEvent& event);
 // for keys the game never sees.
 int VirtualKeyFromSdl(SDL_Keycode key);
 
+// Moves a point of a desktop of the given size into the coordinates of the
+// 1024 x 768 frame shown letterboxed on it, so a cursor position read from
+// the desktop means the same place in the game's frame. A point on a bar
+// beside the frame lands just outside 0..1023 / 0..767.
+void DesktopPointToFrame(int desktopWidth, int desktopHeight, int& x, int& y);
+
 }  // namespace platform
