@@ -1,6 +1,8 @@
 // Whole frames of the menu, the high-score screens, the intro and the
 // credits against golden PNGs: the artwork is flat colour per image slot,
 // so each golden shows where every element and every glyph lands.
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 #include "flow_test_fixture.h"
@@ -75,6 +77,18 @@ TEST(ScreenGolden, CreditsPageAndRoll) {
   game.state->credits.rollOffset = 400.0;
   game.Frames(20);
   EXPECT_TRUE(MatchesGolden(*game.backend.LastFrame(), "credits_roll"));
+}
+
+TEST(HighScoreBackground, BothCopiesStayJoinedThroughEveryWrap) {
+  FlowGame game;
+  game.SkipToMenu();
+  PrepareHighScores(*game.state);
+  game.state->flow.gameState = kStateHighScore;
+  for (int frame = 0; frame < 1600; ++frame) {
+    game.Frames(1);
+    const auto& screen = game.state->highScores;
+    ASSERT_EQ(std::abs(screen.backgroundY1 - screen.backgroundY2), 768) << "frame " << frame;
+  }
 }
 
 }  // namespace

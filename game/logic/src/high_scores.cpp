@@ -32,11 +32,13 @@ bool LeftButtonDown(const platform::MouseReading& mouse) { return (mouse.buttons
 const platform::ImageSlot& Slot(Platform& platform, int slot) { return platform.images[slot]; }
 
 // The two copies of the background follow each other upwards without end.
+// A copy that has left the top moves down by both copies' height, so it
+// joins the other one exactly; resetting it to 768 left a two-pixel seam.
 void ScrollTableBackground(HighScoreScreen& screen, Platform& platform) {
   screen.backgroundY1 -= 2;
   screen.backgroundY2 -= 2;
-  if (screen.backgroundY1 < -768) screen.backgroundY1 = 768;
-  if (screen.backgroundY2 < -768) screen.backgroundY2 = 768;
+  if (screen.backgroundY1 < -768) screen.backgroundY1 += 2 * 768;
+  if (screen.backgroundY2 < -768) screen.backgroundY2 += 2 * 768;
   const auto& image = Slot(platform, kTableBackgroundSlot);
   platform::DrawSlot(platform, {0, screen.backgroundY1, image.width, screen.backgroundY1 + image.height},
                      kTableBackgroundSlot);
