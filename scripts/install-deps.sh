@@ -10,7 +10,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev fonts-dejavu-core libpng-dev
   libvorbis-dev libogg-dev espeak-ng
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils xfonts-base imagemagick
 )
 
 missing=()
