@@ -1,4 +1,5 @@
 #include "gamefile/game_file.h"
+#include "gamefile/little_endian.h"
 
 #include <cstdio>
 #include <cstring>
@@ -57,14 +58,6 @@ std::uint16_t U16At(const std::uint8_t* p) { return static_cast<std::uint16_t>(p
 std::uint32_t U32At(const std::uint8_t* p) {
   return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
          (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-void PutU16(Bytes& out, std::uint16_t v) {
-  out.push_back(static_cast<std::uint8_t>(v & 0xFF));
-  out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void PutU32(Bytes& out, std::uint32_t v) {
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<std::uint8_t>((v >> shift) & 0xFF));
 }
 
 RectSet DecodeRects(const std::uint8_t* p) {

@@ -11,26 +11,14 @@
 #include <fstream>
 
 #include "gamefile/game_file.h"
+#include "gamefile/little_endian.h"
 
 namespace fixtures {
 namespace {
 
-void PutLe16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  const std::size_t at = out.size();
-  out.resize(at + 2);
-  out[at] = static_cast<std::uint8_t>(v);
-  out[at + 1] = static_cast<std::uint8_t>(v >> 8);
-}
-void PutLe32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  const std::size_t at = out.size();
-  out.resize(at + 4);
-  for (int i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-void PutTag(std::vector<std::uint8_t>& out, const char* tag) {
-  const std::size_t at = out.size();
-  out.resize(at + 4);
-  for (int i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(tag[i]);
-}
+using gamefile::PutU16;
+using gamefile::PutU32;
+using gamefile::PutTag;
 
 void CreateParent(const std::string& path) {
   const std::filesystem::path parent = std::filesystem::path(path).parent_path();
@@ -49,20 +37,20 @@ std::vector<std::uint8_t> BitmapBytes(int width, int height, const PixelFunction
   std::vector<std::uint8_t> out;
   PutTag(out, "BM  ");
   out.resize(2);  // the tag helper writes four bytes; the signature is two
-  PutLe32(out, 54 + rowBytes * height);
-  PutLe32(out, 0);
-  PutLe32(out, 54);
-  PutLe32(out, 40);
-  PutLe32(out, static_cast<std::uint32_t>(width));
-  PutLe32(out, static_cast<std::uint32_t>(height));
-  PutLe16(out, 1);
-  PutLe16(out, 24);
-  PutLe32(out, 0);
-  PutLe32(out, static_cast<std::uint32_t>(rowBytes * height));
-  PutLe32(out, 2835);
-  PutLe32(out, 2835);
-  PutLe32(out, 0);
-  PutLe32(out, 0);
+  PutU32(out, 54 + rowBytes * height);
+  PutU32(out, 0);
+  PutU32(out, 54);
+  PutU32(out, 40);
+  PutU32(out, static_cast<std::uint32_t>(width));
+  PutU32(out, static_cast<std::uint32_t>(height));
+  PutU16(out, 1);
+  PutU16(out, 24);
+  PutU32(out, 0);
+  PutU32(out, static_cast<std::uint32_t>(rowBytes * height));
+  PutU32(out, 2835);
+  PutU32(out, 2835);
+  PutU32(out, 0);
+  PutU32(out, 0);
   for (int y = height - 1; y >= 0; --y) {
     for (int x = 0; x < width; ++x) {
       const Rgb c = pixel(x, y);
@@ -98,23 +86,23 @@ std::vector<std::uint8_t> WaveBytes(int frames, int rate, std::uint16_t formatTa
   PutTag(body, "WAVE");
   if (listChunkFirst) {
     PutTag(body, "LIST");
-    PutLe32(body, 5);
+    PutU32(body, 5);
     body.insert(body.end(), {'I', 'N', 'F', 'O', 'x', 0});  // odd size, padded
   }
   PutTag(body, "fmt ");
-  PutLe32(body, 16);
-  PutLe16(body, formatTag);
-  PutLe16(body, 1);
-  PutLe32(body, static_cast<std::uint32_t>(rate));
-  PutLe32(body, static_cast<std::uint32_t>(rate * 2));
-  PutLe16(body, 2);
-  PutLe16(body, 16);
+  PutU32(body, 16);
+  PutU16(body, formatTag);
+  PutU16(body, 1);
+  PutU32(body, static_cast<std::uint32_t>(rate));
+  PutU32(body, static_cast<std::uint32_t>(rate * 2));
+  PutU16(body, 2);
+  PutU16(body, 16);
   PutTag(body, "data");
-  PutLe32(body, static_cast<std::uint32_t>(frames * 2));
-  for (int i = 0; i < frames; ++i) PutLe16(body, static_cast<std::uint16_t>((i % 50) * 200));
+  PutU32(body, static_cast<std::uint32_t>(frames * 2));
+  for (int i = 0; i < frames; ++i) PutU16(body, static_cast<std::uint16_t>((i % 50) * 200));
   std::vector<std::uint8_t> out;
   PutTag(out, "RIFF");
-  PutLe32(out, static_cast<std::uint32_t>(body.size()));
+  PutU32(out, static_cast<std::uint32_t>(body.size()));
   out.insert(out.end(), body.begin(), body.end());
   return out;
 }

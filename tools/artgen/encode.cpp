@@ -1,19 +1,14 @@
 #include "encode.h"
 
 #include <turbojpeg.h>
+#include "gamefile/little_endian.h"
 
 namespace artgen {
 
 namespace {
 
-void PutU16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  out.push_back(static_cast<std::uint8_t>(v));
-  out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  PutU16(out, v & 0xFFFF);
-  PutU16(out, v >> 16);
-}
+using gamefile::PutU16;
+using gamefile::PutU32;
 
 }  // namespace
 

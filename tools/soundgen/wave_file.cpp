@@ -3,25 +3,16 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include "gamefile/little_endian.h"
 
 namespace soundgen {
 namespace {
 
 using gamefile::Bytes;
 
-void PutU16(Bytes& out, std::uint32_t v) {
-  out.push_back(static_cast<std::uint8_t>(v & 0xFF));
-  out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
-}
-
-void PutU32(Bytes& out, std::uint32_t v) {
-  PutU16(out, v & 0xFFFF);
-  PutU16(out, v >> 16);
-}
-
-void PutTag(Bytes& out, const char* tag) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(tag[i]));
-}
+using gamefile::PutU16;
+using gamefile::PutU32;
+using gamefile::PutTag;
 
 std::uint32_t GetU32(std::span<const std::uint8_t> b, std::size_t at) {
   return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);

@@ -1,4 +1,5 @@
 #include "editor/project_file.h"
+#include "gamefile/little_endian.h"
 
 namespace editor {
 namespace {
@@ -8,14 +9,8 @@ void PutString(std::vector<std::uint8_t>& out, const std::string& text) {
   out.push_back(kProjectStringEnd);
 }
 
-void PutU16(std::vector<std::uint8_t>& out, std::uint32_t value) {
-  out.push_back(static_cast<std::uint8_t>(value & 0xFF));
-  out.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFF));
-}
-
-void PutU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<std::uint8_t>((value >> shift) & 0xFF));
-}
+using gamefile::PutU16;
+using gamefile::PutU32;
 
 void PutRecord(std::vector<std::uint8_t>& out, const PictureSlot& slot) {
   PutString(out, slot.path);

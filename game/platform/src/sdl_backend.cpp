@@ -11,6 +11,7 @@
 #include "platform/display.h"
 #include "platform/input.h"
 #include "platform/music_mixer.h"
+#include "gamefile/little_endian.h"
 
 namespace platform {
 namespace {
@@ -19,22 +20,9 @@ constexpr int kOutputRate = 44100;
 constexpr int kOutputChannels = 2;
 constexpr int kOutputChunkFrames = 1024;
 
-void PutLe16(std::vector<std::uint8_t>& out, std::uint16_t v) {
-  const std::size_t at = out.size();
-  out.resize(at + 2);
-  out[at] = static_cast<std::uint8_t>(v);
-  out[at + 1] = static_cast<std::uint8_t>(v >> 8);
-}
-void PutLe32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  const std::size_t at = out.size();
-  out.resize(at + 4);
-  for (int i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-void PutTag(std::vector<std::uint8_t>& out, const char* tag) {
-  const std::size_t at = out.size();
-  out.resize(at + 4);
-  for (int i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(tag[i]);
-}
+using gamefile::PutU16;
+using gamefile::PutU32;
+using gamefile::PutTag;
 
 // A minimal canonical WAVE image of already checked PCM data, which
 // SDL_mixer converts to the device's format.
@@ -42,18 +30,18 @@ std::vector<std::uint8_t> CanonicalWave(const WaveData& wave) {
   std::vector<std::uint8_t> out;
   const auto dataSize = static_cast<std::uint32_t>(wave.samples.size());
   PutTag(out, "RIFF");
-  PutLe32(out, 36 + dataSize);
+  PutU32(out, 36 + dataSize);
   PutTag(out, "WAVE");
   PutTag(out, "fmt ");
-  PutLe32(out, 16);
-  PutLe16(out, 1);
-  PutLe16(out, wave.format.channels);
-  PutLe32(out, wave.format.samplesPerSecond);
-  PutLe32(out, wave.format.samplesPerSecond * wave.format.blockAlign);
-  PutLe16(out, wave.format.blockAlign);
-  PutLe16(out, wave.format.bitsPerSample);
+  PutU32(out, 16);
+  PutU16(out, 1);
+  PutU16(out, wave.format.channels);
+  PutU32(out, wave.format.samplesPerSecond);
+  PutU32(out, wave.format.samplesPerSecond * wave.format.blockAlign);
+  PutU16(out, wave.format.blockAlign);
+  PutU16(out, wave.format.bitsPerSample);
   PutTag(out, "data");
-  PutLe32(out, dataSize);
+  PutU32(out, dataSize);
   out.insert(out.end(), wave.samples.begin(), wave.samples.end());
   return out;
 }
