@@ -94,7 +94,10 @@ std::optional<WaveData> ParseWave(std::span<const std::uint8_t> bytes) {
   wave.format.averageBytesPerSecond = Le32(f + 8);
   wave.format.blockAlign = Le16(f + 12);
   wave.format.bitsPerSample = Le16(f + 14);
-  wave.format.extraSize = format.size >= 18 ? Le16(f + 16) : 0;
+  // The extra-size field counts only when the form really holds it: a chunk
+  // may claim 18 bytes and still be cut off after the 16 every format has.
+  const bool hasExtraSize = format.size >= 18 && format.offset + 18 <= formEnd;
+  wave.format.extraSize = hasExtraSize ? Le16(f + 16) : 0;
   if (!FormatIsPlayable(wave.format)) return std::nullopt;
 
   Chunk data;
