@@ -13,6 +13,12 @@ PACKAGES=(
   xvfb xauth xdotool x11-utils xfonts-base imagemagick
 )
 
+# `install-deps.sh fuzz` adds the compiler the fuzz targets need (libFuzzer
+# comes with clang's runtime); the normal set-up leaves it out.
+if [ "${1:-}" = "fuzz" ]; then
+  PACKAGES+=(clang libclang-rt-14-dev)
+fi
+
 missing=()
 for pkg in "${PACKAGES[@]}"; do
   if ! dpkg -s "$pkg" 2>/dev/null | grep -q '^Status: install ok installed'; then

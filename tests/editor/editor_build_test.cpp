@@ -2,7 +2,12 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <csignal>
+#include <thread>
 
 #include "editor/game_file_builder.h"
 #include "editor/messages.h"
@@ -209,6 +214,45 @@ TEST(EditorBuild, AFullDiskIsReportedAndNothingIsReplaced) {
   EXPECT_EQ(ReadBytes(f.dir.file("x.vst")), (std::vector<std::uint8_t>{'o', 0, 0}));
   EXPECT_FALSE(gamefile::FileExists(f.dir.file("x.vst.qxs")));
   for (const auto& name : f.dir.names()) EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
+}
+
+// The build is killed while it writes: whichever moment it dies, the game
+// file of that name is the previous one, whole, never a part of the new one.
+TEST(EditorBuild, AKilledBuildLeavesThePreviousGameFileWhole) {
+  BuildFixture f;
+  f.FillPairs(2);
+  f.Build(f.dir.file("x.vst"), "Alt", "");
+  ASSERT_EQ(f.ui.lastMessage(), editor::text::kBuildSucceeded);
+  const auto oldName = ReadBytes(f.dir.file("x.vst"));
+  const auto oldPairs = ReadBytes(f.dir.file("x.vst.qxs"));
+  f.FillPairs(60);
+
+  for (int delayMs : {1, 5, 20, 60}) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      // Builds again and again, so the kill always lands inside a write.
+      for (;;) (void)editor::WriteGameFile(f.core.table(), 60, f.dir.file("x.vst"), {"Neu", ""});
+    }
+    // Waits for the first staged file, then kills a little later.
+    for (int i = 0; i < 2000; ++i) {
+      bool staging = false;
+      for (const auto& name : f.dir.names()) staging |= name.find(".tmp") != std::string::npos;
+      if (staging) break;
+      std::this_thread::sleep_for(std::chrono::microseconds(500));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+    kill(child, SIGKILL);
+    int status = 0;
+    waitpid(child, &status, 0);
+    const auto name = ReadBytes(f.dir.file("x.vst"));
+    const auto pairs = ReadBytes(f.dir.file("x.vst.qxs"));
+    // Either file may already be the complete new one; neither is ever cut.
+    EXPECT_TRUE(name == oldName || name == gamefile::EncodeNameFile({"Neu", ""})) << delayMs;
+    auto scanned = gamefile::ScanPicturePairs(pairs);
+    ASSERT_TRUE(scanned.ok()) << delayMs << ": " << scanned.error().detail;
+    EXPECT_TRUE(pairs == oldPairs || scanned->records.size() == 120) << delayMs;
+  }
 }
 
 TEST(EditorBuild, SharedPicturesAreWrittenSoTheGameCanReadThem) {
