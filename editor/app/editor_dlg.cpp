@@ -127,6 +127,8 @@ void CEditorDlg::CreateControls() {
   AddButton(kLoad2, "laden", 359, 130, 44, 14);
   AddButton(kRemove2, "entfernen", 408, 130, 50, 14);
   AddButton(kEditDifferences, "Fehler editieren", 363, 150, 87, 14);
+  // On the row of "Fehler editieren", left where the group has room.
+  AddButton(kCheckPairs, "Bilderpaare prüfen", 219, 150, 87, 14);
 
   AddGroup("Laden && Speichern", 7, 193, 172, 51);
   AddButton(kLoadProject, "Spielliste laden", 14, 209, 68, 14);
@@ -156,6 +158,7 @@ void CEditorDlg::CreateControls() {
   bindButton(kLoadProject, [](editor::EditorCore& c) { c.LoadProject(); });
   bindButton(kSaveProject, [](editor::EditorCore& c) { c.SaveProject(); });
   bindButton(kBuild, [](editor::EditorCore& c) { c.BuildGameFile(); });
+  bindButton(kCheckPairs, [](editor::EditorCore& c) { c.CheckPairFairness(); });
   bindButton(kHelp, [](editor::EditorCore& c) { c.OpenHelp(); });
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ShowAbout(); }, kAboutCommand);
   Bind(wxEVT_BUTTON, &CEditorDlg::OnQuit, this, kQuit);

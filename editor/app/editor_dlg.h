@@ -35,6 +35,7 @@ class CEditorDlg final : public wxDialog {
     kRemove2 = 1034,
     kHelp = 1035,
     kPairCount = 1037,
+    kCheckPairs = 1040,
     kQuit = 1,
     kAboutCommand = 16,
     kPollTimer = 133,

@@ -1,6 +1,10 @@
 #include "wx_editor_ui.h"
 
+#include <wx/button.h>
+#include <wx/dialog.h>
 #include <wx/filedlg.h>
+#include <wx/sizer.h>
+#include <wx/textctrl.h>
 #include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/msgdlg.h>
@@ -57,6 +61,33 @@ bool WxEditorUi::OpenInBrowser(const std::string& path) {
   // wx would add its own English error box; the core shows the German one.
   wxLogNull quiet;
   return wxLaunchDefaultBrowser(wxFileName::FileNameToURL(wxFileName(ToWx(path))));
+}
+
+void WxEditorUi::ShowReport(const std::string& text) {
+  // A report of many pairs does not fit a message box: a scrolling field.
+  wxDialog dialog(parent_, wxID_ANY, ToWx("Prüfung der Bilderpaare"), wxDefaultPosition, wxDefaultSize,
+                  wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxRESIZE_BORDER);
+  auto* sizer = new wxBoxSizer(wxVERTICAL);
+  auto* field = new wxTextCtrl(&dialog, wxID_ANY, MessageToWx(text), wxDefaultPosition,
+                               dialog.ConvertDialogToPixels(wxSize(300, 160)),
+                               wxTE_MULTILINE | wxTE_READONLY | wxTE_DONTWRAP);
+  sizer->Add(field, 1, wxEXPAND | wxALL, 8);
+  sizer->Add(new wxButton(&dialog, wxID_OK, "OK"), 0, wxALIGN_RIGHT | wxRIGHT | wxBOTTOM, 8);
+  dialog.SetSizerAndFit(sizer);
+  dialog.CentreOnParent();
+  dialog.ShowModal();
+}
+
+bool WxEditorUi::ShowProgress(int done, int total) {
+  if (done >= total) {
+    progress_.reset();
+    return true;
+  }
+  if (!progress_) {
+    progress_ = std::make_unique<wxProgressDialog>(ToWx("Prüfung der Bilderpaare"), ToWx("Bilderpaare werden geprüft ..."),
+                                                   total, parent_, wxPD_APP_MODAL | wxPD_CAN_ABORT | wxPD_AUTO_HIDE);
+  }
+  return progress_->Update(done, ToWx("Bilderpaar " + std::to_string(done) + " von " + std::to_string(total)));
 }
 
 void WxEditorUi::DebugTrace(const std::string& line) { wxLogDebug("%s", ToWx(line)); }

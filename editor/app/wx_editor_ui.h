@@ -1,6 +1,9 @@
 #pragma once
 // The core's questions answered with real wx dialogs.
+#include <wx/progdlg.h>
 #include <wx/window.h>
+
+#include <memory>
 
 #include "editor/editor_ui.h"
 
@@ -17,10 +20,13 @@ class WxEditorUi final : public editor::EditorUi {
   std::optional<editor::TypedGameFileName> AskGameFileName() override;
   bool OpenInBrowser(const std::string& path) override;
   void DebugTrace(const std::string& line) override;
+  void ShowReport(const std::string& text) override;
+  bool ShowProgress(int done, int total) override;
 
  private:
   std::optional<std::string> ChooseFile(const editor::FileDialogRequest& request, long style);
   wxWindow* parent_ = nullptr;
+  std::unique_ptr<wxProgressDialog> progress_;
 };
 
 }  // namespace editor_app

@@ -55,6 +55,19 @@ class ScriptedUi final : public editor::EditorUi {
     return browserWorks;
   }
   void DebugTrace(const std::string&) override {}
+  // The fairness check: pictures made without rectangles are unfair, so the
+  // build goes on unless a test says otherwise.
+  std::vector<std::string> reports;
+  std::vector<std::string> fairnessQuestions;
+  bool buildAnyway = true;
+  int progressCalls = 0;
+  int stopAfterProgress = -1;  // answer "stop" on this call (1-based), -1 never
+  void ShowReport(const std::string& text) override { reports.push_back(text); }
+  bool AskBuildDespiteProblems(const std::string& text) override {
+    fairnessQuestions.push_back(text);
+    return buildAnyway;
+  }
+  bool ShowProgress(int, int) override { return ++progressCalls != stopAfterProgress; }
 
   std::string lastMessage() const { return messages.empty() ? std::string() : messages.back(); }
 

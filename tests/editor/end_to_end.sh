@@ -75,6 +75,7 @@ choose_file "$work/bild2.jpg"
 import -window root "$work/shot.png" || true
 
 click_dlu 130 227               # "Spieldatei erstellen"
+close_message                   # the fairness check's question: no rectangles drawn, build anyway
 choose_file "$work/Urlaub"
 wait_window '^Spieldatei erstellen$' > /dev/null
 xdotool type --delay 15 "Ferien am Meer"

@@ -77,13 +77,15 @@ TEST(ApplyChanges, IndicesReferToTheOriginalListAndAddsGoByDepth) {
   EXPECT_FLOAT_EQ(out[3].x, 50.0f);
 }
 
-TEST(StoredRectangles, KeepTheLastPixelInsideAsTheRightAndBottomEdge) {
+TEST(StoredRectangles, KeepTheLastPixelInsideAndReachTheShownPicturesEdges) {
   std::vector<Difference> d(5);
   d[0].rect = {8, 16, 40, 48};
   d[4].rect = {456, 400, 488, 430};
   const gamefile::RectSet r = StoredRectangles(d);
   EXPECT_EQ(r[0], (gamefile::Rect{8, 39, 16, 47}));
-  EXPECT_EQ(r[4], (gamefile::Rect{456, 487, 400, 429}));
+  // At the picture's edges the shown picture's size, so clicks on the last
+  // columns and rows still lie strictly inside.
+  EXPECT_EQ(r[4], (gamefile::Rect{456, 490, 400, 430}));
 }
 
 // A plain scene with a few objects to change, built by hand.

@@ -7,6 +7,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "fairness/fairness.h"
 #include "gamefile/file_io.h"
 #include "gamefile/game_file.h"
 #include "gamefile/jpeg_info.h"
@@ -180,9 +181,30 @@ int Extract(const LoadedGameFile& file, const std::string& dir, std::ostream& er
   return 0;
 }
 
+// The fairness check of every pair: the problems of each pair under its
+// number, then a count. Exit code 1 when any pair has a problem.
+int CheckFairness(const LoadedGameFile& file, std::ostream& out) {
+  const std::size_t pairs = file.records.size() / 2;
+  std::size_t unfair = 0;
+  for (std::size_t p = 0; p < pairs; ++p) {
+    const auto problems = fairness::CheckPair(file.records[2 * p].rects, PictureBytesOf(file.records, 2 * p),
+                                              PictureBytesOf(file.records, 2 * p + 1));
+    if (problems.empty()) continue;
+    ++unfair;
+    out << "Bilderpaar " << p + 1 << ":\n";
+    for (const auto& problem : problems) out << "  " << fairness::DescribeProblem(problem) << "\n";
+  }
+  if (unfair == 0) {
+    out << "In Ordnung: " << pairs << " Bildpaare, alle fair.\n";
+    return 0;
+  }
+  out << unfair << " von " << pairs << " Bildpaaren haben Probleme.\n";
+  return 1;
+}
+
 void PrintUsage(std::ostream& err) {
   err << "Aufruf: qxtool info [--json] DATEI\n"
-         "        qxtool check DATEI\n"
+         "        qxtool check [--fair] DATEI\n"
          "        qxtool extract DATEI ORDNER\n"
          "DATEI ist eine Namensdatei (.vst, mit ihrer .vst.qxs daneben) oder eine Bildpaardatei.\n";
 }
@@ -196,13 +218,14 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   }
   const std::string& command = args[0];
   const bool json = args.size() == 3 && command == "info" && args[1] == "--json";
+  const bool fair = args.size() == 3 && command == "check" && args[1] == "--fair";
   const bool wellFormed = (command == "info" && (args.size() == 2 || json)) ||
-                          (command == "check" && args.size() == 2) || (command == "extract" && args.size() == 3);
+                          (command == "check" && (args.size() == 2 || fair)) || (command == "extract" && args.size() == 3);
   if (!wellFormed) {
     PrintUsage(err);
     return 2;
   }
-  const std::string& path = json ? args[2] : args[1];
+  const std::string& path = json || fair ? args[2] : args[1];
   LoadOutcome loaded = Load(path);
   if (!loaded.file) {
     (command == "check" ? out : err) << loaded.reason << "\n";
@@ -213,6 +236,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
       out << *fault << "\n";
       return 1;
     }
+    if (fair) return CheckFairness(*loaded.file, out);
     out << "In Ordnung: " << loaded.file->records.size() / 2 << " Bildpaare.\n";
     return 0;
   }

@@ -52,8 +52,15 @@ gamefile::RectSet StoredRectangles(const std::vector<Difference>& differences) {
   gamefile::RectSet rects{};
   for (std::size_t i = 0; i < differences.size() && i < rects.size(); ++i) {
     const Box& b = differences[i].rect;
-    rects[i] = {static_cast<std::uint16_t>(b.x0), static_cast<std::uint16_t>(b.x1 - 1),
-                static_cast<std::uint16_t>(b.y0), static_cast<std::uint16_t>(b.y1 - 1)};
+    // The game counts a click only strictly inside the edges and shows the
+    // picture two pixels wider than it is, so a rectangle that reaches the
+    // picture's right or bottom edge is stored with the edge of the shown
+    // picture (490, 430), as the difference editor stores it; otherwise the
+    // last columns of a change there could not be clicked.
+    const int right = b.x1 >= kPictureWidth ? gamefile::kWidthField : b.x1 - 1;
+    const int bottom = b.y1 >= kPictureHeight ? gamefile::kHeightField : b.y1 - 1;
+    rects[i] = {static_cast<std::uint16_t>(b.x0), static_cast<std::uint16_t>(right),
+                static_cast<std::uint16_t>(b.y0), static_cast<std::uint16_t>(bottom)};
   }
   return rects;
 }

@@ -13,6 +13,7 @@ enum ControlId {
   kIdMouseX = 1005,
   kIdMouseY = 1006,
   kIdInfoButton = 1010,
+  kIdSuggest = 1011,
   kIdInfoCommand = 16,
   kIdRedrawTimer = 333,
 };
@@ -52,7 +53,9 @@ CWizardDlg::CWizardDlg()
 }
 
 void CWizardDlg::CreateControls() {
-  SetClientSize(DialogUnitsToPixels(wxSize(674, 315)));
+  // One row taller than the template: "Vorschlagen" sits below the
+  // rectangle choices, every control of the template keeps its place.
+  SetClientSize(DialogUnitsToPixels(wxSize(674, 335)));
   Place(new wxStaticBox(this, wxID_ANY, wxString::FromUTF8("Editieren sie ihre Fehler im linken Bild !")), 6,
         277, 288, 33);
   Place(new wxStaticBox(this, wxID_ANY, wxString::FromUTF8("Maus Koordinaten")), 302, 277, 136, 33);
@@ -71,6 +74,7 @@ void CWizardDlg::CreateControls() {
     cancel->Move(accept->GetRect().GetRight() + gap, cancel->GetPosition().y);
   Place(new wxButton(this, kIdInfoButton, wxString::FromUTF8("Info...")), 610, 286, 50, 16, true);
 
+  Place(new wxButton(this, kIdSuggest, wxString::FromUTF8("Vorschlagen")), 6, 314, 60, 16, true);
   const int choiceX[] = {19, 71, 126, 177, 230};
   const int choiceY[] = {292, 292, 292, 293, 293};
   for (int i = 0; i < wizard::kRectCount; ++i) {
@@ -100,6 +104,11 @@ void CWizardDlg::CreateControls() {
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Accept(); }, kIdAccept);
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Cancel(); }, kIdCancel);
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ShowAbout(); }, kIdInfoButton);
+  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+    wxBusyCursor busy;
+    editor_.Suggest();
+    Refresh(false);
+  }, kIdSuggest);
   Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowAbout(); }, kIdInfoCommand);
   Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Cancel(); });
 }

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "editor/fairness_report.h"
 #include "editor/game_file_builder.h"
 #include "editor/messages.h"
 #include "editor/picture_check.h"
@@ -229,6 +230,7 @@ void EditorCore::BuildGameFile() {
     ui_.ShowMessage(*failure);
     return;
   }
+  if (!FairEnoughToBuild()) return;
   auto chosen = ui_.ChooseFileToSave(kGameFileDialog);
   if (!chosen || chosen->empty()) return;
   const std::string nameFilePath = WithDefaultExtension(*chosen, kGameFileDialog.defaultExtension);
@@ -249,6 +251,32 @@ void EditorCore::BuildGameFile() {
     return;
   }
   ui_.ShowMessage(text::kBuildSucceeded);
+}
+
+// Fairness check -------------------------------------------------------------
+
+void EditorCore::CheckPairFairness() {
+  if (pairCount_ < 1) {
+    ui_.ShowMessage(text::kNoPairToCheck);
+    return;
+  }
+  const FairnessResult result =
+      CheckTablePairs(*table_, pairCount_, [this](int done, int total) { return ui_.ShowProgress(done, total); });
+  ui_.ShowProgress(pairCount_, pairCount_);
+  ui_.ShowReport(text::FairnessReport(result));
+}
+
+bool EditorCore::FairEnoughToBuild() {
+  bool stopped = false;
+  const FairnessResult result = CheckTablePairs(*table_, pairCount_, [this, &stopped](int done, int total) {
+    stopped = !ui_.ShowProgress(done, total);
+    return !stopped;
+  });
+  ui_.ShowProgress(pairCount_, pairCount_);
+  // Stopping the check stops the build: nothing has been written yet.
+  if (stopped && result.checked < pairCount_) return false;
+  if (result.unfair.empty()) return true;
+  return ui_.AskBuildDespiteProblems(text::BuildDespiteProblems(result));
 }
 
 // Project file --------------------------------------------------------------

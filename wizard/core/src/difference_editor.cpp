@@ -119,3 +119,48 @@ std::vector<Outline> DifferenceEditor::Outlines() const {
 }
 
 }  // namespace wizard
+
+// Suggestions ---------------------------------------------------------------
+// Kept apart from the editing rules above: only the button uses them.
+#include "fairness/fairness.h"
+#include "gamefile/file_io.h"
+
+namespace wizard {
+
+void DifferenceEditor::Suggest() {
+  constexpr std::size_t kMaxPictureBytes = 64u << 20;
+  const auto bytes1 = gamefile::ReadWholeFile(leftPath_, kMaxPictureBytes);
+  const auto bytes2 = gamefile::ReadWholeFile(rightPath_, kMaxPictureBytes);
+  auto first = bytes1 ? fairness::DecodePicture(*bytes1) : gamefile::Result<fairness::Picture>(bytes1.error());
+  auto second = bytes2 ? fairness::DecodePicture(*bytes2) : gamefile::Result<fairness::Picture>(bytes2.error());
+  if (!first || !second) {
+    ui_.ShowMessage(kMsgNoPictures);
+    return;
+  }
+  // Rectangles are held in client pixels; the fairness rules work on the
+  // stored picture values, with x2 at the right edge written as 490.
+  gamefile::RectSet stored{};
+  std::array<bool, kRectCount> empty{};
+  for (int i = 0; i < kRectCount; ++i) {
+    const ClientRect& c = rects_[i];
+    const auto clamp = [](std::int64_t v, int hi) {
+      return static_cast<std::uint16_t>(std::clamp<std::int64_t>(v - kClientOffset, 0, hi));
+    };
+    stored[i] = {clamp(c.x1, 490), clamp(c.x2 >= kMaxRight ? kRightEdgeWritten : c.x2, 490), clamp(c.y1, 430),
+                 clamp(c.y2, 430)};
+    empty[i] = !fairness::IsDrawn(stored[i]);
+  }
+  const gamefile::RectSet suggested = fairness::SuggestRects(stored, *first, *second);
+  bool filled = false;
+  for (int i = 0; i < kRectCount; ++i) {
+    if (!empty[i] || !fairness::IsDrawn(suggested[i])) continue;
+    const auto& s = suggested[i];
+    // The editor's own limit: x2 at most 498 (written back as 490).
+    rects_[i] = {s.x1 + kClientOffset, std::min<std::int64_t>(s.x2 + kClientOffset, kMaxRight), s.y1 + kClientOffset,
+                 std::min<std::int64_t>(s.y2 + kClientOffset, kMaxBottom)};
+    filled = true;
+  }
+  if (!filled) ui_.ShowMessage(kMsgNoSuggestion);
+}
+
+}  // namespace wizard

@@ -38,6 +38,8 @@ class EditorCore {
   void LoadPicture(int picture);    // 1 or 2, into the selected pair
   void RemovePicture(int picture);  // 1 or 2, of the selected pair
   void BuildGameFile();
+  // "Bilderpaare prüfen": the fairness report of every complete pair.
+  void CheckPairFairness();
   void SaveProject();
   void LoadProject();
 
@@ -74,6 +76,8 @@ class EditorCore {
   std::optional<gamefile::NameFile> AskName();
   std::string HandOffPath(int slot) const;
   void ReadHandOffResult();
+  // Runs the fairness check with progress; false when building should stop.
+  bool FairEnoughToBuild();
 
   EditorUi& ui_;
   HandOffPort& port_;

@@ -36,6 +36,20 @@ class EditorUi {
   virtual bool OpenInBrowser(const std::string& path) = 0;
   // A technical line for developers only.
   virtual void DebugTrace(const std::string& line) = 0;
+
+  // The fairness check of the picture pairs (see fairness_report.h). The
+  // defaults fall back on the plain message boxes.
+  // A long report in a window the user can scroll.
+  virtual void ShowReport(const std::string& text) { ShowMessage(text); }
+  // Before "Spieldatei erstellen" writes anything: true to build anyway.
+  virtual bool AskBuildDespiteProblems(const std::string& text) { return AskOkCancel(text); }
+  // done of total pairs checked; false when the user stopped the check.
+  // Called with done == total at the end, so the progress can close.
+  virtual bool ShowProgress(int done, int total) {
+    (void)done;
+    (void)total;
+    return true;
+  }
 };
 
 }  // namespace editor

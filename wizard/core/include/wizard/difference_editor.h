@@ -34,6 +34,10 @@ inline constexpr char kMsgDamaged[] =
 inline constexpr char kMsgCannotWrite[] =
     "Die Datei \"dat.txt\" kann nicht geschrieben werden !\r\n"
     "Ihre Fehler sind noch nicht übernommen. Bitte prüfen sie Platz und Schreibrecht im Editor Ordner.";
+inline constexpr char kMsgNoSuggestion[] =
+    "Es wurde kein weiterer Unterschied zwischen den beiden Bildern gefunden, der noch nicht markiert ist.";
+inline constexpr char kMsgNoPictures[] =
+    "Die beiden Bilder konnten nicht gelesen werden, daher kann nichts vorgeschlagen werden.";
 inline constexpr char kMsgCannotSignal[] =
     "Der Editor kann nicht benachrichtigt werden !\r\nBitte versuchen sie es noch einmal.";
 
@@ -83,6 +87,9 @@ class DifferenceEditor {
   bool Accept();
   // True when the user confirmed leaving without saving.
   bool Cancel();
+  // "Vorschlagen": fills the rectangles still empty from the largest changes
+  // between the two pictures (see SuggestRects in suggestions.h).
+  void Suggest();
 
   const std::string& LeftPicturePath() const { return leftPath_; }
   const std::string& RightPicturePath() const { return rightPath_; }
