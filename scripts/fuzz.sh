@@ -22,7 +22,7 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   "-DCMAKE_C_FLAGS=-fsanitize=fuzzer-no-link,address,undefined" \
   "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined" \
-  "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined" > "$build.configure.log"
+  "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined" > "$build/../build-fuzz.configure.log"
 cmake --build "$build" --target fuzzers -j "$(nproc)"
 
 targets=("$@")
