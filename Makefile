@@ -3,7 +3,10 @@ BUILD_DIR := build
 DIST_DIR  := $(BUILD_DIR)/dist
 JOBS      ?= $(shell nproc)
 
-.PHONY: run test setup build
+.PHONY: run test setup build install uninstall
+
+# System-wide installation; DESTDIR stages into a tree for packaging.
+PREFIX    ?= /usr/local
 
 setup:
 	./scripts/install-deps.sh
@@ -17,3 +20,9 @@ run: build
 
 test: build
 	./scripts/run-tests.sh $(BUILD_DIR)
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+uninstall:
+	cmake -DROOT="$(DESTDIR)$(PREFIX)" -P packaging/uninstall.cmake
