@@ -3,7 +3,10 @@ BUILD_DIR := build
 DIST_DIR  := $(BUILD_DIR)/dist
 JOBS      ?= $(shell nproc)
 
-.PHONY: run test setup build
+.PHONY: run test setup build install uninstall
+
+# System-wide installation; DESTDIR stages into a tree for packaging.
+PREFIX    ?= /usr/local
 
 setup:
 	./scripts/install-deps.sh
@@ -41,3 +44,9 @@ test-sanitize: setup
 fuzz: build
 	./scripts/install-deps.sh fuzz
 	./scripts/fuzz.sh
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+uninstall:
+	cmake -DROOT="$(DESTDIR)$(PREFIX)" -P packaging/uninstall.cmake

@@ -11,6 +11,7 @@ PACKAGES=(
   libfreetype-dev fonts-dejavu-core libpng-dev
   libvorbis-dev libogg-dev espeak-ng
   xvfb xauth xdotool x11-utils xfonts-base imagemagick
+  desktop-file-utils appstream
 )
 
 # `install-deps.sh fuzz` adds the compiler the fuzz targets need (libFuzzer

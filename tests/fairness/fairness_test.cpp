@@ -144,7 +144,12 @@ TEST(FairnessCheck, ReEncodingNoiseIsNoChange) {
     EXPECT_TRUE(fairness::FindChanges(once, again).regions.empty()) << quality;
     const auto problems = fairness::CheckPair(rects, once, again);
     ASSERT_EQ(problems.size(), 5u);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(problems[i], (Problem{ProblemKind::EmptyRect, i}));
+    for (int i = 0; i < 5; ++i) {
+      Problem empty;
+      empty.kind = ProblemKind::EmptyRect;
+      empty.rect = i;
+      EXPECT_EQ(problems[i], empty);
+    }
   }
 }
 
