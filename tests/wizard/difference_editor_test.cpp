@@ -10,6 +10,8 @@
 #include <fstream>
 #include <memory>
 
+#include <turbojpeg.h>
+
 #include "gamefile/file_io.h"
 #include "handoff/dat_file.h"
 #include "handoff/done_signal.h"
@@ -251,3 +253,61 @@ TEST_F(DifferenceEditorTest, LongPathsAreKeptWhole) {
 }
 
 }  // namespace
+
+namespace {
+
+// A 488 x 430 picture of soft bands; `changed` paints a solid square at
+// (x, y) of side 40, the kind of change a retouch leaves.
+std::vector<std::uint8_t> BandJpeg(bool changed, int x, int y) {
+  std::vector<unsigned char> rgb(488 * 430 * 3);
+  for (int row = 0; row < 430; ++row) {
+    for (int col = 0; col < 488; ++col) {
+      unsigned char* p = &rgb[(row * 488 + col) * 3];
+      const bool inSquare = changed && col >= x && col < x + 40 && row >= y && row < y + 40;
+      p[0] = inSquare ? 230 : static_cast<unsigned char>(60 + row / 4);
+      p[1] = inSquare ? 20 : static_cast<unsigned char>(90 + col / 6);
+      p[2] = inSquare ? 30 : 120;
+    }
+  }
+  tjhandle encoder = tjInitCompress();
+  unsigned char* jpeg = nullptr;
+  unsigned long size = 0;
+  tjCompress2(encoder, rgb.data(), 488, 0, 430, TJPF_RGB, &jpeg, &size, TJSAMP_420, 85, 0);
+  std::vector<std::uint8_t> bytes(jpeg, jpeg + size);
+  tjFree(jpeg);
+  tjDestroy(encoder);
+  return bytes;
+}
+
+}  // namespace
+
+TEST_F(DifferenceEditorTest, SuggestFillsOnlyEmptyRectanglesAroundRealChanges) {
+  const std::string one = (dir_ / "eins.jpg").string();
+  const std::string two = (dir_ / "zwei.jpg").string();
+  ASSERT_TRUE(gamefile::WriteFileAtomically(one, BandJpeg(false, 0, 0)).ok());
+  ASSERT_TRUE(gamefile::WriteFileAtomically(two, BandJpeg(true, 300, 200)).ok());
+  ExchangeRects rects{};
+  rects[0] = {.x1 = 20, .y1 = 20, .x2 = 80, .y2 = 80};  // drawn by the user: stays
+  ASSERT_TRUE(handoff::WriteRequestFile(DatPath(), {one, two, rects}).ok());
+  editor_->Open();
+  editor_->Suggest();
+  const auto& shown = editor_->Rects();
+  EXPECT_EQ(shown[0], (ClientRect{.x1 = 30, .x2 = 90, .y1 = 30, .y2 = 90}));
+  // The change at 300..339 x 200..239 is covered by the next empty rectangle
+  // (client coordinates are 10 pixels further right and down), with a margin.
+  EXPECT_LT(shown[1].x1, 310);
+  EXPECT_GT(shown[1].x2, 349);
+  EXPECT_LT(shown[1].y1, 210);
+  EXPECT_GT(shown[1].y2, 249);
+  EXPECT_LT(shown[1].x2 - shown[1].x1, 70);
+  // Nothing else changed, so the other rectangles stay empty.
+  for (int i = 2; i < 5; ++i) EXPECT_EQ(shown[i], ClientRect{}) << i;
+
+  // Asked again, there is nothing left to suggest; unreadable pictures say so.
+  editor_->Suggest();
+  EXPECT_EQ(ui_.messages.back(), wizard::kMsgNoSuggestion);
+  ASSERT_TRUE(handoff::WriteRequestFile(DatPath(), {one + ".fehlt", two, {}}).ok());
+  editor_->Open();
+  editor_->Suggest();
+  EXPECT_EQ(ui_.messages.back(), wizard::kMsgNoPictures);
+}
