@@ -139,6 +139,26 @@ Components Label(int width, int height, Member member) {
   return c;
 }
 
+// Box, pixel count and strong-pixel count of every component (index = label;
+// index 0 stays unused).
+template <typename Strong>
+std::vector<ChangedRegion> RegionsOf(const Components& parts, int width, int height, Strong strong) {
+  std::vector<ChangedRegion> regions(static_cast<std::size_t>(parts.count) + 1);
+  for (auto& r : regions) r.box = {width, height, 0, 0};
+  for (int i = 0; i < width * height; ++i) {
+    const int id = parts.label[i];
+    if (id == 0) continue;
+    ChangedRegion& r = regions[id];
+    const int x = i % width, y = i / width;
+    r.box = {std::min(r.box.left, x), std::min(r.box.top, y), std::max(r.box.right, x + 1),
+             std::max(r.box.bottom, y + 1)};
+    ++r.pixels;
+    if (strong(i)) ++r.strongPixels;
+  }
+  return regions;
+}
+
+
 // The picture is shown this wide in the game: 488 becomes 490.
 int ShownWidth(int pictureWidth) {
   return pictureWidth == gamefile::kPictureWidth ? gamefile::kWidthField : pictureWidth;
@@ -186,18 +206,8 @@ ChangeMap FindChanges(const Picture& first, const Picture& second) {
   const std::vector<std::uint8_t> difference = DifferenceOf(first, second);
   const Components parts = Label(width, height, [&](int i) { return difference[i] >= kWeakStep; });
 
-  std::vector<ChangedRegion> part(static_cast<std::size_t>(parts.count) + 1);
-  for (auto& p : part) p.box = {width, height, 0, 0};
-  for (int i = 0; i < width * height; ++i) {
-    const int id = parts.label[i];
-    if (id == 0) continue;
-    ChangedRegion& r = part[id];
-    const int x = i % width, y = i / width;
-    r.box = {std::min(r.box.left, x), std::min(r.box.top, y), std::max(r.box.right, x + 1),
-             std::max(r.box.bottom, y + 1)};
-    ++r.pixels;
-    if (difference[i] >= kStrongStep) ++r.strongPixels;
-  }
+  const std::vector<ChangedRegion> part =
+      RegionsOf(parts, width, height, [&](int i) { return difference[i] >= kStrongStep; });
   // Parts of one change lie close together: a moved object leaves a hole
   // and a new shape, a recoloured one may keep an unchanged outline.
   std::vector<int> regionOf(part.size(), -1);
@@ -296,18 +306,8 @@ std::vector<ChangedRegion> UncoveredChanges(const ChangeMap& map, const std::vec
     for (int x = 0; x < width; ++x)
       if (map.At(x, y) && !Covered(boxes, x, y)) uncovered[static_cast<std::size_t>(y) * width + x] = 1;
   const Components parts = Label(width, height, [&](int i) { return uncovered[i] != 0; });
-  std::vector<ChangedRegion> rest(static_cast<std::size_t>(parts.count) + 1);
-  for (auto& r : rest) r.box = {width, height, 0, 0};
-  for (int i = 0; i < width * height; ++i) {
-    const int id = parts.label[i];
-    if (id == 0) continue;
-    ChangedRegion& r = rest[id];
-    const int x = i % width, y = i / width;
-    r.box = {std::min(r.box.left, x), std::min(r.box.top, y), std::max(r.box.right, x + 1),
-             std::max(r.box.bottom, y + 1)};
-    ++r.pixels;
-    r.strongPixels += map.strong[i];
-  }
+  const std::vector<ChangedRegion> rest =
+      RegionsOf(parts, width, height, [&](int i) { return map.strong[i] != 0; });
   std::vector<ChangedRegion> found;
   for (std::size_t id = 1; id < rest.size(); ++id)
     if (rest[id].strongPixels >= kMinStrongPixels && rest[id].pixels >= kMinUncoveredPixels)
