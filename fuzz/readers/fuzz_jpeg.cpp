@@ -3,29 +3,15 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/display.h"
-#include "platform/headless_backend.h"
+#include "headless_display.h"
 #include "platform/images.h"
 #include "platform/platform.h"
 
-namespace {
-
-struct Display {
-  explicit Display(int depth) {
-    game.backend = &backend;
-    if (!platform::StartDisplay(game, platform::kScreenWidth, platform::kScreenHeight, depth)) __builtin_trap();
-  }
-  platform::HeadlessBackend backend;
-  platform::Platform game;
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static Display display32(32);
-  static Display display16(16);
+  static fuzzing::HeadlessDisplay display32(32);
+  static fuzzing::HeadlessDisplay display16(16);
   if (size < 1) return 0;
-  Display& display = (data[0] & 1) ? display16 : display32;
+  fuzzing::HeadlessDisplay& display = (data[0] & 1) ? display16 : display32;
   // A damaged picture ends the game; each input starts a fresh one.
   display.game.endRequested = false;
   display.backend.messages.clear();
