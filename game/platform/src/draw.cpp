@@ -1,6 +1,8 @@
 #include "platform/draw.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstring>
 
 #include "pixels.h"
 #include "platform/platform.h"
@@ -12,17 +14,91 @@ constexpr int kMaxTextCharacters = 80;
 constexpr int kCursorGlyphSlot = 56;
 constexpr int kFirstDigitSlot = 10;
 
-void Blit(Platform& platform, const Rect& rect, SDL_Surface* image, bool keyed) {
-  if (image == nullptr || !platform.backBuffer) return;
-  SDL_Rect target{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-  if (target.w <= 0 || target.h <= 0) return;
-  // The key stays with the image; an opaque draw of a keyed image lifts it
-  // for this one blit.
+// Nearest-neighbour copy of the whole `image` onto `whole` of `target`,
+// limited to `visible` (the part of `whole` inside the target's clip
+// rectangle). Each target pixel samples the source at its centre, as SDL's
+// stretchers do, and the sampling is taken from the unclipped rectangle so
+// an image sliding off the screen keeps its pixels where they were. Keyed
+// copies skip source pixels equal to the key.
+template <typename Pixel, bool Keyed>
+void CopyPixels(SDL_Surface& image, SDL_Surface& target, const SDL_Rect& whole, const SDL_Rect& visible,
+                Pixel key) {
+  SurfaceLock sourceLock(&image);
+  SurfaceLock targetLock(&target);
+  const bool sameSize = whole.w == image.w && whole.h == image.h;
+  const std::uint64_t stepX = (static_cast<std::uint64_t>(image.w) << 16) / static_cast<std::uint64_t>(whole.w);
+  const std::uint64_t stepY = (static_cast<std::uint64_t>(image.h) << 16) / static_cast<std::uint64_t>(whole.h);
+  const auto sourceIndex = [](int offset, std::uint64_t step) {
+    return static_cast<int>((step / 2 + static_cast<std::uint64_t>(offset) * step) >> 16);
+  };
+  const int firstColumn = visible.x - whole.x;
+  for (int y = visible.y; y < visible.y + visible.h; ++y) {
+    const int sourceY = sameSize ? y - whole.y : sourceIndex(y - whole.y, stepY);
+    const auto* sourceRow = reinterpret_cast<const Pixel*>(static_cast<const std::uint8_t*>(image.pixels) +
+                                                           static_cast<std::ptrdiff_t>(sourceY) * image.pitch);
+    auto* targetRow = reinterpret_cast<Pixel*>(static_cast<std::uint8_t*>(target.pixels) +
+                                               static_cast<std::ptrdiff_t>(y) * target.pitch) + visible.x;
+    if (sameSize) {
+      const Pixel* from = sourceRow + firstColumn;
+      if constexpr (Keyed) {
+        for (int x = 0; x < visible.w; ++x)
+          if (from[x] != key) targetRow[x] = from[x];
+      } else {
+        std::memcpy(targetRow, from, static_cast<std::size_t>(visible.w) * sizeof(Pixel));
+      }
+      continue;
+    }
+    std::uint64_t position = stepX / 2 + static_cast<std::uint64_t>(firstColumn) * stepX;
+    for (int x = 0; x < visible.w; ++x, position += stepX) {
+      const Pixel pixel = sourceRow[position >> 16];
+      if (!Keyed || pixel != key) targetRow[x] = pixel;
+    }
+  }
+}
+
+template <typename Pixel>
+void CopyPixels(SDL_Surface& image, SDL_Surface& target, const SDL_Rect& whole, const SDL_Rect& visible,
+                bool keyed, std::uint32_t key) {
+  if (keyed) {
+    CopyPixels<Pixel, true>(image, target, whole, visible, static_cast<Pixel>(key));
+  } else {
+    CopyPixels<Pixel, false>(image, target, whole, visible, Pixel{});
+  }
+}
+
+// The general path for images whose format differs from the back buffer's.
+// The key stays with the image; an opaque draw of a keyed image lifts it for
+// this one blit.
+void BlitThroughSdl(SDL_Surface* image, SDL_Surface* target, SDL_Rect whole, bool keyed) {
   std::uint32_t key = 0;
   const bool hasKey = SDL_GetColorKey(image, &key) == 0;
   if (hasKey && !keyed) SDL_SetColorKey(image, SDL_FALSE, key);
-  SDL_BlitScaled(image, nullptr, platform.backBuffer.get(), &target);
+  SDL_BlitScaled(image, nullptr, target, &whole);
   if (hasKey && !keyed) SDL_SetColorKey(image, SDL_TRUE, key);
+}
+
+// Every frame is made of these copies, so images in the back buffer's own
+// format (all of the game's) take a direct path instead of SDL's general
+// blitter, whose keyed stretch converts pixel by pixel.
+void Blit(Platform& platform, const Rect& rect, SDL_Surface* image, bool keyed) {
+  if (image == nullptr || !platform.backBuffer) return;
+  SDL_Surface* target = platform.backBuffer.get();
+  const SDL_Rect whole{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+  if (whole.w <= 0 || whole.h <= 0 || image->w <= 0 || image->h <= 0) return;
+  const int bytesPerPixel = target->format->BytesPerPixel;
+  if (image->format->format != target->format->format || (bytesPerPixel != 2 && bytesPerPixel != 4)) {
+    BlitThroughSdl(image, target, whole, keyed);
+    return;
+  }
+  SDL_Rect visible;
+  if (!SDL_IntersectRect(&whole, &target->clip_rect, &visible)) return;
+  std::uint32_t key = 0;
+  const bool useKey = keyed && SDL_GetColorKey(image, &key) == 0;
+  if (bytesPerPixel == 4) {
+    CopyPixels<std::uint32_t>(*image, *target, whole, visible, useKey, key);
+  } else {
+    CopyPixels<std::uint16_t>(*image, *target, whole, visible, useKey, key);
+  }
 }
 
 SDL_Surface* SlotSurface(Platform& platform, int slot) {

@@ -11,14 +11,43 @@ constexpr std::uint64_t kCounterFrequency = 1'000'000;  // one unit = 1 microsec
 constexpr int kMixerRate = 44100;
 constexpr int kMixerChannels = 2;
 
-CapturedFrame Capture(SDL_Surface& surface) {
-  CapturedFrame frame;
+// The colour SDL's converter gives every RGB555 value, asked of it once, so
+// a looked-up frame is exactly what converting it would give.
+const std::vector<std::uint32_t>& Rgb555Table() {
+  static const std::vector<std::uint32_t> table = [] {
+    std::vector<std::uint16_t> values(1u << 15);
+    for (std::size_t value = 0; value < values.size(); ++value) values[value] = static_cast<std::uint16_t>(value);
+    std::vector<std::uint32_t> colours(values.size());
+    SDL_ConvertPixels(static_cast<int>(values.size()), 1, SDL_PIXELFORMAT_RGB555, values.data(),
+                      static_cast<int>(values.size() * 2), SDL_PIXELFORMAT_RGB888, colours.data(),
+                      static_cast<int>(colours.size() * 4));
+    return colours;
+  }();
+  return table;
+}
+
+// Stores the frame as XRGB8888 into `frame`, reusing its pixel storage: a
+// benchmark presents thousands of frames, and a fresh 3 MB buffer for each
+// would cost more than drawing it.
+void Capture(SDL_Surface& surface, CapturedFrame& frame) {
   frame.width = surface.w;
   frame.height = surface.h;
   frame.pixels.resize(static_cast<std::size_t>(surface.w) * surface.h);
-  SDL_ConvertPixels(surface.w, surface.h, surface.format->format, surface.pixels, surface.pitch,
-                    SDL_PIXELFORMAT_RGB888, frame.pixels.data(), surface.w * 4);
-  return frame;
+  const auto* row = static_cast<const std::uint8_t*>(surface.pixels);
+  std::uint32_t* out = frame.pixels.data();
+  if (surface.format->format == SDL_PIXELFORMAT_RGB888) {
+    for (int y = 0; y < surface.h; ++y, row += surface.pitch, out += surface.w)
+      std::memcpy(out, row, static_cast<std::size_t>(surface.w) * 4);
+  } else if (surface.format->format == SDL_PIXELFORMAT_RGB555) {
+    const std::uint32_t* colours = Rgb555Table().data();
+    for (int y = 0; y < surface.h; ++y, row += surface.pitch, out += surface.w) {
+      const auto* pixel = reinterpret_cast<const std::uint16_t*>(row);
+      for (int x = 0; x < surface.w; ++x) out[x] = colours[pixel[x] & 0x7FFF];
+    }
+  } else {
+    SDL_ConvertPixels(surface.w, surface.h, surface.format->format, surface.pixels, surface.pitch,
+                      SDL_PIXELFORMAT_RGB888, frame.pixels.data(), surface.w * 4);
+  }
 }
 
 }  // namespace
@@ -104,12 +133,8 @@ bool HeadlessBackend::StartDisplay(int depth) {
 void HeadlessBackend::ReleaseDisplay() {}
 
 void HeadlessBackend::Present(SDL_Surface& backBuffer) {
-  CapturedFrame frame = Capture(backBuffer);
-  if (keepAllFrames || frames.empty()) {
-    frames.push_back(std::move(frame));
-  } else {
-    frames.back() = std::move(frame);
-  }
+  if (keepAllFrames || frames.empty()) frames.emplace_back();
+  Capture(backBuffer, frames.back());
   ++presentCount;
   if (onPresent) onPresent(*this, presentCount);
 }
