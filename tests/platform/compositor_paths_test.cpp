@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <random>
 
 #include "fixtures.h"
@@ -33,14 +34,21 @@ platform::SurfacePtr CopyOf(SDL_Surface* surface) {
   return platform::SurfacePtr(SDL_ConvertSurface(surface, surface->format, 0));
 }
 
+// Random pixels straight into the surface, one in four black.
 void FillNoise(SDL_Surface* surface, unsigned seed) {
   std::mt19937 random(seed);
-  for (int y = 0; y < surface->h; ++y)
+  const bool wide = surface->format->BytesPerPixel == 4;
+  for (int y = 0; y < surface->h; ++y) {
+    auto* row = static_cast<std::uint8_t*>(surface->pixels) + y * surface->pitch;
     for (int x = 0; x < surface->w; ++x) {
-      const Rgb c = NoisyPixel(random);
-      SDL_Rect pixel{x, y, 1, 1};
-      SDL_FillRect(surface, &pixel, SDL_MapRGB(surface->format, c.red, c.green, c.blue));
+      const std::uint32_t value = random() % 4 == 0 ? 0 : random();
+      if (wide) {
+        reinterpret_cast<std::uint32_t*>(row)[x] = value & 0x00FFFFFF;
+      } else {
+        reinterpret_cast<std::uint16_t*>(row)[x] = static_cast<std::uint16_t>(value & 0x7FFF);
+      }
     }
+  }
 }
 
 // What SDL's own scaled blit makes of the draw, on a copy of the back buffer.
@@ -153,6 +161,47 @@ TEST_P(CompositorPaths, HugeAndEmptyRectanglesAreSafe) {
   }
 }
 
+// A clear may wait for the next draw; whatever draws follow, the frame must
+// be the one a clear carried out at once would give.
+TEST_P(CompositorPaths, OwedClearsGiveTheFrameOfAnImmediateClear) {
+  BareGame bare(GetParam());
+  PaintNoise(bare, 32, 32, 7);
+  const auto frameAfter = [&](int clearWidth, int clearHeight, const std::vector<std::pair<Rect, bool>>& draws,
+                              bool clearAtOnce) {
+    FillNoise(bare.game.backBuffer.get(), 8);
+    platform::ClearBackBuffer(bare.game, static_cast<std::uint16_t>(clearWidth), static_cast<std::uint16_t>(clearHeight));
+    if (clearAtOnce) platform::FinishBackBuffer(bare.game);
+    for (const auto& [rect, keyed] : draws) (keyed ? platform::DrawSlotKeyed : platform::DrawSlot)(bare.game, rect, kSlot);
+    platform::present(bare.game);
+  };
+  const Rect all{0, 0, 1024, 768}, topBand{-5, -5, 1030, 300}, bottomBand{0, 300, 1024, 800};
+  const std::vector<std::vector<std::pair<Rect, bool>>> sequences = {
+      {},
+      {{all, true}},
+      {{Rect{100, 100, 400, 300}, false}},
+      {{Rect{-10, -10, 1100, 800}, false}},
+      {{topBand, false}, {all, true}},
+      {{topBand, false}, {bottomBand, false}},
+      {{bottomBand, false}, {Rect{0, 0, 600, 600}, true}},
+      {{Rect{0, 0, 5, 5}, false}},
+      {{Rect{0, 0, 512, 768}, false}, {all, true}},
+  };
+  for (const auto& [width, height] : {std::pair{1024, 768}, std::pair{10, 10}}) {
+    for (std::size_t i = 0; i < sequences.size(); ++i) {
+      frameAfter(width, height, sequences[i], true);
+      const platform::CapturedFrame immediate = *bare.backend.LastFrame();
+      frameAfter(width, height, sequences[i], false);
+      const platform::CapturedFrame& owed = *bare.backend.LastFrame();
+      int differing = 0;
+      for (int y = 0; y < 768; ++y)
+        for (int x = 0; x < 1024; ++x) differing += owed.Pixel(x, y) != immediate.Pixel(x, y);
+      EXPECT_EQ(differing, 0) << "sequence " << i << ", clear " << width << " x " << height;
+    }
+  }
+  frameAfter(1024, 768, {}, false);
+  EXPECT_EQ(bare.backend.LastFrame()->Pixel(1023, 767), 0u);
+}
+
 INSTANTIATE_TEST_SUITE_P(BothDepths, CompositorPaths, ::testing::Values(32, 16));
 
 TEST(HeadlessCapture, SixteenBitFramesConvertExactlyAsSdlConverts) {
@@ -168,7 +217,7 @@ TEST(HeadlessCapture, SixteenBitFramesConvertExactlyAsSdlConverts) {
                     expected.data(), 1024 * 4);
   const auto& frame = *bare.backend.LastFrame();
   for (int pixel = 0; pixel < 32768; ++pixel)
-    ASSERT_EQ(frame.pixels[pixel], expected[pixel]) << "RGB555 value " << pixel;
+    ASSERT_EQ(frame.Pixel(pixel % 1024, pixel / 1024), expected[pixel] & 0xFFFFFF) << "RGB555 value " << pixel;
 }
 
 TEST(HeadlessCapture, LaterFramesReplaceTheKeptOneUnlessAllAreKept) {

@@ -21,6 +21,7 @@ bool StartDisplay(Platform& platform, int width, int height, int depth) {
   if (platform.backend == nullptr || !platform.backend->StartDisplay(platform.colourDepth)) {
     return false;
   }
+  platform.clearPending = false;
   platform.backBuffer = CreateImageSurface(platform, kScreenWidth, kScreenHeight);
   if (!platform.backBuffer) return false;
   // Callers pass the screen size as 16-bit values; the clip rectangle keeps
@@ -40,6 +41,7 @@ void ReleaseDisplay(Platform& platform) {
 
 void present(Platform& platform) {
   if (platform.backBuffer && platform.displayStarted) {
+    FinishBackBuffer(platform);
     platform.backend->Present(*platform.backBuffer);
   }
 }

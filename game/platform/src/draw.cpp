@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <vector>
 
 #include "pixels.h"
 #include "platform/platform.h"
@@ -32,6 +33,16 @@ void CopyPixels(SDL_Surface& image, SDL_Surface& target, const SDL_Rect& whole, 
     return static_cast<int>((step / 2 + static_cast<std::uint64_t>(offset) * step) >> 16);
   };
   const int firstColumn = visible.x - whole.x;
+  // The source column of every visible target column, worked out once per
+  // draw instead of once per row.
+  static thread_local std::vector<std::uint32_t> columns;
+  if (!sameSize) {
+    columns.resize(static_cast<std::size_t>(visible.w));
+    for (int x = 0; x < visible.w; ++x) columns[x] = static_cast<std::uint32_t>(sourceIndex(firstColumn + x, stepX));
+  }
+  const std::size_t rowBytes = static_cast<std::size_t>(visible.w) * sizeof(Pixel);
+  const Pixel* previousRow = nullptr;
+  int previousSourceY = -1;
   for (int y = visible.y; y < visible.y + visible.h; ++y) {
     const int sourceY = sameSize ? y - whole.y : sourceIndex(y - whole.y, stepY);
     const auto* sourceRow = reinterpret_cast<const Pixel*>(static_cast<const std::uint8_t*>(image.pixels) +
@@ -41,18 +52,25 @@ void CopyPixels(SDL_Surface& image, SDL_Surface& target, const SDL_Rect& whole, 
     if (sameSize) {
       const Pixel* from = sourceRow + firstColumn;
       if constexpr (Keyed) {
-        for (int x = 0; x < visible.w; ++x)
-          if (from[x] != key) targetRow[x] = from[x];
+        // Written as a select rather than a branch so it compiles to vector code.
+        for (int x = 0; x < visible.w; ++x) targetRow[x] = from[x] != key ? from[x] : targetRow[x];
       } else {
-        std::memcpy(targetRow, from, static_cast<std::size_t>(visible.w) * sizeof(Pixel));
+        std::memcpy(targetRow, from, rowBytes);
       }
       continue;
     }
-    std::uint64_t position = stepX / 2 + static_cast<std::uint64_t>(firstColumn) * stepX;
-    for (int x = 0; x < visible.w; ++x, position += stepX) {
-      const Pixel pixel = sourceRow[position >> 16];
-      if (!Keyed || pixel != key) targetRow[x] = pixel;
+    if constexpr (Keyed) {
+      for (int x = 0; x < visible.w; ++x) {
+        const Pixel pixel = sourceRow[columns[x]];
+        targetRow[x] = pixel != key ? pixel : targetRow[x];
+      }
+    } else if (sourceY == previousSourceY) {
+      std::memcpy(targetRow, previousRow, rowBytes);  // a stretched row repeats the one above
+    } else {
+      for (int x = 0; x < visible.w; ++x) targetRow[x] = sourceRow[columns[x]];
     }
+    previousRow = targetRow;
+    previousSourceY = sourceY;
   }
 }
 
@@ -77,6 +95,42 @@ void BlitThroughSdl(SDL_Surface* image, SDL_Surface* target, SDL_Rect whole, boo
   if (hasKey && !keyed) SDL_SetColorKey(image, SDL_TRUE, key);
 }
 
+bool Contains(const SDL_Rect& outer, const SDL_Rect& inner) {
+  return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.w <= outer.x + outer.w &&
+         inner.y + inner.h <= outer.y + outer.h;
+}
+
+// Carries out a clear still owed to the back buffer, as far as the draw
+// about to happen does not cover it with opaque pixels anyway (`opaqueArea`,
+// null for a keyed draw). Most screens clear and then lay one or two
+// backgrounds over the whole screen, and the clear would be a wasted pass
+// over 3 MB. A draw covering a full-width band at the top or the bottom of
+// the owed area takes that band off it; the rest stays owed.
+void SettlePendingClear(Platform& platform, const SDL_Rect* opaqueArea) {
+  if (!platform.clearPending) return;
+  SDL_Rect& owed = platform.pendingClear;
+  if (opaqueArea != nullptr) {
+    const SDL_Rect& area = *opaqueArea;
+    if (Contains(area, owed)) {
+      platform.clearPending = false;
+      return;
+    }
+    const bool fullWidth = area.x <= owed.x && area.x + area.w >= owed.x + owed.w;
+    const int owedBottom = owed.y + owed.h, areaBottom = area.y + area.h;
+    if (fullWidth && area.y <= owed.y && areaBottom > owed.y) {
+      owed.h = owedBottom - areaBottom;
+      owed.y = areaBottom;
+      return;
+    }
+    if (fullWidth && areaBottom >= owedBottom && area.y < owedBottom) {
+      owed.h = area.y - owed.y;
+      return;
+    }
+  }
+  platform.clearPending = false;
+  SDL_FillRect(platform.backBuffer.get(), &owed, 0);
+}
+
 // Every frame is made of these copies, so images in the back buffer's own
 // format (all of the game's) take a direct path instead of SDL's general
 // blitter, whose keyed stretch converts pixel by pixel.
@@ -87,6 +141,7 @@ void Blit(Platform& platform, const Rect& rect, SDL_Surface* image, bool keyed) 
   if (whole.w <= 0 || whole.h <= 0 || image->w <= 0 || image->h <= 0) return;
   const int bytesPerPixel = target->format->BytesPerPixel;
   if (image->format->format != target->format->format || (bytesPerPixel != 2 && bytesPerPixel != 4)) {
+    SettlePendingClear(platform, nullptr);
     BlitThroughSdl(image, target, whole, keyed);
     return;
   }
@@ -94,6 +149,7 @@ void Blit(Platform& platform, const Rect& rect, SDL_Surface* image, bool keyed) 
   if (!SDL_IntersectRect(&whole, &target->clip_rect, &visible)) return;
   std::uint32_t key = 0;
   const bool useKey = keyed && SDL_GetColorKey(image, &key) == 0;
+  SettlePendingClear(platform, useKey ? nullptr : &visible);
   if (bytesPerPixel == 4) {
     CopyPixels<std::uint32_t>(*image, *target, whole, visible, useKey, key);
   } else {
@@ -141,8 +197,16 @@ void DrawRings(Platform& platform, std::uint8_t slot, int left, int top, int rig
 
 void ClearBackBuffer(Platform& platform, std::uint16_t width, std::uint16_t height) {
   if (!platform.backBuffer) return;
-  SDL_Rect area{0, 0, width, height};
-  SDL_FillRect(platform.backBuffer.get(), &area, 0);
+  SettlePendingClear(platform, nullptr);
+  const SDL_Rect area{0, 0, width, height};
+  // Only the part inside the clip rectangle is ever filled, so only that
+  // part needs covering to make the fill unnecessary.
+  if (!SDL_IntersectRect(&area, &platform.backBuffer->clip_rect, &platform.pendingClear)) return;
+  platform.clearPending = true;
+}
+
+void FinishBackBuffer(Platform& platform) {
+  if (platform.backBuffer) SettlePendingClear(platform, nullptr);
 }
 
 void DrawImage(Platform& platform, const Rect& rect, SDL_Surface* image) {

@@ -26,31 +26,37 @@ const std::vector<std::uint32_t>& Rgb555Table() {
   return table;
 }
 
-// Stores the frame as XRGB8888 into `frame`, reusing its pixel storage: a
-// benchmark presents thousands of frames, and a fresh 3 MB buffer for each
-// would cost more than drawing it.
+// Copies the back buffer into `frame`, reusing its storage: a benchmark
+// presents thousands of frames, and a fresh buffer for each would cost more
+// than drawing it. Other formats (none of the game's) are converted.
 void Capture(SDL_Surface& surface, CapturedFrame& frame) {
   frame.width = surface.w;
   frame.height = surface.h;
-  frame.pixels.resize(static_cast<std::size_t>(surface.w) * surface.h);
+  const std::size_t count = static_cast<std::size_t>(surface.w) * surface.h;
   const auto* row = static_cast<const std::uint8_t*>(surface.pixels);
+  if (surface.format->format == SDL_PIXELFORMAT_RGB555) {
+    frame.pixels.clear();
+    frame.pixels555.resize(count);
+    std::uint16_t* out = frame.pixels555.data();
+    for (int y = 0; y < surface.h; ++y, row += surface.pitch, out += surface.w)
+      std::memcpy(out, row, static_cast<std::size_t>(surface.w) * 2);
+    return;
+  }
+  frame.pixels555.clear();
+  frame.pixels.resize(count);
   std::uint32_t* out = frame.pixels.data();
   if (surface.format->format == SDL_PIXELFORMAT_RGB888) {
     for (int y = 0; y < surface.h; ++y, row += surface.pitch, out += surface.w)
       std::memcpy(out, row, static_cast<std::size_t>(surface.w) * 4);
-  } else if (surface.format->format == SDL_PIXELFORMAT_RGB555) {
-    const std::uint32_t* colours = Rgb555Table().data();
-    for (int y = 0; y < surface.h; ++y, row += surface.pitch, out += surface.w) {
-      const auto* pixel = reinterpret_cast<const std::uint16_t*>(row);
-      for (int x = 0; x < surface.w; ++x) out[x] = colours[pixel[x] & 0x7FFF];
-    }
   } else {
     SDL_ConvertPixels(surface.w, surface.h, surface.format->format, surface.pixels, surface.pitch,
-                      SDL_PIXELFORMAT_RGB888, frame.pixels.data(), surface.w * 4);
+                      SDL_PIXELFORMAT_RGB888, out, surface.w * 4);
   }
 }
 
 }  // namespace
+
+std::uint32_t Rgb555AsXrgb(std::uint16_t pixel) { return Rgb555Table()[pixel & 0x7FFF]; }
 
 HeadlessBackend::HeadlessBackend()
     : sounds_(kSoundBufferCount), mixer_(std::make_unique<MusicMixer>(kMixerRate, kMixerChannels)) {}
@@ -102,10 +108,14 @@ void HeadlessBackend::AdvanceClock(std::uint64_t units) { clock += units; }
 
 bool HeadlessBackend::WriteFramePng(const CapturedFrame& frame, const std::string& path) {
   std::vector<std::uint8_t> rgb(static_cast<std::size_t>(frame.width) * frame.height * 3);
-  for (std::size_t i = 0; i < frame.pixels.size(); ++i) {
-    rgb[i * 3 + 0] = static_cast<std::uint8_t>(frame.pixels[i] >> 16);
-    rgb[i * 3 + 1] = static_cast<std::uint8_t>(frame.pixels[i] >> 8);
-    rgb[i * 3 + 2] = static_cast<std::uint8_t>(frame.pixels[i]);
+  std::uint8_t* out = rgb.data();
+  for (int y = 0; y < frame.height; ++y) {
+    for (int x = 0; x < frame.width; ++x, out += 3) {
+      const std::uint32_t pixel = frame.Pixel(x, y);
+      out[0] = static_cast<std::uint8_t>(pixel >> 16);
+      out[1] = static_cast<std::uint8_t>(pixel >> 8);
+      out[2] = static_cast<std::uint8_t>(pixel);
+    }
   }
   png_image image;
   std::memset(&image, 0, sizeof image);

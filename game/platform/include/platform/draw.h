@@ -9,8 +9,14 @@ namespace platform {
 
 struct Platform;
 
-// Fills (0, 0, width, height) of the back buffer with black.
+// Fills (0, 0, width, height) of the back buffer with black. The fill is
+// owed until the next draw or present and left out when that draw covers the
+// area opaquely, which gives the same picture.
 void ClearBackBuffer(Platform& platform, std::uint16_t width, std::uint16_t height);
+
+// Carries out whatever the back buffer still owes (an owed clear) before its
+// pixels are read; presenting does this itself.
+void FinishBackBuffer(Platform& platform);
 
 // Stretches the whole image onto the rectangle of the back buffer, opaque.
 void DrawImage(Platform& platform, const Rect& rect, SDL_Surface* image);

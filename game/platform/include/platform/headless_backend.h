@@ -20,13 +20,21 @@ struct ShownMessage {
   std::string text;
 };
 
-// One presented frame, always stored as XRGB8888 so frames of either depth
-// compare alike.
+// The colour SDL's converter gives an RGB555 pixel, as XRGB8888.
+std::uint32_t Rgb555AsXrgb(std::uint16_t pixel);
+
+// One presented frame as the back buffer held it: XRGB8888 in `pixels` at
+// 32 bits, RGB555 in `pixels555` at 16 bits. Presenting is one plain copy
+// either way; Pixel() reads both alike as 0xRRGGBB.
 struct CapturedFrame {
   int width = 0;
   int height = 0;
   std::vector<std::uint32_t> pixels;
-  std::uint32_t Pixel(int x, int y) const { return pixels[y * width + x] & 0xFFFFFF; }
+  std::vector<std::uint16_t> pixels555;
+  std::uint32_t Pixel(int x, int y) const {
+    const std::size_t at = static_cast<std::size_t>(y) * width + x;
+    return pixels555.empty() ? pixels[at] & 0xFFFFFF : Rgb555AsXrgb(pixels555[at]);
+  }
 };
 
 class HeadlessBackend : public Backend {

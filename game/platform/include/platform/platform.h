@@ -44,6 +44,9 @@ struct Platform {
   int colourDepth = 32;
   bool displayStarted = false;
   SurfacePtr backBuffer;
+  // A clear of the back buffer not carried out yet (see ClearBackBuffer).
+  bool clearPending = false;
+  SDL_Rect pendingClear{};
 
   std::array<ImageSlot, kImageSlotCount> images{};
   std::array<bool, kSoundBufferCount> soundLoaded{};
