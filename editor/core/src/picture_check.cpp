@@ -1,12 +1,18 @@
 #include "editor/picture_check.h"
 
+#include <sys/stat.h>
 #include <turbojpeg.h>
 
+#include <ctime>
 #include <memory>
+#include <mutex>
+#include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "gamefile/file_io.h"
 #include "gamefile/jpeg_info.h"
+#include "editor/picture_table.h"
 
 namespace editor {
 
@@ -55,7 +61,60 @@ PictureCheck CheckPictureBytes(std::span<const std::uint8_t> bytes) {
   return check;
 }
 
+namespace {
+
+// What identifies one version of a file: a changed, replaced or rewritten
+// file differs in at least one of these.
+struct FileVersion {
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  std::int64_t modifiedNs = 0;
+  std::int64_t changedNs = 0;  // moves with every write, rename and chmod
+  bool operator==(const FileVersion&) const = default;
+};
+
+std::int64_t Nanoseconds(const timespec& time) {
+  return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+}
+
+std::optional<FileVersion> VersionOf(const std::string& path) {
+  struct stat info{};
+  if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  return FileVersion{info.st_dev, info.st_ino, info.st_size, Nanoseconds(info.st_mtim), Nanoseconds(info.st_ctim)};
+}
+
+// File times advance in ticks of the kernel's coarse clock, so a write in
+// the same tick as the check would leave them as they were. A file last
+// changed more than two seconds ago gets a later time from any new write.
+bool SettledLongAgo(const FileVersion& version) {
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
+  const std::int64_t settled = Nanoseconds(now) - 2'000'000'000;
+  return version.modifiedNs < settled && version.changedNs < settled;
+}
+
+// Verdicts of pictures checked before, by path, with the file version they
+// were made on. A build checks every picture of the table again, which would
+// decode up to 1024 pictures that were checked when they were loaded; an
+// unchanged file keeps its verdict, any change to it is checked anew.
+struct RememberedCheck {
+  FileVersion version;
+  PictureCheck check;
+};
+std::mutex rememberedMutex;
+std::unordered_map<std::string, RememberedCheck> remembered;
+
+}  // namespace
+
 PictureCheck CheckPictureFile(const std::string& path) {
+  const std::optional<FileVersion> before = VersionOf(path);
+  if (before) {
+    std::lock_guard lock(rememberedMutex);
+    const auto found = remembered.find(path);
+    if (found != remembered.end() && found->second.version == *before && CanOpenForReading(path))
+      return found->second.check;
+  }
   // Byte counts are stored in 32 bits; a larger file cannot be a picture.
   auto bytes = gamefile::ReadWholeFile(path, 0xFFFFFFFFu);
   if (!bytes) {
@@ -64,7 +123,14 @@ PictureCheck CheckPictureFile(const std::string& path) {
                                                                           : PictureVerdict::CannotOpen;
     return check;
   }
-  return CheckPictureBytes(*bytes);
+  const PictureCheck check = CheckPictureBytes(*bytes);
+  // Kept only when the file did not change while it was read.
+  if (before && SettledLongAgo(*before) && VersionOf(path) == before &&
+      before->size == static_cast<off_t>(bytes->size())) {
+    std::lock_guard lock(rememberedMutex);
+    remembered[path] = RememberedCheck{*before, check};
+  }
+  return check;
 }
 
 }  // namespace editor
