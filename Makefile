@@ -28,7 +28,7 @@ test: build
 SANITIZE_DIR := build-sanitize
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 
-.PHONY: test-sanitize fuzz
+.PHONY: test-sanitize fuzz bench
 
 test-sanitize: setup
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -44,6 +44,12 @@ test-sanitize: setup
 fuzz: build
 	./scripts/install-deps.sh fuzz
 	./scripts/fuzz.sh
+
+# Every benchmark under bench/ (Google Benchmark), a table on the terminal and
+# the report docs/performance.md. Not part of `make test`.
+bench: build
+	./scripts/install-deps.sh bench
+	./scripts/bench.sh $(BUILD_DIR)
 
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"

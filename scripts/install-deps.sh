@@ -19,6 +19,10 @@ PACKAGES=(
 if [ "${1:-}" = "fuzz" ]; then
   PACKAGES+=(clang libclang-rt-14-dev)
 fi
+# `install-deps.sh bench` adds what turns the benchmark results into the report.
+if [ "${1:-}" = "bench" ]; then
+  PACKAGES+=(python3)
+fi
 
 missing=()
 for pkg in "${PACKAGES[@]}"; do

@@ -53,11 +53,11 @@ bool WriteAll(int fd, std::span<const std::uint8_t> data) {
 
 }  // namespace
 
-Status WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data) {
+Status WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data, Flush flush) {
   const std::string temporary = TemporaryNameBeside(path);
   int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
   if (fd < 0) return Error{ErrorCode::CannotWrite, "Datei kann nicht erzeugt werden: " + path};
-  bool ok = WriteAll(fd, data) && ::fsync(fd) == 0;
+  bool ok = WriteAll(fd, data) && (flush == Flush::Later || ::fsync(fd) == 0);
   ok = (::close(fd) == 0) && ok;
   if (!ok || std::rename(temporary.c_str(), path.c_str()) != 0) {
     std::remove(temporary.c_str());

@@ -204,7 +204,13 @@ TEST(AtomicWrite, FailureLeavesThePreviousFileAndNoTemporary) {
   std::filesystem::create_directory(dir.file("adir"));
   std::filesystem::create_directory(dir.file("adir/inner"));
   EXPECT_FALSE(WriteFileAtomically(dir.file("adir"), first).ok());
+  // Leaving the flush to the kernel changes nothing of that.
+  EXPECT_FALSE(WriteFileAtomically(dir.file("adir"), first, Flush::Later).ok());
   EXPECT_EQ(*ReadWholeFile(path), first);
+  const Bytes second = {9, 8};
+  ASSERT_TRUE(WriteFileAtomically(path, second, Flush::Later).ok());
+  EXPECT_EQ(*ReadWholeFile(path), second);
+  ASSERT_TRUE(WriteFileAtomically(path, first).ok());
   std::size_t entries = 0;
   for ([[maybe_unused]] auto& entry : std::filesystem::directory_iterator(dir.path())) ++entries;
   EXPECT_EQ(entries, 2u);  // keep.dat and adir only

@@ -98,6 +98,38 @@ struct DecoderCloser {
   void operator()(void* handle) const { tjDestroy(handle); }
 };
 
+// A real decoding error is fatal; a warning (for instance a picture cut
+// short) still leaves a usable picture.
+bool Decoded(Platform& platform, tjhandle decoder, int result) {
+  if (result == 0 || tjGetErrorCode(decoder) == TJERR_WARNING) return true;
+  FailFatally(platform, "Error reading image");
+  return false;
+}
+
+// The JPEG decoded at its own size into a surface of the display's format.
+// At 32 bits the decoder writes the surface's own byte order (B, G, R, X)
+// straight into it; at 16 bits the colours are reduced from a decoded copy.
+// Rows are handed over with an explicit pitch, so widths that are not a
+// multiple of 4 decode as well as any other.
+SurfacePtr DecodeIntoBitmap(Platform& platform, tjhandle decoder, unsigned char* source, std::size_t byteCount,
+                            int jpegWidth, int jpegHeight, bool& decodeFailed) {
+  const auto size = static_cast<unsigned long>(byteCount);
+  if (platform.colourDepth == 32) {
+    SurfacePtr bitmap = CreateImageSurface(platform, jpegWidth, jpegHeight);
+    if (!bitmap) return nullptr;
+    SurfaceLock lock(bitmap.get());
+    const int result = tjDecompress2(decoder, source, size, static_cast<unsigned char*>(bitmap->pixels), jpegWidth,
+                                     bitmap->pitch, jpegHeight, TJPF_BGRX, 0);
+    decodeFailed = !Decoded(platform, decoder, result);
+    return decodeFailed ? nullptr : std::move(bitmap);
+  }
+  std::vector<std::uint8_t> bgr(static_cast<std::size_t>(jpegWidth) * 3 * jpegHeight);
+  const int result = tjDecompress2(decoder, source, size, bgr.data(), jpegWidth, jpegWidth * 3, jpegHeight, TJPF_BGR, 0);
+  decodeFailed = !Decoded(platform, decoder, result);
+  if (decodeFailed) return nullptr;
+  return SurfaceFromBgr(platform, bgr, jpegWidth, jpegHeight);
+}
+
 }  // namespace
 
 std::uint16_t Rgb555(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
@@ -160,18 +192,9 @@ SurfacePtr DecodeJpeg(Platform& platform, int width, int height, const std::uint
   if (jpegWidth <= 0 || jpegHeight <= 0 || jpegWidth > kMaxImageSide || jpegHeight > kMaxImageSide) {
     return nullptr;
   }
-  // Rows are handed over with an explicit pitch, so widths that are not a
-  // multiple of 4 decode as well as any other.
-  std::vector<std::uint8_t> bgr(static_cast<std::size_t>(jpegWidth) * 3 * jpegHeight);
-  if (tjDecompress2(decoder.get(), source, static_cast<unsigned long>(byteCount), bgr.data(),
-                    jpegWidth, jpegWidth * 3, jpegHeight, TJPF_BGR, 0) != 0 &&
-      tjGetErrorCode(decoder.get()) != TJERR_WARNING) {
-    // A warning (for instance a picture cut short) still leaves a usable
-    // picture; only a real decoding error is fatal.
-    FailFatally(platform, "Error reading image");
-    return nullptr;
-  }
-  SurfacePtr bitmap = SurfaceFromBgr(platform, bgr, jpegWidth, jpegHeight);
+  bool decodeFailed = false;
+  SurfacePtr bitmap = DecodeIntoBitmap(platform, decoder.get(), source, byteCount, jpegWidth, jpegHeight, decodeFailed);
+  if (decodeFailed) return nullptr;
   if (!bitmap) {
     if (platform.colourDepth == 32) ShowMessage(platform, "", "Failed to create 32Bit Bitmap");
     return nullptr;
