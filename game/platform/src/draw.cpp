@@ -15,6 +15,12 @@ constexpr int kMaxTextCharacters = 80;
 constexpr int kCursorGlyphSlot = 56;
 constexpr int kFirstDigitSlot = 10;
 
+// A stretch of target columns that all show one source column.
+struct ColumnRun {
+  std::uint32_t sourceColumn;
+  int length;
+};
+
 // Nearest-neighbour copy of the whole `image` onto `whole` of `target`,
 // limited to `visible` (the part of `whole` inside the target's clip
 // rectangle). Each target pixel samples the source at its centre, as SDL's
@@ -40,7 +46,22 @@ void CopyPixels(SDL_Surface& image, SDL_Surface& target, const SDL_Rect& whole, 
     columns.resize(static_cast<std::size_t>(visible.w));
     for (int x = 0; x < visible.w; ++x) columns[x] = static_cast<std::uint32_t>(sourceIndex(firstColumn + x, stepX));
   }
-  const std::size_t rowBytes = static_cast<std::size_t>(visible.w) * sizeof(Pixel);
+  // Strongly widened opaque images (the panoramas, ten times their width)
+  // repeat each source pixel many times over: filled run by run, a row is
+  // a few dozen fills instead of a thousand single copies.
+  static thread_local std::vector<ColumnRun> runs;
+  runs.clear();
+  if (!Keyed && !sameSize && stepX <= 0x4000) {
+    for (int x = 0; x < visible.w; ++x) {
+      if (runs.empty() || runs.back().sourceColumn != columns[x]) runs.push_back({columns[x], 0});
+      ++runs.back().length;
+    }
+  }
+  // Plain locals for the loops: the compiler cannot tell that writing pixels
+  // leaves the rectangles alone, and would read them again for every pixel.
+  const int width = visible.w;
+  const std::size_t rowBytes = static_cast<std::size_t>(width) * sizeof(Pixel);
+  const std::uint32_t* const column = columns.data();
   const Pixel* previousRow = nullptr;
   int previousSourceY = -1;
   for (int y = visible.y; y < visible.y + visible.h; ++y) {
@@ -53,21 +74,24 @@ void CopyPixels(SDL_Surface& image, SDL_Surface& target, const SDL_Rect& whole, 
       const Pixel* from = sourceRow + firstColumn;
       if constexpr (Keyed) {
         // Written as a select rather than a branch so it compiles to vector code.
-        for (int x = 0; x < visible.w; ++x) targetRow[x] = from[x] != key ? from[x] : targetRow[x];
+        for (int x = 0; x < width; ++x) targetRow[x] = from[x] != key ? from[x] : targetRow[x];
       } else {
         std::memcpy(targetRow, from, rowBytes);
       }
       continue;
     }
     if constexpr (Keyed) {
-      for (int x = 0; x < visible.w; ++x) {
-        const Pixel pixel = sourceRow[columns[x]];
+      for (int x = 0; x < width; ++x) {
+        const Pixel pixel = sourceRow[column[x]];
         targetRow[x] = pixel != key ? pixel : targetRow[x];
       }
     } else if (sourceY == previousSourceY) {
       std::memcpy(targetRow, previousRow, rowBytes);  // a stretched row repeats the one above
+    } else if (!runs.empty()) {
+      Pixel* out = targetRow;
+      for (const ColumnRun& run : runs) out = std::fill_n(out, run.length, sourceRow[run.sourceColumn]);
     } else {
-      for (int x = 0; x < visible.w; ++x) targetRow[x] = sourceRow[columns[x]];
+      for (int x = 0; x < width; ++x) targetRow[x] = sourceRow[column[x]];
     }
     previousRow = targetRow;
     previousSourceY = sourceY;
