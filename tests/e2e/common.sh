@@ -32,7 +32,8 @@ cleanup() {
   local game
   game=$(cat "$WORK/game.pid" 2>/dev/null)
   [ -n "$game" ] && still_running "$game" && kill "$game" 2>/dev/null
-  rm -rf "$WORK"
+  # E2E_KEEP=1 keeps the folder for a look after a failure.
+  [ -n "${E2E_KEEP:-}" ] && echo "Lauf-Ordner: $WORK" >&2 || rm -rf "$WORK"
   return 0
 }
 trap cleanup EXIT
