@@ -51,7 +51,7 @@ while read -r rect; do
   [ "$side" = left ] && side=right || side=left
 done < <(rects_of "$SCRATCH/set/${pair}_1.txt")
 
-wait_until 30 hides_picture "$left" || fail "Nach fünf Funden erscheint kein Level-Abschluss."
+wait_until 30 shows_summary "$left" || fail "Nach fünf Funden erscheint kein Level-Abschluss."
 shot level_complete
 # A click once the seconds are counted off sets up level 2: a second pair is played.
 for _ in $(seq 1 60); do

@@ -97,10 +97,11 @@ grab() { import -window root "$SCRATCH/screen.png" 2>/dev/null; }
 # grab and a picture file, both shrunk to a tenth: small enough that the
 # cursor, the markers and JPEG noise hardly count, large enough that a
 # covered or different picture does.
-region_difference() {  # W H X Y FILE
-  local w=$(($1 / 10)) h=$(($2 / 10))
+region_difference() {  # W H X Y FILE [FILE_W FILE_H FILE_X FILE_Y]
+  local w=$(($1 / 10)) h=$(($2 / 10)) part=
+  [ $# -gt 5 ] && part="-crop $6x$7+$8+$9 +repage"
   convert "$SCRATCH/screen.png" -crop "$1x$2+$3+$4" +repage -resize "${w}x${h}!" "$SCRATCH/a.png" &&
-    convert "$5" -resize "${w}x${h}!" "$SCRATCH/b.png" &&
+    convert "$5" $part -resize "${w}x${h}!" "$SCRATCH/b.png" &&
     compare -metric RMSE "$SCRATCH/a.png" "$SCRATCH/b.png" null: 2>&1 | sed 's/.*(\(.*\)).*/\1/'
 }
 below() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a + 0 < b + 0) }'; }
@@ -109,6 +110,9 @@ shows_menu() { grab && below "$(region_difference 1024 768 0 0 "$MENU_BACKGROUND
 # The left picture in the play screen, uncovered and without the banners.
 shows_picture() { grab && below "$(region_difference 490 430 10 73 "$1")" 0.1; }
 hides_picture() { grab && ! below "$(region_difference 490 430 10 73 "$1")" 0.2; }
+# The level-complete summary covers (100, 180)-(900, 350) of the screen,
+# picture pixels (90..890, 107..277) of the left picture.
+shows_summary() { grab && ! below "$(region_difference 380 150 110 190 "$1" 380 150 100 117)" 0.25; }
 
 pixel() { convert "$SCRATCH/screen.png" -format "%[fx:int(255*p{$1,$2}.r)] %[fx:int(255*p{$1,$2}.g)] %[fx:int(255*p{$1,$2}.b)]" info:; }
 # The third of the four outlines the game draws into a picture around a
