@@ -81,9 +81,16 @@ void WxEditorUi::ShowReport(const std::string& text) {
 bool WxEditorUi::ShowProgress(int done, int total) {
   if (done >= total) {
     progress_.reset();
+    // The application-modal progress dialog disables every window, and GTK
+    // takes the focus from a disabled control without giving it back: the
+    // main dialog would then see no keys (Escape would not end the program)
+    // until the user clicked into it.
+    if (focusBeforeProgress_) focusBeforeProgress_->SetFocus();
+    focusBeforeProgress_ = nullptr;
     return true;
   }
   if (!progress_) {
+    focusBeforeProgress_ = wxWindow::FindFocus();
     progress_ = std::make_unique<wxProgressDialog>(ToWx("Prüfung der Bilderpaare"), ToWx("Bilderpaare werden geprüft ..."),
                                                    total, parent_, wxPD_APP_MODAL | wxPD_CAN_ABORT | wxPD_AUTO_HIDE);
   }

@@ -1,6 +1,7 @@
 #pragma once
 // The core's questions answered with real wx dialogs.
 #include <wx/progdlg.h>
+#include <wx/weakref.h>
 #include <wx/window.h>
 
 #include <memory>
@@ -27,6 +28,7 @@ class WxEditorUi final : public editor::EditorUi {
   std::optional<std::string> ChooseFile(const editor::FileDialogRequest& request, long style);
   wxWindow* parent_ = nullptr;
   std::unique_ptr<wxProgressDialog> progress_;
+  wxWeakRef<wxWindow> focusBeforeProgress_;
 };
 
 }  // namespace editor_app

@@ -1,0 +1,193 @@
+# Shared by the end-to-end runs of tests/e2e; sourced, not run.
+#
+# Each run plays in a fresh folder that looks like an installation: the tools
+# and data/ are links into build/dist, and ./qxdata is a small wrapper that
+# starts the real game and keeps its process id and exit code, because the
+# launcher starts the game detached and the game outlives it.
+#
+# The game is driven the way a player would: the SDL window takes the mouse
+# in relative mode, so only relative pointer moves reach it. The menu cursor
+# follows the pointer one to one, the play cursor by twice the motion (the
+# game's rule); both start where the game puts them, so the script keeps
+# track of where they are instead of asking X.
+
+E2E_DIST=${E2E_DIST:?}
+E2E_RUN=${E2E_RUN:?}
+E2E_EVIDENCE=$(cd "$E2E_DIST/.." && pwd)/test-evidence
+mkdir -p "$E2E_EVIDENCE"
+rm -f "$E2E_EVIDENCE/$E2E_RUN"-*.png
+
+# The game needs a real X11 window (the suite exports the dummy driver for
+# the unit tests); sound stays silent.
+unset SDL_VIDEODRIVER
+export SDL_AUDIODRIVER=dummy GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1
+
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/vistrel-$E2E_RUN-XXXXXX")
+SCRATCH=$WORK/.scratch
+mkdir -p "$SCRATCH"
+TOOL_PID=
+
+cleanup() {
+  [ -n "$TOOL_PID" ] && still_running "$TOOL_PID" && kill "$TOOL_PID" 2>/dev/null
+  local game
+  game=$(cat "$WORK/game.pid" 2>/dev/null)
+  [ -n "$game" ] && still_running "$game" && kill "$game" 2>/dev/null
+  # E2E_KEEP=1 keeps the folder for a look after a failure.
+  [ -n "${E2E_KEEP:-}" ] && echo "Lauf-Ordner: $WORK" >&2 || rm -rf "$WORK"
+  return 0
+}
+trap cleanup EXIT
+
+shot() { import -window root "$E2E_EVIDENCE/$E2E_RUN-$1.png" 2>/dev/null; }
+
+fail() {
+  echo "FEHLER ($E2E_RUN): $*" >&2
+  shot fehler
+  [ -s "$WORK/game.log" ] && { echo "--- Ausgabe des Spiels:" >&2; tail -20 "$WORK/game.log" >&2; }
+  exit 1
+}
+
+# A process has ended once it is gone or only a zombie is left of it.
+still_running() {
+  local state
+  state=$(ps -o stat= -p "$1" 2>/dev/null) || return 1
+  [ -n "$state" ] && [ "${state#Z}" = "$state" ]
+}
+
+# wait_until SECONDS COMMAND...: polls COMMAND every 0.2 s.
+wait_until() {
+  local deadline=$((SECONDS + $1))
+  shift
+  while ! "$@"; do
+    [ $SECONDS -ge $deadline ] && return 1
+    sleep 0.2
+  done
+}
+
+make_installation() {
+  local tool
+  for tool in vistrel editor wizard; do ln -s "$E2E_DIST/$tool" "$WORK/$tool"; done
+  ln -s "$E2E_DIST/data" "$WORK/data"
+  cat > "$WORK/qxdata" <<EOF
+#!/bin/sh
+"$E2E_DIST/qxdata" > game.log 2>&1 &
+echo \$! > game.pid
+wait \$!
+echo \$? > game.rc
+EOF
+  chmod +x "$WORK/qxdata"
+  cd "$WORK" || exit 1
+}
+
+window_named() { xwininfo -root -tree 2>/dev/null | grep -q "\"$1\""; }
+window_id() { xwininfo -root -tree 2>/dev/null | awk -v name="\"$1\":" '$2 == name { print $1; exit }'; }
+
+game_started() { [ -s "$WORK/game.pid" ] && window_named "Qualdrex Engine"; }
+game_ended() { [ -s "$WORK/game.rc" ]; }
+expect_game_exit_zero() {
+  wait_until 60 game_ended || fail "Das Spiel endet nicht."
+  [ "$(cat "$WORK/game.rc")" = 0 ] || fail "Das Spiel endet mit Code $(cat "$WORK/game.rc")."
+}
+
+# --- Looking at the screen -------------------------------------------------
+
+grab() { import -window root "$SCRATCH/screen.png" 2>/dev/null; }
+
+# Root-mean-square difference (0..1) between a region of the last screen
+# grab and a picture file, both shrunk to a tenth: small enough that the
+# cursor, the markers and JPEG noise hardly count, large enough that a
+# covered or different picture does.
+region_difference() {  # W H X Y FILE [FILE_W FILE_H FILE_X FILE_Y]
+  local w=$(($1 / 10)) h=$(($2 / 10)) part=
+  [ $# -gt 5 ] && part="-crop $6x$7+$8+$9 +repage"
+  convert "$SCRATCH/screen.png" -crop "$1x$2+$3+$4" +repage -resize "${w}x${h}!" "$SCRATCH/a.png" &&
+    convert "$5" $part -resize "${w}x${h}!" "$SCRATCH/b.png" &&
+    compare -metric RMSE "$SCRATCH/a.png" "$SCRATCH/b.png" null: 2>&1 | sed 's/.*(\(.*\)).*/\1/'
+}
+below() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a + 0 < b + 0) }'; }
+
+shows_menu() { grab && below "$(region_difference 1024 768 0 0 "$MENU_BACKGROUND")" 0.15; }
+# The left picture in the play screen, uncovered and without the banners.
+shows_picture() { grab && below "$(region_difference 490 430 10 73 "$1")" 0.1; }
+hides_picture() { grab && ! below "$(region_difference 490 430 10 73 "$1")" 0.2; }
+# The level-complete summary covers (100, 180)-(900, 350) of the screen,
+# picture pixels (90..890, 107..277) of the left picture.
+shows_summary() { grab && ! below "$(region_difference 380 150 110 190 "$1" 380 150 100 117)" 0.25; }
+
+pixel() { convert "$SCRATCH/screen.png" -format "%[fx:int(255*p{$1,$2}.r)] %[fx:int(255*p{$1,$2}.g)] %[fx:int(255*p{$1,$2}.b)]" info:; }
+# The third of the four outlines the game draws into a picture around a
+# found (blue) or revealed (red) difference.
+is_colour() {  # blue|red X Y
+  local r g b
+  read -r r g b < <(pixel "$2" "$3")
+  case $1 in
+    blue) [ "$r" -le 40 ] && [ "$g" -le 40 ] && [ "$b" -ge 170 ] ;;
+    red) [ "$r" -ge 170 ] && [ "$g" -le 40 ] && [ "$b" -le 40 ] ;;
+  esac
+}
+# Rectangle "x1 x2 y1 y2" in picture pixels, outlined in both pictures.
+outlined() {  # blue|red "x1 x2 y1 y2"
+  local x1 x2 y1 y2
+  read -r x1 x2 y1 y2 <<< "$2"
+  grab || return 1
+  is_colour "$1" $((10 + x1 + 2)) $((73 + (y1 + y2) / 2)) && is_colour "$1" $((524 + x1 + 2)) $((73 + (y1 + y2) / 2))
+}
+
+# --- Mouse and keys for the game -------------------------------------------
+
+# A press shorter than a frame or two can fall between the game's readings.
+press() {
+  xdotool mousedown 1
+  sleep 0.15
+  xdotool mouseup 1
+  sleep 0.25
+}
+
+MENU_X=0 MENU_Y=0
+# The game reads the pointer once at start-up as the menu cursor; nothing
+# moves the pointer before the first menu click.
+take_menu_cursor() { eval "$(xdotool getmouselocation --shell)"; MENU_X=$X MENU_Y=$Y; }
+menu_click() {  # X Y
+  xdotool mousemove_relative -- $(($1 - MENU_X)) $(($2 - MENU_Y))
+  MENU_X=$1 MENU_Y=$2
+  sleep 0.3
+  press
+}
+
+# The play cursor starts at (100, 100) in the first level of a game and moves
+# by twice the pointer motion, so it only reaches even offsets from there.
+PLAY_X=100 PLAY_Y=100
+play_click() {  # X Y (screen pixels; rounded to what the cursor can reach)
+  local x=$(($1 - ($1 % 2 + 2) % 2)) y=$(($2 - ($2 % 2 + 2) % 2))
+  xdotool mousemove_relative -- $(((x - PLAY_X) / 2)) $(((y - PLAY_Y) / 2))
+  PLAY_X=$x PLAY_Y=$y
+  sleep 0.2
+  press
+}
+
+# The game tests a click against picture-local X = cursor x + 10 in the left
+# picture and X = cursor x - 500 in the right one, Y = cursor y - 73 in both.
+click_difference() {  # left|right "x1 x2 y1 y2"
+  local x1 x2 y1 y2
+  read -r x1 x2 y1 y2 <<< "$2"
+  local x=$(((x1 + x2) / 2)) y=$(((y1 + y2) / 2))
+  if [ "$1" = left ]; then play_click $((x - 10)) $((y + 73)); else play_click $((x + 500)) $((y + 73)); fi
+}
+
+# Clicks a difference and waits for its blue outline; a click that landed
+# before the search began is repeated.
+find_difference() {  # left|right "x1 x2 y1 y2"
+  local try
+  for try in 1 2 3; do
+    click_difference "$1" "$2"
+    wait_until 8 outlined blue "$2" && return 0
+  done
+  fail "Der Fehler $2 wird nicht als gefunden markiert."
+}
+
+# rects_of FILE: the five rectangles of a picture as "x1 x2 y1 y2" lines,
+# from the text qxtool extract writes beside it.
+rects_of() { grep -v '^#' "$1"; }
+
+played_count() { od -An -tu1 -v "$1" 2>/dev/null | tr -s ' ' '\n' | grep -c '^1$'; }
+played_index() { od -An -tu1 -v "$1" | tr -s ' ' '\n' | grep -v '^$' | grep -n '^1$' | head -1 | cut -d: -f1; }
