@@ -21,6 +21,29 @@ struct ColumnRun {
   int length;
 };
 
+// Fills a row run by run. Runs are short (about ten pixels), so each is
+// written as one fixed-size block of its colour, which compiles to a couple
+// of vector stores; the next run then overwrites what spilled past its end.
+// Near the end of the row, where a block would spill out of it, the runs
+// are filled exactly.
+template <typename Pixel>
+void FillRuns(Pixel* row, int width, const Pixel* sourceRow, const std::vector<ColumnRun>& runs) {
+  constexpr int kBlock = 32 / static_cast<int>(sizeof(Pixel));
+  Pixel* out = row;
+  Pixel* const end = row + width;
+  for (const ColumnRun& run : runs) {
+    const Pixel colour = sourceRow[run.sourceColumn];
+    if (run.length <= kBlock && end - out >= kBlock) {
+      Pixel block[kBlock];
+      for (Pixel& pixel : block) pixel = colour;
+      std::memcpy(out, block, sizeof block);
+      out += run.length;
+    } else {
+      out = std::fill_n(out, run.length, colour);
+    }
+  }
+}
+
 // Nearest-neighbour copy of the whole `image` onto `whole` of `target`,
 // limited to `visible` (the part of `whole` inside the target's clip
 // rectangle). Each target pixel samples the source at its centre, as SDL's
@@ -88,8 +111,7 @@ void CopyPixels(SDL_Surface& image, SDL_Surface& target, const SDL_Rect& whole, 
     } else if (sourceY == previousSourceY) {
       std::memcpy(targetRow, previousRow, rowBytes);  // a stretched row repeats the one above
     } else if (!runs.empty()) {
-      Pixel* out = targetRow;
-      for (const ColumnRun& run : runs) out = std::fill_n(out, run.length, sourceRow[run.sourceColumn]);
+      FillRuns(targetRow, width, sourceRow, runs);
     } else {
       for (int x = 0; x < width; ++x) targetRow[x] = sourceRow[column[x]];
     }
