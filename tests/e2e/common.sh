@@ -68,9 +68,16 @@ make_installation() {
   local tool
   for tool in vistrel editor wizard; do ln -s "$E2E_DIST/$tool" "$WORK/$tool"; done
   ln -s "$E2E_DIST/data" "$WORK/data"
+  # Under AddressSanitizer the game draws without OpenGL: SDL unloads Mesa's
+  # swrast_dri before the leak check, and the memory that driver keeps for
+  # the process's life then shows as leaks of an unknown module, which no
+  # suppression can name. The frames still go through the same SDL renderer
+  # calls.
+  local renderer=
+  ldd "$E2E_DIST/qxdata" | grep -q libasan && renderer="SDL_RENDER_DRIVER=software SDL_FRAMEBUFFER_ACCELERATION=0"
   cat > "$WORK/qxdata" <<EOF
 #!/bin/sh
-"$E2E_DIST/qxdata" > game.log 2>&1 &
+$renderer "$E2E_DIST/qxdata" > game.log 2>&1 &
 echo \$! > game.pid
 wait \$!
 echo \$? > game.rc
