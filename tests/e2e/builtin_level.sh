@@ -24,7 +24,7 @@ shot launcher
 # The built-in game file is selected; "Vistrel starten !" sits at dialog
 # units 36,94 (85 x 14), about 157,216 in pixels at the default font.
 xdotool mousemove --window "$(window_id "Vistrel v1.0")" 157 216 click 1
-wait_until 30 game_started || fail "Das Spiel startet nicht."
+wait_until 60 game_started || fail "Das Spiel startet nicht."
 wait "$TOOL_PID" || fail "Der Launcher endet mit Code $?."
 TOOL_PID=
 [ "$(od -An -tx1 vst.dat | tr -d ' ')" = ff ] || fail "vst.dat ist nicht das Byte 0xFF: $(od -An -tx1 vst.dat)"

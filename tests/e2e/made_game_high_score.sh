@@ -194,7 +194,7 @@ TOOL_PID=
 
 # --- Game --------------------------------------------------------------------
 
-wait_until 30 game_started || fail "Das Spiel startet nicht."
+wait_until 60 game_started || fail "Das Spiel startet nicht."
 sleep 0.5
 xdotool key space
 wait_until 30 shows_menu || fail "Das Menü erscheint nicht nach dem Überspringen des Intros."
