@@ -38,7 +38,7 @@ main=$(wait_window '^Vistrel Spieldateneditor!$')
 # xprop (x11-utils) may be missing on a bare machine; the icon check needs it.
 if command -v xprop > /dev/null; then
   # The icon property may follow the window's first mapping by a moment.
-  for _ in $(seq 1 50); do xprop -id "$main" _NET_WM_ICON | grep -q "48 x 48" && break; sleep 0.1; done
+  for _ in $(seq 1 150); do xprop -id "$main" _NET_WM_ICON | grep -q "48 x 48" && break; sleep 0.1; done
   xprop -id "$main" _NET_WM_ICON | grep -q "48 x 48" || fail "Programmsymbol nicht aus data/icons geladen"
 fi
 eval "$(xdotool getwindowgeometry --shell "$main")"

@@ -44,7 +44,7 @@ MAIN_WID=$WID
 # xprop (x11-utils) may be missing on a bare machine; the icon check needs it.
 if command -v xprop >/dev/null; then
   # The icon property may follow the window's first mapping by a moment.
-  for _ in $(seq 1 50); do xprop -id "$MAIN_WID" _NET_WM_ICON | grep -q "32 x 32" && break; sleep 0.1; done
+  for _ in $(seq 1 150); do xprop -id "$MAIN_WID" _NET_WM_ICON | grep -q "32 x 32" && break; sleep 0.1; done
   xprop -id "$MAIN_WID" _NET_WM_ICON | grep -q "32 x 32" || fail "window icon not taken from data/icons"
 fi
 xdotool windowfocus --sync "$MAIN_WID"
