@@ -37,37 +37,12 @@ convert bilder/b1.jpg -fill orange -draw "rectangle 30,310 90,390" -fill cyan -d
 
 # --- Editor and difference editor ------------------------------------------
 
-wait_window() {  # name regex -> window id
-  local id
-  id=$(timeout 30 xdotool search --sync --name "$1" | head -1) || fail "Fenster '$1' erscheint nicht"
-  xdotool windowfocus --sync "$id" 2> /dev/null || true
-  sleep 0.4
-  echo "$id"
-}
-window_gone() { ! xdotool getwindowname "$1" > /dev/null 2>&1; }
+. "$(dirname "$0")/editor_dialogs.sh"
 
 ./editor > editor.log 2>&1 &
 TOOL_PID=$!
 main=$(wait_window '^Vistrel Spieldateneditor!$')
-eval "$(xdotool getwindowgeometry --shell "$main")"
-# The dialog is 467 x 251 dialog units; clicks go a few pixels into a control.
-click_dlu() {
-  xdotool mousemove --sync $((X + $1 * WIDTH / 467)) $((Y + $2 * HEIGHT / 251 + ${3:-10})) click 1
-  sleep 0.4
-}
-choose_file() {  # types a full path into the GTK file dialog
-  local dialog
-  dialog=$(wait_window 'ffnen$|^Speichern unter$')  # "Öffnen" or "Speichern unter"
-  xdotool type --delay 15 "$1"
-  sleep 0.3
-  # The location field's completion can swallow the first Return under load.
-  for _ in 1 2 3 4 5; do
-    xdotool key Return
-    sleep 0.8
-    window_gone "$dialog" && return 0
-  done
-  fail "Dateidialog schließt nicht für $1"
-}
+measure_dialog "$main"
 
 # Drags the five rectangles in the difference editor and accepts them. The
 # left picture starts at client pixel (10, 10); the choices "Fehler 1" to

@@ -26,13 +26,7 @@ convert -size 48x48 xc:orange data/icons/editor_48.png
 "$dist/editor" > editor.log 2>&1 &
 editor_pid=$!
 
-wait_window() {  # name regex -> window id
-  local id
-  id=$(timeout 10 xdotool search --sync --name "$1" | head -1) || fail "Fenster '$1' erscheint nicht"
-  xdotool windowfocus --sync "$id" 2>/dev/null || true
-  sleep 0.4
-  echo "$id"
-}
+. "$(dirname "$0")/../e2e/editor_dialogs.sh"
 
 main=$(wait_window '^Vistrel Spieldateneditor!$')
 # xprop (x11-utils) may be missing on a bare machine; the icon check needs it.
@@ -41,26 +35,7 @@ if command -v xprop > /dev/null; then
   for _ in $(seq 1 150); do xprop -id "$main" _NET_WM_ICON | grep -q "48 x 48" && break; sleep 0.1; done
   xprop -id "$main" _NET_WM_ICON | grep -q "48 x 48" || fail "Programmsymbol nicht aus data/icons geladen"
 fi
-eval "$(xdotool getwindowgeometry --shell "$main")"
-# The dialog is 467 x 251 dialog units; clicks go to a control's top-left
-# corner in dialog units plus a few pixels into it.
-click_dlu() {
-  xdotool mousemove --sync $((X + $1 * WIDTH / 467)) $((Y + $2 * HEIGHT / 251 + ${3:-10})) click 1
-  sleep 0.4
-}
-choose_file() {  # types a full path into the GTK file dialog
-  local dialog
-  dialog=$(wait_window 'ffnen$|^Speichern unter$')  # "Öffnen" or "Speichern unter"
-  xdotool type --delay 15 "$1"
-  sleep 0.3
-  # The location field's completion can swallow the first Return under load.
-  for _ in 1 2 3; do
-    xdotool key Return
-    sleep 0.8
-    xdotool getwindowname "$dialog" > /dev/null 2>&1 || return 0
-  done
-  fail "Dateidialog schließt nicht für $1"
-}
+measure_dialog "$main"
 close_message() {
   wait_window '^Vistrel Spieldateneditor$' > /dev/null
   xdotool key Return
