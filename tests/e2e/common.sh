@@ -155,6 +155,13 @@ outlined() {  # blue|red "x1 x2 y1 y2"
   # shellcheck disable=SC2086  # the four numbers are meant to split
   outlined_in "$1" 10 $2 && outlined_in "$1" 524 $2
 }
+# Blue outline around "x1 x2 y1 y2", or else COMMAND succeeds (on the same
+# screen grab when it looks at the screen).
+outlined_or() {  # "x1 x2 y1 y2" [COMMAND...]
+  local rect=$1
+  shift
+  outlined blue "$rect" || { [ $# -gt 0 ] && "$@"; }
+}
 
 # --- Mouse and keys for the game -------------------------------------------
 
@@ -198,14 +205,17 @@ click_difference() {  # left|right "x1 x2 y1 y2"
 }
 
 # Clicks a difference and waits for its blue outline; a click that landed
-# before the search began is repeated.
-find_difference() {  # left|right "x1 x2 y1 y2"
-  local try
+# before the search began is repeated. COMMAND, if given, is another sign of
+# the find: the level-complete summary that follows the fifth find can cover
+# its outline for as long as the summary is shown.
+find_difference() {  # left|right "x1 x2 y1 y2" [COMMAND...]
+  local side=$1 rect=$2 try
+  shift 2
   for try in 1 2 3; do
-    click_difference "$1" "$2"
-    wait_until 8 outlined blue "$2" && return 0
+    click_difference "$side" "$rect"
+    wait_until 8 outlined_or "$rect" "$@" && return 0
   done
-  fail "Der Fehler $2 wird nicht als gefunden markiert."
+  fail "Der Fehler $rect wird nicht als gefunden markiert."
 }
 
 # rects_of FILE: the five rectangles of a picture as "x1 x2 y1 y2" lines,
