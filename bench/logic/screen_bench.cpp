@@ -119,11 +119,10 @@ bool GameOver(InstalledGame& game, std::string& why) {
   return true;
 }
 
-bool ToHighScores(InstalledGame& game, int points) {
+void ToHighScores(InstalledGame& game, int points) {
   game.state->level.points = points;
   logic::PrepareHighScores(*game.state);
   game.state->flow.gameState = logic::kStateHighScore;
-  return true;
 }
 
 // A place in the table: the stretched panorama sweeping, 100 sparks, a name

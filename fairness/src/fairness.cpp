@@ -158,7 +158,6 @@ std::vector<ChangedRegion> RegionsOf(const Components& parts, int width, int hei
   return regions;
 }
 
-
 // The picture is shown this wide in the game: 488 becomes 490.
 int ShownWidth(int pictureWidth) {
   return pictureWidth == gamefile::kPictureWidth ? gamefile::kWidthField : pictureWidth;

@@ -34,3 +34,11 @@ choose_file() {  # types a full path into the GTK file dialog
   done
   fail "Dateidialog schließt nicht für $1"
 }
+
+# Loads both pictures of the selected line through "laden" for Bild 1 and 2.
+load_pictures() {  # FIRST.jpg SECOND.jpg
+  click_dlu 380 114
+  choose_file "$1"
+  click_dlu 380 130
+  choose_file "$2"
+}

@@ -77,19 +77,13 @@ mark_differences() {  # LABEL rectangles...
 }
 
 click_dlu 40 19 8  # line 0 of the list
-click_dlu 380 114  # "laden" for Bild 1
-choose_file "$WORK/bilder/a1.jpg"
-click_dlu 380 130  # "laden" for Bild 2
-choose_file "$WORK/bilder/a2.jpg"
+load_pictures "$WORK/bilder/a1.jpg" "$WORK/bilder/a2.jpg"
 mark_differences paar1 "${RECTS_A[@]}"
 
 click_dlu 40 19 8
 xdotool key Down  # line 1
 sleep 0.4
-click_dlu 380 114
-choose_file "$WORK/bilder/b1.jpg"
-click_dlu 380 130
-choose_file "$WORK/bilder/b2.jpg"
+load_pictures "$WORK/bilder/b1.jpg" "$WORK/bilder/b2.jpg"
 mark_differences paar2 "${RECTS_B[@]}"
 shot editor
 

@@ -43,10 +43,7 @@ close_message() {
 }
 
 click_dlu 40 19 8               # line 0 of the list
-click_dlu 380 114               # "laden" for Bild 1
-choose_file "$work/bild1.jpg"
-click_dlu 380 130               # "laden" for Bild 2
-choose_file "$work/bild2.jpg"
+load_pictures "$work/bild1.jpg" "$work/bild2.jpg"
 import -window root "$work/shot.png" || true
 
 click_dlu 130 227               # "Spieldatei erstellen"
