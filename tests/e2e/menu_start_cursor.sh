@@ -1,0 +1,31 @@
+#!/bin/bash
+# The menu cursor starts where the player left the pointer: with the pointer
+# on "Beenden" before the game starts, a key that skips the intro and one
+# click without moving the mouse end the game with exit code 0.
+# Usage: menu_start_cursor.sh DIST_DIR QXTOOL
+set -u
+E2E_DIST=$1
+QXTOOL=$2
+E2E_RUN=menu_start_cursor
+. "$(dirname "$0")/common.sh"
+
+make_installation
+"$QXTOOL" extract data/igdata.qxs "$SCRATCH/ig" > /dev/null || fail "qxtool extract igdata.qxs"
+MENU_BACKGROUND=$SCRATCH/ig/pair002_1.jpg  # image slot 27, the third built-in picture
+printf '\377' > vst.dat  # the built-in game file
+
+# "Beenden" spans (346, 503)-(714, 570) of the menu; the desktop is the
+# game's 1024 x 768, so the pointer lands there unscaled.
+xdotool mousemove --sync 530 537
+./qxdata &
+wait_until 60 game_started || fail "Das Spiel startet nicht."
+sleep 0.5
+shot intro
+xdotool key space
+wait_until 30 shows_menu || fail "Das Menü erscheint nicht nach dem Überspringen des Intros."
+shot menu
+game_ended && fail "Das Spiel endet vor dem Klick."
+press
+wait_until 10 game_ended || fail "Der Klick auf \"Beenden\" an der Startposition des Zeigers beendet das Spiel nicht."
+expect_game_exit_zero
+echo "Ende-zu-Ende-Lauf mit dem Zeiger auf \"Beenden\" erfolgreich"
