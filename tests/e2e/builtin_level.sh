@@ -24,7 +24,6 @@ shot launcher
 # The built-in game file is selected; "Vistrel starten !" sits at dialog
 # units 36,94 (85 x 14), about 157,216 in pixels at the default font.
 xdotool mousemove --window "$(window_id "Vistrel v1.0")" 157 216 click 1
-take_menu_cursor  # where the game finds the pointer
 wait_until 60 game_started || fail "Das Spiel startet nicht."
 wait "$TOOL_PID" || fail "Der Launcher endet mit Code $?."
 TOOL_PID=
@@ -35,6 +34,7 @@ shot intro
 xdotool key space
 wait_until 30 shows_menu || fail "Das Menü erscheint nicht nach dem Überspringen des Intros."
 shot menu
+take_menu_cursor
 menu_click 540 284  # "Neues Spiel"
 wait_until 30 test -s qxdat.qxf || fail "\"Neues Spiel\" richtet kein Level ein (qxdat.qxf fehlt)."
 [ "$(played_count qxdat.qxf)" = 1 ] || fail "qxdat.qxf markiert nicht genau ein Bildpaar: $(od -An -tu1 qxdat.qxf)"

@@ -174,9 +174,8 @@ press() {
 }
 
 MENU_X=0 MENU_Y=0
-# The game reads the pointer once at start-up as the menu cursor, before it
-# takes the mouse (which moves the pointer to the screen's middle): take it
-# while the game is being started, before the pointer is moved again.
+# The game reads the pointer once at start-up as the menu cursor; nothing
+# moves the pointer before the first menu click.
 take_menu_cursor() { eval "$(xdotool getmouselocation --shell)"; MENU_X=$X MENU_Y=$Y; }
 menu_click() {  # X Y
   xdotool mousemove_relative -- $(($1 - MENU_X)) $(($2 - MENU_Y))

@@ -156,7 +156,6 @@ sleep 0.5
 shot launcher
 # Focus is back on "hinzufügen": click "Vistrel starten !" (about 157,216).
 xdotool mousemove --window "$chooser" 157 216 click 1
-take_menu_cursor  # where the game finds the pointer
 wait "$TOOL_PID" || fail "Der Launcher endet mit Code $?."
 TOOL_PID=
 [ "$(cat vst.dat)" = "$WORK/eigen.vst" ] || fail "vst.dat nennt nicht eigen.vst: $(od -c vst.dat | head -3)"
@@ -168,6 +167,7 @@ wait_until 60 game_started || fail "Das Spiel startet nicht."
 sleep 0.5
 xdotool key space
 wait_until 30 shows_menu || fail "Das Menü erscheint nicht nach dem Überspringen des Intros."
+take_menu_cursor
 menu_click 540 284  # "Neues Spiel"
 both_played() { [ "$(played_count eigen.vst.qxf)" = 2 ]; }
 wait_until 30 both_played || fail "\"Neues Spiel\" wählt nicht das noch freie Paar 2."

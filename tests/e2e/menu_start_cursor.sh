@@ -15,8 +15,14 @@ MENU_BACKGROUND=$SCRATCH/ig/pair002_1.jpg  # image slot 27, the third built-in p
 printf '\377' > vst.dat  # the built-in game file
 
 # "Beenden" spans (346, 503)-(714, 570) of the menu; the desktop is the
-# game's 1024 x 768, so the pointer lands there unscaled.
-xdotool mousemove --sync 530 537
+# game's 1024 x 768, so the pointer lands there unscaled. The X server puts
+# the pointer back in the middle when its last program disconnects, so this
+# xdotool stays connected until the game has started.
+xdotool mousemove 530 537 sleep 20 &
+HOLDER=$!
+sleep 0.5
+eval "$(xdotool getmouselocation --shell)"
+[ "$X,$Y" = 530,537 ] || fail "Der Zeiger steht nicht auf \"Beenden\": $X,$Y"
 ./qxdata &
 wait_until 60 game_started || fail "Das Spiel startet nicht."
 sleep 0.5
@@ -28,6 +34,7 @@ for _ in 1 2 3; do
   wait_until 10 shows_menu && break
 done
 shows_menu || fail "Das Menü erscheint nicht nach dem Überspringen des Intros."
+kill "$HOLDER" 2>/dev/null
 shot menu
 game_ended && fail "Das Spiel endet vor dem Klick."
 press
