@@ -103,6 +103,21 @@ TEST_F(GameProgramTest, MenuChangesReachVolQxfWhenEscapeEndsTheProgram) {
   EXPECT_EQ(leveltest::ReadBytes("vol.qxf"), (std::vector<std::uint8_t>{1, 43, 1, 70, 0, 65}));
 }
 
+TEST_F(GameProgramTest, PointerOnBeendenBeforeTheStartEndsTheGameWithOneClick) {
+  // Taking the mouse moves the system pointer to the window's middle; the
+  // menu cursor still starts where the player left it, on "Beenden".
+  backend.cursorX = 530;
+  backend.cursorY = 540;
+  backend.onPresent = [](platform::HeadlessBackend& b, int frame) {
+    if (frame == 3) b.ScriptKey('A');  // skip the intro
+    if (frame == 6) b.ScriptButton(0, true);
+    if (frame == 8) b.ScriptButton(0, false);
+    if (frame == 100) b.ScriptQuit();  // the click did nothing
+  };
+  EXPECT_EQ(RunGame(backend), 0);
+  EXPECT_LT(backend.presentCount, 20);
+}
+
 TEST_F(GameProgramTest, MissingPicturePairFileEndsWithItsMessage) {
   std::filesystem::remove("data//dataset.qxs");
   EXPECT_EQ(RunGame(backend), 0);

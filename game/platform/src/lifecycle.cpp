@@ -152,17 +152,20 @@ bool StartUp(Platform& platform, Backend& backend) {
   platform.startDirectory = current;
   for (ImageSlot& slot : platform.images) slot = ImageSlot{};
 
-  if (!backend.CreateGameWindow()) {
-    FailWithMessage(platform, "Fehler", DisplayMessage());
-    return false;
-  }
-  StartInput(platform);
+  // The menu cursor starts where the player left the pointer, so it is read
+  // before the window and the relative mouse can move the pointer away
+  // (relative mode takes it to the window's centre).
   int x = 0;
   int y = 0;
   if (backend.ReadCursorPosition(x, y)) {
     platform.startCursorX = x;
     platform.startCursorY = y;
   }
+  if (!backend.CreateGameWindow()) {
+    FailWithMessage(platform, "Fehler", DisplayMessage());
+    return false;
+  }
+  StartInput(platform);
   if (!StartSound(platform)) ShowMessage(platform, "Fehler", kSoundMessage);
   ReadSoundSettings(platform);
   if (!LoadSoundAndMusic(platform)) return false;

@@ -142,10 +142,12 @@ void Chooser::Remove(int current) {
 }
 
 bool Chooser::Start(int current) {
+  // The list file keeps the item as it was, so "no item" (-1) is stored as
+  // 0xFF; reading it back falls to the built-in game data.
+  const auto selectionByte = static_cast<std::uint8_t>(current & 0xFF);
   // Only typing into the combo's edit field leaves no item current; the
   // built-in game data is then the natural choice.
   if (current < 0 || current > static_cast<int>(entries_.size())) current = 0;
-  const auto selectionByte = static_cast<std::uint8_t>(current & 0xFF);
   if (!gamefile::WriteFileAtomically(HomeFile(kListFileName), EncodeListFile(selectionByte, Paths()))) {
     ui_.ShowMessage(kMsgFileAccessError);
   }
