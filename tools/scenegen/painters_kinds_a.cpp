@@ -101,9 +101,9 @@ void PaintUtensil(Pen& p, const Item& it) {
       break;
     case 2:  // whisk
       p.Rect(-0.17f, 0.45f, 0.17f, 1.9f, p.Cylinder(0, 0.17f, c, 0.3f), 0.1f);
-      // Wire loops: a bulb of steel with darker gaps between the wires.
-      p.Ellipse(0, 2.9f, 0.62f, 1.05f, p.Sphere(-0.1f, 2.7f, 0.9f, kSteel, 0.5f));
-      for (float u : {-0.36f, 0.0f, 0.36f}) p.Ellipse(u * 0.9f, 2.95f, 0.08f, 0.8f, Flat{Darker(kSteel, 0.55f)});
+      // Coated wire loops: a bulb in the handle's colour with dark gaps.
+      p.Ellipse(0, 2.9f, 0.62f, 1.05f, p.Sphere(-0.1f, 2.7f, 0.9f, c, 0.4f));
+      for (float u : {-0.36f, 0.0f, 0.36f}) p.Ellipse(u * 0.9f, 2.95f, 0.08f, 0.8f, Flat{Darker(c, 0.55f)});
       break;
     default:  // wooden spoon
       p.Rect(-0.14f, 0.45f, 0.14f, 2.8f, p.Cylinder(0, 0.14f, c, 0.25f), 0.1f);
@@ -200,14 +200,23 @@ void PaintChalkDrawing(Pen& p, const Item& it) {
         p.Line(std::cos(ang) * 0.95f, std::sin(ang) * 0.95f, std::cos(ang) * 1.45f, std::sin(ang) * 1.45f, w, chalk, a);
       }
       break;
-    case 2:  // a sum
-      p.Line(-1.6f, -0.6f, -1.6f, 0.6f, w, chalk, a), p.Line(-1.6f, -0.6f, -1.8f, -0.4f, w, chalk, a);
-      p.Line(-1.1f, 0, -0.5f, 0, w, chalk, a), p.Line(-0.8f, -0.3f, -0.8f, 0.3f, w, chalk, a);
-      p.Line(-0.2f, -0.5f, 0.3f, -0.5f, w, chalk, a), p.Line(0.3f, -0.5f, -0.2f, 0.6f, w, chalk, a);
-      p.Line(-0.2f, 0.6f, 0.35f, 0.6f, w, chalk, a);
-      p.Line(0.7f, -0.12f, 1.2f, -0.12f, w, chalk, a), p.Line(0.7f, 0.14f, 1.2f, 0.14f, w, chalk, a);
-      p.Line(1.55f, -0.6f, 1.55f, 0.6f, w, chalk, a), p.Line(1.85f, -0.6f, 1.85f, 0.6f, w, chalk, a);
+    case 2: {  // a sum: 1 + 2 = 3
+      auto arc = [&](float cu, float cv, float rad, float from, float to) {
+        for (int i = 0; i < 6; ++i) {
+          const float a0 = from + (to - from) * i / 6, a1 = from + (to - from) * (i + 1) / 6;
+          p.Line(cu + std::cos(a0) * rad, cv + std::sin(a0) * rad, cu + std::cos(a1) * rad, cv + std::sin(a1) * rad, w,
+                 chalk, a);
+        }
+      };
+      p.Line(-1.7f, -0.6f, -1.7f, 0.6f, w, chalk, a), p.Line(-1.7f, -0.6f, -1.9f, -0.4f, w, chalk, a);
+      p.Line(-1.4f, 0, -0.9f, 0, w, chalk, a), p.Line(-1.15f, -0.25f, -1.15f, 0.25f, w, chalk, a);
+      arc(-0.35f, -0.3f, 0.3f, 3.4f, 6.6f);
+      p.Line(-0.08f, -0.18f, -0.65f, 0.6f, w, chalk, a), p.Line(-0.65f, 0.6f, -0.05f, 0.6f, w, chalk, a);
+      p.Line(0.25f, -0.12f, 0.7f, -0.12f, w, chalk, a), p.Line(0.25f, 0.14f, 0.7f, 0.14f, w, chalk, a);
+      arc(1.25f, -0.3f, 0.3f, 3.6f, 7.6f);
+      arc(1.25f, 0.3f, 0.3f, 4.7f, 8.6f);
       break;
+    }
     default:  // a triangle and a circle
       p.Line(-1.6f, 0.9f, -0.2f, 0.9f, w, chalk, a), p.Line(-0.2f, 0.9f, -0.9f, -0.8f, w, chalk, a);
       p.Line(-0.9f, -0.8f, -1.6f, 0.9f, w, chalk, a);
@@ -282,12 +291,16 @@ void PaintBasket(Pen& p, const Item& it) {
   if (handle)
     for (int i = 0; i < 8; ++i) {
       const float a0 = 3.1416f * i / 8, a1 = 3.1416f * (i + 1) / 8;
-      p.Line(-std::cos(a0) * 1.2f, -1.1f - std::sin(a0) * 1.5f, -std::cos(a1) * 1.2f, -1.1f - std::sin(a1) * 1.5f,
-             0.16f, Flat{Rgb(160, 115, 60)});
+      p.Line(-std::cos(a0) * 1.25f, -1.1f - std::sin(a0) * 1.8f, -std::cos(a1) * 1.25f, -1.1f - std::sin(a1) * 1.8f,
+             0.26f, Flat{Rgb(160, 115, 60)});
     }
-  for (int i = 0; i < 6; ++i) {
-    const float u = -0.95f + i * 0.38f, v = -1.15f - r.Range(0, 0.25f) - (i % 2) * 0.15f;
-    p.Circle(u, v, 0.36f, p.Sphere(u, v, 0.36f, it.color, 0.35f));
+  for (int i = 0; i < 5; ++i) {
+    const float u = -0.9f + i * 0.45f, v = -1.3f - r.Range(0, 0.2f) - (i % 2) * 0.2f;
+    p.Circle(u, v, 0.48f, p.Sphere(u, v, 0.48f, it.color, 0.35f));
+  }
+  for (int i = 0; i < 3; ++i) {
+    const float u = -0.5f + i * 0.5f, v = -1.8f - r.Range(0, 0.15f);
+    p.Circle(u, v, 0.42f, p.Sphere(u, v, 0.42f, it.color, 0.35f));
   }
   p.Poly({{-1.4f, -1.2f}, {1.4f, -1.2f}, {1.05f, 0}, {-1.05f, 0}}, [&](float px, float py) {
     return Weave{Rgb(185, 140, 80), std::max(1.5f, p.L(0.14f))}(px, py) * (1.05f - 0.3f * Clamp01((py - p.Y(-1.2f)) / p.L(1.2f)));
@@ -395,13 +408,13 @@ void PaintToolbox(Pen& p, const Item& it) {
 void PaintHangingLamp(Pen& p, const Item& it) {
   // Anchor: where the cord leaves the ceiling; the shade hangs 3 units down.
   p.Line(0, 0, 0, 3.0f, 0.06f, Flat{kInk});
-  p.Ellipse(0, 4.3f, 2.4f, 1.5f, Flat{Rgb(255, 225, 150)}, 0.16f, 10.0f);
+  p.Ellipse(0, 4.6f, 1.8f, 1.0f, Flat{Rgb(255, 225, 150)}, 0.12f, 6.0f);
   if (it.variant % 2 == 0) {
-    p.Poly({{-0.3f, 2.9f}, {0.3f, 2.9f}, {1.4f, 4.1f}, {-1.4f, 4.1f}}, p.Gradient(2.9f, 4.1f, Lighter(it.color, 0.2f), it.color));
+    p.Poly({{-0.4f, 2.8f}, {0.4f, 2.8f}, {1.9f, 4.4f}, {-1.9f, 4.4f}}, p.Gradient(2.8f, 4.4f, Lighter(it.color, 0.2f), it.color));
   } else {
-    p.Ellipse(0, 4.05f, 1.25f, 1.1f, p.Sphere(-0.2f, 3.4f, 1.3f, it.color, 0.45f));
+    p.Ellipse(0, 4.2f, 1.5f, 1.4f, p.Sphere(-0.3f, 3.5f, 1.6f, it.color, 0.45f));
   }
-  p.Ellipse(0, 4.1f, 0.55f, 0.25f, Flat{Rgb(255, 248, 215)});
+  p.Ellipse(0, 4.35f, 0.6f, 0.22f, Flat{Rgb(255, 248, 215)});
 }
 
 // ---- Playground ----
@@ -543,7 +556,7 @@ void PaintPig(Pen& p, const Item& it) {
   }
   p.Ellipse(0, -1.05f, 1.35f, 0.65f, p.Sphere(-0.2f, -1.35f, 1.4f, skin, 0.2f));
   if (it.variant % 2)
-    for (float u : {-0.6f, 0.2f}) p.Ellipse(u, -1.2f, 0.3f, 0.2f, Flat{Rgb(110, 80, 60)}, 0.8f);
+    for (float u : {-0.7f, 0.0f, 0.6f}) p.Ellipse(u, -1.15f + std::fabs(u) * 0.2f, 0.42f, 0.3f, Flat{Rgb(90, 60, 45)}, 0.9f);
   p.Circle(1.3f, -1.2f, 0.5f, p.Sphere(1.3f, -1.3f, 0.5f, skin, 0.2f));
   p.Ellipse(1.75f, -1.1f, 0.15f, 0.22f, Flat{Darker(skin, 0.15f)});
   p.Circle(1.78f, -1.15f, 0.04f, Flat{kInk}), p.Circle(1.78f, -1.03f, 0.04f, Flat{kInk});
@@ -573,14 +586,14 @@ void PaintTractor(Pen& p, const Item& it) {
   const Color body = it.color;
   const bool cab = it.variant % 2 == 0;
   if (cab) {
-    p.Rect(-1.9f, -3.9f, -0.2f, -1.9f, Flat{Darker(body, 0.25f)}, 0.1f);
+    p.Rect(-1.9f, -3.9f, -0.2f, -1.9f, p.Gradient(-3.9f, -1.9f, body, Darker(body, 0.25f)), 0.1f);
     p.Rect(-1.7f, -3.65f, -0.4f, -2.1f, p.Gradient(-3.6f, -2.1f, Rgb(190, 210, 225), Rgb(110, 130, 150)));
     p.Rect(-2.05f, -4.1f, 0.0f, -3.85f, Flat{body}, 0.05f);
   } else {
     p.Line(-1.4f, -1.9f, -1.6f, -3.0f, 0.14f, Flat{kInk});
     p.Rect(-1.9f, -2.55f, -1.1f, -2.35f, Flat{kInk}, 0.05f);
   }
-  p.Rect(-0.2f, -2.3f, 2.1f, -1.0f, p.Gradient(-2.3f, -1.0f, Lighter(body, 0.2f), body), 0.2f);
+  p.Rect(-0.2f, -2.4f, 2.3f, -0.8f, p.Gradient(-2.4f, -0.8f, Lighter(body, 0.2f), body), 0.2f);
   p.Rect(-2.2f, -2.0f, 0.0f, -0.9f, p.Gradient(-2.0f, -0.9f, body, Darker(body, 0.2f)), 0.1f);
   p.Rect(1.1f, -3.1f, 1.3f, -2.2f, Flat{kInk});
   for (int i = 0; i < 3; ++i) p.Line(0.2f + i * 0.35f, -2.1f, 0.2f + i * 0.35f, -1.3f, 0.08f, Dark(body, 0.4f));
@@ -608,10 +621,11 @@ void PaintDeer(Pen& p, const Item& it) {
   p.Ellipse(1.4f, -3.95f, 0.12f, 0.28f, Flat{Darker(fur, 0.15f)});
   p.Circle(1.8f, -3.65f, 0.07f, Flat{kInk});
   if (it.variant % 2 == 0) {
-    const Flat antler{Rgb(200, 180, 145)};
-    p.Line(1.6f, -3.8f, 1.3f, -4.9f, 0.1f, antler), p.Line(1.45f, -4.35f, 1.9f, -4.7f, 0.08f, antler);
-    p.Line(1.3f, -4.9f, 1.0f, -5.3f, 0.08f, antler), p.Line(1.3f, -4.9f, 1.55f, -5.35f, 0.08f, antler);
-    p.Line(1.85f, -3.8f, 2.1f, -4.8f, 0.1f, antler), p.Line(2.0f, -4.4f, 2.45f, -4.5f, 0.08f, antler);
+    const Flat antler{Rgb(215, 195, 160)};
+    p.Line(1.6f, -3.8f, 1.1f, -5.2f, 0.16f, antler), p.Line(1.4f, -4.5f, 0.8f, -4.8f, 0.13f, antler);
+    p.Line(1.1f, -5.2f, 0.7f, -5.8f, 0.13f, antler), p.Line(1.1f, -5.2f, 1.4f, -5.9f, 0.13f, antler);
+    p.Line(1.85f, -3.8f, 2.3f, -5.2f, 0.16f, antler), p.Line(2.1f, -4.5f, 2.7f, -4.7f, 0.13f, antler);
+    p.Line(2.3f, -5.2f, 2.1f, -5.9f, 0.13f, antler), p.Line(2.3f, -5.2f, 2.75f, -5.75f, 0.13f, antler);
   }
 }
 
@@ -701,7 +715,10 @@ void PaintOwl(Pen& p, const Item& it) {
   });
   p.Circle(0, -2.35f, 0.75f, p.Sphere(0, -2.4f, 0.8f, feathers, 0.1f));
   if (it.variant % 2 == 0)
-    for (float side : {-1.0f, 1.0f}) p.Poly({{side * 0.3f, -2.9f}, {side * 0.7f, -3.4f}, {side * 0.65f, -2.7f}}, Flat{Darker(feathers, 0.2f)});
+    for (float side : {-1.0f, 1.0f})
+      p.Poly({{side * 0.2f, -2.85f}, {side * 0.85f, -3.7f}, {side * 0.8f, -2.6f}}, Flat{Darker(feathers, 0.2f)});
+  else
+    p.Ellipse(0, -2.35f, 0.72f, 0.6f, Flat{Lighter(feathers, 0.7f)});
   for (float side : {-1.0f, 1.0f}) {
     p.Circle(side * 0.32f, -2.4f, 0.3f, Flat{Lighter(feathers, 0.6f)});
     p.Circle(side * 0.32f, -2.4f, 0.17f, Flat{Rgb(245, 190, 40)});

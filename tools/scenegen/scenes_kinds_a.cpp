@@ -35,6 +35,7 @@ class Placer {
     return it;
   }
   bool Place(Item it, float spacing = 0) {
+    if (!InView(it)) return false;
     if (spacing > 0)
       for (const Item& other : scene_.items)
         if (other.kind == it.kind && std::hypot(other.x - it.x, other.y - it.y) < spacing) return false;
@@ -42,10 +43,12 @@ class Placer {
     return true;
   }
   void Fixed(Item it) {
+    if (!InView(it)) return;
     it.locked = true;
     scene_.items.push_back(it);
   }
   void Sky(Item it) {
+    if (!InView(it)) return;
     it.depth = -1000 + it.y;
     scene_.items.push_back(it);
   }
@@ -60,6 +63,12 @@ class Placer {
   Rng& rng() { return rng_; }
 
  private:
+  // Something wholly outside the picture would only make a difference
+  // nobody can see.
+  static bool InView(const Item& it) {
+    return !Intersect(ItemBounds(it), Box{0, 0, kPictureWidth, kPictureHeight}).Empty();
+  }
+
   Scene& scene_;
   Rng& rng_;
 };
@@ -211,7 +220,7 @@ void PaintPerspectiveFloor(Image& img, float y0, float horizon, float vanishX, C
   ForBox(img, 0, y0, W, H, [&](int x, int y, Color& px) {
     const float d = std::max(1.0f, y + 0.5f - horizon);
     const float z = 2000.0f / d;               // distance into the room
-    const float u = (x + 0.5f - vanishX) * z / 100.0f;  // across, in room units
+    const float u = (x + 0.5f - vanishX) * z / 500.0f;  // across, in room units
     const float fu = u / tile, fz = z / tile;
     const int iu = static_cast<int>(std::floor(fu)), iz = static_cast<int>(std::floor(fz));
     const bool dark = ((iu + iz) & 1) != 0;
@@ -290,6 +299,78 @@ Color CloudColor(const Daylight& d) {
   return d.overcast ? Rgb(225, 226, 230) : Mix(Rgb(252, 252, 250), d.sky.horizon, 0.25f);
 }
 
+// ---- Outdoor helpers ----
+
+// Grass or snow for a season, from y0 to the bottom.
+void PaintGround(Image& img, float y0, const SeasonLook& look, std::uint32_t seed) {
+  if (look.snow) {
+    PaintRidge(img, {y0, 6, 160, look.grassFar, look.grassNear, 0.04f, 0.03f, seed});
+    // Drifts with soft blue shadows on their far sides, and a little sparkle.
+    ForBox(img, 0, y0 + 6, W, H, [&](int x, int y, Color& px) {
+      const float n = Fbm(x * 0.012f, y * 0.035f, seed + 1, 4);
+      const float drift = std::sin(x * 0.02f + n * 9 + y * 0.01f);
+      px = Mix(px, Rgb(175, 190, 225), 0.25f * SmoothStep(0.2f, 1.0f, drift)) * (0.9f + 0.14f * n);
+      if (Hash2(x, y, seed) > 0.996f) px = Lighter(px, 0.6f);
+    });
+    return;
+  }
+  PaintGrass(img, y0, look.grassFar, look.grassNear, 0, seed);
+  if (look.season == Season::Autumn) {
+    // Fallen leaves.
+    Rng r(seed + 3);
+    for (int i = 0; i < 260; ++i) {
+      const float x = r.Range(0, W), y = r.Range(y0, H), rr = 1.2f + 2.5f * (y - y0) / (H - y0);
+      FillEllipse(img, x, y, rr * 1.4f, rr * 0.7f, Flat{look.leaves[r.Int(0, 2)] * r.Range(0.7f, 1.0f)}, 0.85f);
+    }
+  }
+}
+
+// Jagged mountains: overlapping peaks with lit and shaded faces, rock
+// texture and snow that reaches lower in the gullies.
+void PaintPeaks(Image& img, float baseY, float height, Color rock, Color snow, float snowLine, Color haze, float hazeAmount,
+                std::uint32_t seed) {
+  Rng r(seed);
+  struct Peak {
+    float x, h, left, right;
+  };
+  std::vector<Peak> peaks;
+  for (float x = r.Range(-60, 20); x < W + 60; x += r.Range(70, 150))
+    peaks.push_back({x, height * r.Range(0.45f, 1.0f), r.Range(0.5f, 1.2f), r.Range(0.5f, 1.2f)});
+  auto heightAt = [&](float x) {
+    float h = 0;
+    for (const Peak& p : peaks) h = std::max(h, p.h - (x < p.x ? (p.x - x) * p.left : (x - p.x) * p.right));
+    return h + (Fbm(x * 0.04f, 0.3f, seed, 3) - 0.5f) * 14;
+  };
+  std::vector<float> top(kPictureWidth), slope(kPictureWidth);
+  for (int x = 0; x < kPictureWidth; ++x) {
+    top[x] = baseY - heightAt(x + 0.5f);
+    slope[x] = heightAt(x + 2.5f) - heightAt(x - 1.5f);
+  }
+  ForBox(img, 0, baseY - height - 20, W, H, [&](int x, int y, Color& px) {
+    const float cover = Clamp01(y + 1.0f - top[x]);
+    if (cover <= 0) return;
+    const bool lit = slope[x] > 0;
+    const float n = Fbm(x * 0.05f, y * 0.09f, seed + 5, 4);
+    const float gully = ValueNoise(x * 0.15f + y * 0.05f * (lit ? 1 : -1), y * 0.02f, seed + 6);
+    Color c = rock * (lit ? 1.12f : 0.72f) * (0.8f + 0.4f * n) * (0.9f + 0.15f * gully);
+    if (y < snowLine + (gully - 0.3f) * 60 + (n - 0.5f) * 30) c = snow * (lit ? 1.0f : 0.8f) * (0.95f + 0.08f * n);
+    c = Mix(c, haze, hazeAmount + (1 - hazeAmount) * 0.25f * Clamp01((y - top[x]) / 120));
+    px = Mix(px, c, cover);
+  });
+}
+
+// A tree that fits the season: leafy trees in green or autumn colours,
+// snowy pines in winter.
+Item SeasonTree(Placer& c, const SeasonLook& look, float x, float y, float size) {
+  Rng& r = c.rng();
+  if (look.snow || r.Chance(0.3f)) {
+    Item pine = c.Make(Kind::Pine, x, y, size * 1.25f, Vary(r, Rgb(45, 90, 60)), {}, 2);
+    if (look.snow) pine.variant += 2, pine.variants = 4;
+    return pine;
+  }
+  return c.Make(Kind::Tree, x, y, size, Vary(r, look.leaves[r.Int(0, 2)]), Rgb(200, 40, 35), 3);
+}
+
 // ---- Kitchen ----
 
 Scene Kitchen(Rng& r) {
@@ -298,7 +379,7 @@ Scene Kitchen(Rng& r) {
   s.background = Image(kPictureWidth, kPictureHeight);
   Placer c(s, r);
   const bool room = r.Chance(0.45f);  // the whole kitchen, or close to the counter
-  const float k = room ? 0.72f : 1.0f;  // how near things are
+  const float k = room ? 0.85f : 1.25f;  // how near things are
   const float counterY = room ? r.Range(200, 240) : r.Range(255, 315);
   const float tileTop = counterY - r.Range(70, 110) * k;
   constexpr Color kWalls[] = {Rgb(240, 228, 200), Rgb(200, 220, 215), Rgb(235, 210, 190), Rgb(215, 215, 230),
@@ -492,7 +573,9 @@ Scene Classroom(Rng& r) {
   for (int i = 0; i < drawings; ++i) {
     const float x = bx - bw / 2 + (i + 0.5f) * bw / drawings + r.Range(-8, 8);
     const float y = r.Range(by0 + 30, by1 - 28);
-    c.Place(c.Make(Kind::ChalkDrawing, x, y, r.Range(10, 13) * (far ? 0.9f : 1.0f), chalks[r.Int(0, 3)], {}, 4));
+    Item drawing = c.Make(Kind::ChalkDrawing, x, y, r.Range(10, 13) * (far ? 0.9f : 1.0f), chalks[r.Int(0, 3)], {}, 4);
+    drawing.mirrored = false;  // sums and letters read one way only
+    c.Place(drawing);
   }
   c.Place(c.Make(Kind::Clock, bx + r.Range(-bw / 3, bw / 3), std::max(22.0f, by0 - 26), far ? 11 : 13, r.Pick(kPaints), {}, 3));
   // Windows on one side of the board, posters or a shelf on the other.
@@ -534,34 +617,45 @@ Scene Classroom(Rng& r) {
   const float rowY0 = floorY + (far ? 60 : 75);
   for (int row = 0; row < rows; ++row) {
     const float y = rowY0 + row * (H - rowY0 + 10) / rows;
-    const float size = Perspective(y, floorY - 60, 17);
+    const float size = Perspective(y, floorY - 60, far ? 21 : 26);
     const int perRow = far ? r.Int(3, 4) : r.Int(2, 3);
     const float offset = r.Range(-30, 30);
     for (int i = 0; i < perRow; ++i) {
-      const float x = W / 2 + offset + (i - (perRow - 1) * 0.5f) * (W / perRow) * 0.95f;
+      const float x = W / 2 + offset + (i - (perRow - 1) * 0.5f) * std::max(W / perRow * 0.95f, 5.2f * size);
       if (x < 10 || x > W - 10) continue;
       c.Place(c.Make(Kind::Desk, x, y, size, Vary(r, deskColor, 0.05f)));
       const float top = y - 3.3f * size + 1;
       switch (r.Int(0, 4)) {
         case 0:
-          c.Place(c.Make(Kind::Book, x + r.Range(-1.5f, 1.5f) * size, top, size * 0.6f, r.Pick(kPaints), Rgb(240, 230, 210)));
+          c.Place(c.Make(Kind::Book, x + r.Range(-1.5f, 1.5f) * size, top, size * 0.75f, r.Pick(kPaints), Rgb(240, 230, 210)));
           break;
         case 1:
-          c.Place(c.Make(Kind::Apple, x + r.Range(-1.5f, 1.5f) * size, top, size * 0.5f, r.Pick(kFruit)));
+          c.Place(c.Make(Kind::Apple, x + r.Range(-1.5f, 1.5f) * size, top, size * 0.65f, r.Pick(kFruit)));
           break;
         case 2:
-          c.Place(c.Make(Kind::Cup, x + r.Range(-1.5f, 1.5f) * size, top, size * 0.5f, r.Pick(kPaints)));
+          c.Place(c.Make(Kind::Cup, x + r.Range(-1.5f, 1.5f) * size, top, size * 0.65f, r.Pick(kPaints)));
+          break;
+        case 3:
+          c.Place(c.Make(Kind::Globe, x + r.Range(-1.2f, 1.2f) * size, top, size * 0.5f, Rgb(60, 110, 190)));
           break;
         default:
           break;
       }
       if (r.Chance(0.45f))
-        c.Place(c.Make(Kind::Satchel, x + (r.Chance(0.5f) ? -1 : 1) * 2.9f * size, y + 2, size * 0.65f, r.Pick(kPaints),
+        c.Place(c.Make(Kind::Satchel, x + (r.Chance(0.5f) ? -1 : 1) * 2.9f * size, y + 2, size * 0.75f, r.Pick(kPaints),
                        Rgb(240, 220, 90)), 30);
     }
   }
   c.Spare(c.Make(Kind::Satchel, r.Range(40, W - 40), H - 10, 12, r.Pick(kPaints), Rgb(240, 220, 90)));
-  c.Spare(c.Make(Kind::ChalkDrawing, bx + r.Range(-bw / 3, bw / 3), r.Range(by0 + 30, by1 - 28), 11, chalks[0], {}, 4));
+  Item spareDrawing = c.Make(Kind::ChalkDrawing, bx + r.Range(-bw / 3, bw / 3), r.Range(by0 + 30, by1 - 28), 11, chalks[0], {}, 4);
+  spareDrawing.mirrored = false;
+  c.Spare(spareDrawing);
+  for (int i = 0; i < r.Int(0, 2); ++i) {
+    Item lamp = c.Make(Kind::HangingLamp, (i + r.Range(0.3f, 0.7f)) * W / 2, r.Range(-20, 0), 12, r.Pick(kPaints));
+    lamp.mirrored = false;
+    lamp.depth = -500;
+    c.Place(lamp);
+  }
   c.Spare(c.Make(Kind::Globe, r.Range(60, W - 60), H - 12, 13, Rgb(60, 110, 190)));
   if (r.Chance(0.5f))
     LightShaft(s.background, r.Range(0, 200), r.Range(260, 400), r.Range(-0.5f, 0.5f), 0.07f, Rgb(255, 245, 215));
@@ -578,27 +672,53 @@ Scene Market(Rng& r) {
   s.title = "Markt";
   s.background = Image(kPictureWidth, kPictureHeight);
   Placer c(s, r);
-  const float backY = r.Range(175, 245);  // where the houses stand
+  // A town square under its houses, or a village green under trees.
+  const bool green = r.Chance(0.4f);
+  const bool near = r.Chance(0.45f);
+  const float backY = green ? r.Range(140, 215) : r.Range(175, 245);
   const Daylight light = PickDaylight(r, backY - 60);
   s.tint = light.tint;
-  PaintSky(s.background, backY - 40, light.sky, Seed(r));
-  constexpr Color kStones[] = {Rgb(160, 150, 135), Rgb(140, 135, 130), Rgb(175, 160, 140), Rgb(130, 120, 115)};
-  PaintCobbles(s.background, backY, H, r.Pick(kStones), r.Range(18, 30), Seed(r));
-  AddClouds(c, backY - 100, r.Int(1, 4), CloudColor(light));
-  AddBirds(c, 20, backY - 140, r.Int(0, 3), Rgb(60, 60, 70));
-  // The square's houses, a row across the back.
-  const float hs = r.Range(15, 22) * (backY / 220);
-  for (float x = r.Range(-40, 0); x < W + 40;) {
-    const float size = hs * r.Range(0.9f, 1.1f);
-    c.Fixed(c.Make(Kind::Townhouse, x + 2 * size, backY + 4, size, r.Pick(kFacades), r.Pick(kRoofs), 4));
-    x += 4 * size + r.Range(0, 4);
+  PaintSky(s.background, green ? backY : backY - 40, light.sky, Seed(r));
+  AddClouds(c, green ? backY - 30 : backY - 100, r.Int(1, 4), CloudColor(light));
+  AddBirds(c, 20, green ? backY - 40 : backY - 140, r.Int(0, 3), Rgb(60, 60, 70));
+  if (green) {
+    const SeasonLook look = LookOf(PickSeason(r, false));
+    PaintRidge(s.background, {backY - 25, 25, 140, Rgb(110, 130, 150), Rgb(100, 120, 130), 0.1f, 0.02f, Seed(r), 0.4f,
+                              light.sky.horizon});
+    PaintRidge(s.background, {backY - 4, 8, 30, Darker(look.leaves[0], 0.3f), Darker(look.leaves[1], 0.5f), 0.35f, 0.09f,
+                              Seed(r), 0.15f, light.sky.horizon});
+    PaintGround(s.background, backY + 8, look, Seed(r));
+    const std::uint32_t gravel = Seed(r);
+    FillEllipse(s.background, W / 2 + r.Range(-60, 60), (backY + H) / 2 + 40, W * 0.7f, (H - backY) * 0.55f,
+                Mottled{Rgb(200, 185, 155), 0.12f, 0.25f, gravel}, 1, 8);
+    for (int i = 0; i < r.Int(3, 6); ++i) {
+      const float y = backY + r.Range(6, 24);
+      c.Place(SeasonTree(c, look, r.Range(10, W - 10), y, Perspective(y, backY - 40, 24)), 60);
+    }
+    c.Place(c.Make(Kind::Chapel, r.Range(60, W - 60), backY + 10, Perspective(backY + 10, backY - 40, 20),
+                   Rgb(240, 236, 226), r.Pick(kRoofs)));
+    for (int i = 0; i < r.Int(1, 2); ++i)
+      c.Place(c.Make(Kind::Cottage, r.Range(40, W - 40), backY + r.Range(8, 16), Perspective(backY + 12, backY - 40, 16),
+                     r.Pick(kFacades), r.Pick(kRoofs), 3),
+              90);
+  } else {
+    constexpr Color kStones[] = {Rgb(160, 150, 135), Rgb(140, 135, 130), Rgb(175, 160, 140), Rgb(130, 120, 115)};
+    PaintCobbles(s.background, backY, H, r.Pick(kStones), r.Range(18, 30), Seed(r));
+    // The square's houses, a row across the back, taller when we stand close.
+    const float hs = near ? r.Range(21, 27) : r.Range(15, 22) * (backY / 220);
+    for (float x = r.Range(-40, 0); x < W + 40;) {
+      const float size = hs * r.Range(0.9f, 1.1f);
+      c.Fixed(c.Make(Kind::Townhouse, x + 2 * size, backY + 4, size, r.Pick(kFacades), r.Pick(kRoofs), 4));
+      x += 4 * size + r.Range(0, 4);
+    }
   }
-  if (r.Chance(0.7f))
+  if (r.Chance(green ? 0.4f : 0.7f))
     PaintBunting(s.background, -10, r.Range(40, 90), W + 10, r.Range(40, 90), r.Range(20, 50), Seed(r));
   // Stalls in one or two rows, each with its goods.
-  const int stalls = r.Int(2, 3);
-  const float stallY = r.Range(backY + 70, std::min(H - 60, backY + 130));
-  const float stallSize = Perspective(stallY, backY - 40, 17);
+  // Close to one or two stalls, or across the square to a row of them.
+  const int stalls = near ? r.Int(1, 2) : r.Int(2, 3);
+  const float stallY = near ? r.Range(H - 100, H - 50) : r.Range(backY + 70, std::min(H - 60, backY + 130));
+  const float stallSize = near ? r.Range(24, 30) : Perspective(stallY, backY - 40, 19);
   const float span = W / stalls;
   for (int i = 0; i < stalls; ++i) {
     const float x = (i + 0.5f) * span + r.Range(-15, 15);
@@ -606,7 +726,7 @@ Scene Market(Rng& r) {
     stall.depth = stallY - 0.5f;
     c.Fixed(stall);
     const float top = stallY - 2.45f * stall.size;
-    const int goods = r.Int(2, 3);
+    const int goods = std::max(2, static_cast<int>(stall.size * 9 / (stall.size * 3.2f)) - r.Int(0, 1));
     for (int g = 0; g < goods; ++g) {
       const float gx = x + (g - (goods - 1) * 0.5f) * 3.0f * stall.size;
       Item good = r.Chance(0.7f) ? c.Make(Kind::FruitCrate, gx, top, stall.size * 0.75f, r.Pick(kFruit), Rgb(180, 140, 90))
@@ -620,8 +740,9 @@ Scene Market(Rng& r) {
   const int ground = r.Int(6, 9);
   for (int i = 0; i < ground; ++i) {
     const Kind kind = r.Pick(kGround);
-    const float y = r.Range(stallY + 20, H - 8);
-    const float size = Perspective(y, backY - 40, 14);
+    const float y = near ? (r.Chance(0.5f) ? r.Range(backY + 20, backY + 60) : r.Range(stallY + 8, H - 4))
+                         : r.Range(stallY + 20, H - 8);
+    const float size = Perspective(y, backY - 40, 17);
     Color col = r.Pick(kFruit), acc = Rgb(180, 140, 90);
     if (kind == Kind::Sack) col = Rgb(190, 165, 120), acc = r.Chance(0.5f) ? Rgb(200, 170, 80) : Rgb(150, 110, 70);
     if (kind == Kind::Barrel) col = Rgb(140, 95, 55);
@@ -778,37 +899,6 @@ Scene Workshop(Rng& r) {
   return s;
 }
 
-// ---- Outdoor helpers ----
-
-// Grass or snow for a season, from y0 to the bottom.
-void PaintGround(Image& img, float y0, const SeasonLook& look, std::uint32_t seed) {
-  if (look.snow) {
-    PaintRidge(img, {y0, 6, 160, look.grassFar, look.grassNear, 0.06f, 0.03f, seed});
-    return;
-  }
-  PaintGrass(img, y0, look.grassFar, look.grassNear, 0, seed);
-  if (look.season == Season::Autumn) {
-    // Fallen leaves.
-    Rng r(seed + 3);
-    for (int i = 0; i < 260; ++i) {
-      const float x = r.Range(0, W), y = r.Range(y0, H), rr = 1.2f + 2.5f * (y - y0) / (H - y0);
-      FillEllipse(img, x, y, rr * 1.4f, rr * 0.7f, Flat{look.leaves[r.Int(0, 2)] * r.Range(0.7f, 1.0f)}, 0.85f);
-    }
-  }
-}
-
-// A tree that fits the season: leafy trees in green or autumn colours,
-// snowy pines in winter.
-Item SeasonTree(Placer& c, const SeasonLook& look, float x, float y, float size) {
-  Rng& r = c.rng();
-  if (look.snow || r.Chance(0.3f)) {
-    Item pine = c.Make(Kind::Pine, x, y, size * 1.25f, Vary(r, Rgb(45, 90, 60)), {}, 2);
-    if (look.snow) pine.variant += 2, pine.variants = 4;
-    return pine;
-  }
-  return c.Make(Kind::Tree, x, y, size, Vary(r, look.leaves[r.Int(0, 2)]), Rgb(200, 40, 35), 3);
-}
-
 // ---- Playground ----
 
 Scene Playground(Rng& r) {
@@ -926,19 +1016,29 @@ Scene Farm(Rng& r) {
   constexpr Color kCrops[] = {Rgb(200, 170, 80), Rgb(120, 160, 70), Rgb(150, 110, 70), Rgb(170, 180, 90),
                               Rgb(215, 190, 90)};
   const int bands = r.Int(2, 4);
+  const Color hedge = look.snow ? Rgb(70, 80, 85) : Darker(look.leaves[0], 0.5f);
   for (int i = 0; i < bands; ++i) {
     const float y = horizon - 8 + i * 14;
     const Color crop = look.snow ? Rgb(225, 230, 240) : r.Pick(kCrops);
-    PaintRidge(s.background, {y, 10, r.Range(90, 200), crop, Darker(crop, 0.15f), 0.15f, 0.05f, Seed(r),
-                              0.35f - i * 0.08f, light.sky.horizon});
+    const Ridge field{y, 10, r.Range(90, 200), crop, Darker(crop, 0.15f), 0.15f, 0.05f, Seed(r), 0.35f - i * 0.08f,
+                      light.sky.horizon};
+    PaintRidge(s.background, field);
+    // A hedgerow along the top of each field, bushier in places.
+    const std::uint32_t hedgeSeed = field.seed + 9;
+    ForBox(s.background, 0, y - 30, W, y + 30, [&](int x, int yy, Color& px) {
+      const float top = RidgeHeight(field, x + 0.5f);
+      const float thick = 1.5f + 3.5f * ValueNoise(x * 0.08f, 0.5f, hedgeSeed) * (1 + i * 0.5f);
+      const float d = std::fabs(yy + 0.5f - top + thick * 0.5f) - thick * 0.5f;
+      if (d < 1) px = Mix(px, Mix(hedge, light.sky.horizon, 0.3f - i * 0.08f), Clamp01(1 - d));
+    });
   }
   const float yardY = horizon + bands * 14 + 10;
   PaintGround(s.background, yardY, look, Seed(r));
   // A muddy yard in front of the barn.
   const float barnX = r.Range(90, W - 90);
   const std::uint32_t mud = Seed(r);
-  FillEllipse(s.background, barnX, yardY + 45, r.Range(110, 170), 30,
-              Mottled{look.snow ? Rgb(210, 205, 200) : Rgb(140, 110, 75), 0.05f, 0.3f, mud}, 0.85f, 6);
+  FillEllipse(s.background, barnX, yardY + 40, r.Range(80, 120), r.Range(16, 24),
+              Mottled{look.snow ? Rgb(200, 198, 200) : Rgb(150, 120, 85), 0.08f, 0.3f, mud}, 0.6f, 14);
   AddClouds(c, horizon, light.overcast ? r.Int(4, 6) : r.Int(1, 4), CloudColor(light));
   AddBirds(c, 20, horizon - 30, r.Int(1, 4), Rgb(50, 45, 50));
   Item barn = c.Make(Kind::Barn, barnX, yardY + 20, Perspective(yardY + 20, horizon, 20) * r.Range(1.1f, 1.5f),
@@ -1011,21 +1111,34 @@ Scene Forest(Rng& r) {
   const float floorY = clearing ? r.Range(170, 230) : r.Range(200, 270);
   const Daylight light = PickDaylight(r, floorY);
   s.tint = light.tint;
-  // Sky glimpsed through the canopy, then layers of trunks fading into haze.
+  // Misty light between the trunks, layers of trunks fading into it, and
+  // the canopy over them with the sky showing through its gaps.
   PaintSky(s.background, floorY, light.sky, Seed(r));
-  const Color haze = Mix(light.sky.horizon, look.snow ? Rgb(220, 225, 235) : Rgb(150, 170, 140), 0.5f);
+  const Color haze = Mix(light.sky.horizon, look.snow ? Rgb(220, 225, 235) : Rgb(170, 185, 150), 0.55f);
+  ForBox(s.background, 0, 0, W, floorY + 30, [&](int, int y, Color& px) { px = Mix(px, haze, 0.35f + 0.35f * y / (floorY + 30)); });
   for (int layer = 0; layer < 3; ++layer) {
     Rng b(Seed(r));
-    const float fade = 0.7f - layer * 0.25f;
+    const float fade = 0.72f - layer * 0.3f;
     const Color bark = Mix(Rgb(70, 55, 45), haze, fade);
-    for (float x = b.Range(-20, 10); x < W + 20; x += b.Range(25, 60) * (1 + layer * 0.4f)) {
-      const float w = (4 + layer * 4) * b.Range(0.7f, 1.3f);
-      FillBox(s.background, x - w, -5, x + w, floorY + 12 + layer * 8, CylinderShade{bark, x, w, 0.1f});
+    for (float x = b.Range(-20, 10); x < W + 20; x += b.Range(22, 55) * (1 + layer * 0.5f)) {
+      const float w = (3 + layer * 4) * b.Range(0.7f, 1.3f);
+      FillBox(s.background, x - w, -5, x + w * 1.1f, floorY + 6 + layer * 6, CylinderShade{bark, x, w, 0.1f});
     }
-    if (!clearing || layer == 0)
-      PaintRidge(s.background, {static_cast<float>(25 + layer * 25), 25, 40, Mix(look.leaves[layer % 3], haze, fade * 0.5f),
-                                Darker(look.leaves[(layer + 1) % 3], 0.3f), 0.3f, 0.06f, Seed(r)});
   }
+  const float canopyY = clearing ? r.Range(20, 50) : r.Range(60, 110);
+  const std::uint32_t leafSeed = Seed(r);
+  const Color leafDark = Darker(look.leaves[0], 0.45f), leafLight = Lighter(look.leaves[1], 0.1f);
+  ForBox(s.background, 0, 0, W, canopyY + 60, [&](int x, int y, Color& px) {
+    const float edge = canopyY + (Fbm(x * 0.015f, 0.5f, leafSeed, 3) - 0.5f) * 70 + ValueNoise(x * 0.2f, 3.5f, leafSeed) * 14;
+    const float cover = Clamp01((edge - y) / 5);
+    if (cover <= 0) return;
+    const float clumps = Fbm(x * 0.04f, y * 0.05f, leafSeed + 1, 4);
+    const float gap = SmoothStep(0.66f, 0.72f, Fbm(x * 0.025f, y * 0.03f, leafSeed + 2, 3)) * Clamp01((edge - y - 25) / 20);
+    const Color leaves = Mix(leafDark, leafLight, SmoothStep(0.3f, 0.75f, clumps)) * (0.8f + 0.35f * ValueNoise(x * 0.35f, y * 0.35f, leafSeed + 3));
+    px = Mix(px, leaves, cover * (1 - gap));
+  });
+  // Undergrowth along the foot of the trunks.
+  PaintRidge(s.background, {floorY - 6, 9, 22, Mix(leafDark, haze, 0.35f), leafDark, 0.35f, 0.1f, Seed(r), 0.1f, haze});
   const std::uint32_t floorSeed = Seed(r);
   const Color floorTop = look.snow ? Rgb(225, 230, 240) : (look.season == Season::Autumn ? Rgb(150, 100, 50) : Rgb(95, 110, 60));
   const Color floorNear = look.snow ? Rgb(200, 208, 228) : (look.season == Season::Autumn ? Rgb(120, 70, 35) : Rgb(70, 85, 45));
@@ -1140,13 +1253,11 @@ Scene MountainVillage(Rng& r) {
   s.tint = light.tint;
   PaintSky(s.background, horizon, light.sky, Seed(r));
   // Peaks: a far range and a near one, snow on top.
-  const float peak = r.Range(60, 120);
-  PaintRidge(s.background, {horizon - peak, r.Range(40, 70), r.Range(60, 120), Rgb(130, 140, 165), Rgb(110, 120, 140),
-                            0.15f, 0.025f, Seed(r), 0.4f, light.sky.horizon, Rgb(245, 248, 252),
-                            horizon - peak + r.Range(20, 45)});
-  PaintRidge(s.background, {horizon - peak * 0.45f, r.Range(25, 45), r.Range(80, 150), Rgb(110, 115, 120), Rgb(90, 100, 95),
-                            0.2f, 0.03f, Seed(r), 0.2f, light.sky.horizon, Rgb(240, 244, 250),
-                            look.snow ? horizon + 40 : horizon - peak * 0.45f + r.Range(0, 15)});
+  const float peak = r.Range(90, 150);
+  PaintPeaks(s.background, horizon + 10, peak, Rgb(120, 125, 150), Rgb(245, 248, 255), horizon - peak * r.Range(0.4f, 0.7f),
+             light.sky.horizon, 0.35f, Seed(r));
+  PaintPeaks(s.background, horizon + 15, peak * r.Range(0.4f, 0.6f), Rgb(105, 100, 95), Rgb(240, 244, 250),
+             look.snow ? horizon + 40 : horizon - peak * 0.45f, light.sky.horizon, 0.12f, Seed(r));
   // Forested slope, then the alpine meadow the village stands on, tilted.
   PaintRidge(s.background, {horizon + 5, 12, 50, look.snow ? Rgb(70, 95, 85) : Rgb(50, 85, 55), Rgb(40, 70, 45), 0.35f,
                             0.1f, Seed(r), 0.15f, light.sky.horizon});
