@@ -309,7 +309,7 @@ void PaintGround(Image& img, float y0, const SeasonLook& look, std::uint32_t see
     ForBox(img, 0, y0 + 6, W, H, [&](int x, int y, Color& px) {
       const float n = Fbm(x * 0.012f, y * 0.035f, seed + 1, 4);
       const float drift = std::sin(x * 0.02f + n * 9 + y * 0.01f);
-      px = Mix(px, Rgb(175, 190, 225), 0.25f * SmoothStep(0.2f, 1.0f, drift)) * (0.9f + 0.14f * n);
+      px = Mix(px, Rgb(180, 195, 228), 0.18f * SmoothStep(0.2f, 1.0f, drift)) * (0.95f + 0.07f * n);
       if (Hash2(x, y, seed) > 0.996f) px = Lighter(px, 0.6f);
     });
     return;
@@ -402,12 +402,24 @@ Scene Kitchen(Rng& r) {
   FillBox(s.background, -2, counterY + topH - 2, W + 2, counterY + topH + 3, Flat{{0, 0, 0}}, 0, 0.3f);
   const float baseY = room ? counterY + 75 * k : H;
   const float doorW = r.Range(70, 100) * k;
-  for (float x = r.Range(-20, 0); x < W; x += doorW) {
-    FillBox(s.background, x + 3, counterY + topH + 4, x + doorW - 3, baseY - 6,
-            VerticalGradient{front, Darker(front, 0.25f), counterY, baseY}, 3);
-    FillBox(s.background, x + 10, counterY + topH + 12, x + doorW - 10, baseY - 14, Flat{Darker(front, 0.1f)}, 2, 0.6f);
-    FillBox(s.background, x + doorW / 2 - 12, counterY + topH + 10, x + doorW / 2 + 12, counterY + topH + 14,
-            Flat{Rgb(160, 160, 165)}, 2);
+  const int ovenAt = r.Int(1, 4);  // which door is the oven
+  int door = 0;
+  for (float x = r.Range(-20, 0); x < W; x += doorW, ++door) {
+    const float top = counterY + topH + 4, bottom = baseY - 6;
+    if (door == ovenAt) {
+      const float w = doorW * 1.2f;
+      FillBox(s.background, x + 3, top, x + w - 3, bottom, VerticalGradient{Rgb(215, 215, 220), Rgb(150, 150, 158), top, bottom}, 3);
+      for (int i = 0; i < 4; ++i)
+        FillEllipse(s.background, x + w * (0.2f + i * 0.2f), top + 9 * k, 4 * k, 4 * k, SphereShade{Rgb(60, 60, 65), x + w * (0.2f + i * 0.2f), top + 9 * k, 4 * k, 0.5f});
+      FillBox(s.background, x + 12, top + 34 * k, x + w - 12, std::min(bottom - 10, top + 110 * k),
+              VerticalGradient{Rgb(40, 38, 40), Rgb(90, 60, 40), top + 34 * k, top + 110 * k}, 4);
+      FillBox(s.background, x + 16, top + 24 * k, x + w - 16, top + 28 * k, CylinderShade{Rgb(200, 200, 205), x + w / 2, w / 2 - 16}, 2);
+      x += w - doorW;
+      continue;
+    }
+    FillBox(s.background, x + 3, top, x + doorW - 3, bottom, VerticalGradient{front, Darker(front, 0.25f), counterY, baseY}, 3);
+    FillBox(s.background, x + 10, top + 8, x + doorW - 10, bottom - 8, Flat{Darker(front, 0.1f)}, 2, 0.6f);
+    FillBox(s.background, x + doorW / 2 - 12, top + 6, x + doorW / 2 + 12, top + 10, Flat{Rgb(160, 160, 165)}, 2);
   }
   if (room) {
     FillBox(s.background, -2, baseY - 6, W + 2, baseY, Flat{Darker(front, 0.5f)});
@@ -465,6 +477,8 @@ Scene Kitchen(Rng& r) {
   }
   c.Place(c.Make(Kind::Clock, windowLeft ? r.Range(W - 120, W - 40) : r.Range(40, 120), r.Range(40, 80), 14 * k,
                  r.Pick(kPaints), {}, 3));
+  if (r.Chance(0.6f))
+    c.Place(c.Make(Kind::FlowerPot, winX + r.Range(-25, 25), tileTop - 6, 10 * k, Rgb(180, 95, 60), r.Pick(kBlooms)));
   // Things on the counter, spread along it.
   const float standY = counterY + 8 * k;
   struct Thing {
@@ -514,7 +528,7 @@ Scene Kitchen(Rng& r) {
     const float catX = tableX < W / 2 ? r.Range(tableX + 170, W - 20) : r.Range(20, tableX - 170);
     c.Place(c.Make(Kind::Cat, catX, r.Range(H - 40, H - 10), 12, r.Chance(0.5f) ? Rgb(60, 55, 55) : Rgb(210, 130, 60),
                    Rgb(90, 170, 60)));
-    c.Place(c.Make(Kind::Chair, tableX + (r.Chance(0.5f) ? -150 : 150), H - 2, 14, Rgb(140, 95, 55)));
+    c.Place(c.Make(Kind::Chair, tableX + (r.Chance(0.5f) ? -150 : 150), H - 2, 18, Rgb(140, 95, 55)));
   } else {
     c.Spare(c.Make(Kind::Utensil, r.Range(railX0 + 10, railX1 - 10), railY, 11, Rgb(200, 60, 50), {}, 4));
   }
@@ -777,8 +791,11 @@ Scene Workshop(Rng& r) {
   s.title = "Werkstatt";
   s.background = Image(kPictureWidth, kPictureHeight);
   Placer c(s, r);
-  const float benchY = r.Range(230, 290);
-  const float floorY = benchY + r.Range(60, 90);
+  // Standing at the bench, or back in the room with the floor in view.
+  const bool near = r.Chance(0.45f);
+  const float k = near ? 1.3f : 1.0f;
+  const float benchY = near ? r.Range(300, 350) : r.Range(200, 270);
+  const float floorY = std::min(benchY + r.Range(60, 90) * k, H - 45);
   const int wallStyle = r.Int(0, 2);
   if (wallStyle == 0) {
     constexpr Color kPlanks[] = {Rgb(150, 110, 75), Rgb(120, 90, 65), Rgb(170, 140, 100)};
@@ -804,8 +821,13 @@ Scene Workshop(Rng& r) {
     px = Rgb(150, 148, 140) * (0.75f + 0.35f * stain) * (0.8f + 0.2f * (y - floorY) / (H - floorY));
   });
   FillBox(s.background, -2, floorY, W + 2, floorY + 5, Flat{{0, 0, 0}}, 0, 0.35f);
+  // The bench runs along the whole wall, or leaves room for a tall rack.
+  const int span = r.Int(0, 2);  // 0 whole wall, 1 bench on the left, 2 on the right
+  const float bx0 = span == 2 ? r.Range(W * 0.35f, W * 0.45f) : r.Range(-20, 40);
+  const float bx1 = span == 1 ? r.Range(W * 0.55f, W * 0.65f) : r.Range(W - 40, W + 20);
   // A pegboard with tools over the bench.
-  const float pegW = r.Range(180, 280), pegX0 = r.Range(10, W - 10 - pegW), pegY0 = r.Range(60, 100),
+  const float pegW = std::min(r.Range(180, 280), bx1 - bx0 - 20);
+  const float pegX0 = r.Range(std::max(10.0f, bx0 + 5), std::min(W - 10, bx1 - 5) - pegW), pegY0 = r.Range(60, 100),
               pegY1 = benchY - 20;
   const Color board = r.Chance(0.5f) ? Rgb(190, 160, 120) : Rgb(120, 150, 140);
   ForBox(s.background, pegX0, pegY0, pegX0 + pegW, pegY1, [&](int x, int y, Color& px) {
@@ -816,16 +838,37 @@ Scene Workshop(Rng& r) {
   FillBox(s.background, pegX0 - 3, pegY0 - 3, pegX0 + pegW + 3, pegY0, Flat{Darker(board, 0.3f)});
   constexpr Color kGrips[] = {Rgb(200, 50, 40), Rgb(240, 190, 40), Rgb(40, 90, 170), Rgb(150, 100, 60), Rgb(40, 40, 45),
                               Rgb(60, 140, 70)};
-  for (float x = pegX0 + 20; x < pegX0 + pegW - 15; x += r.Range(32, 46)) {
+  for (float x = pegX0 + 20; x < pegX0 + pegW - 15; x += r.Range(32, 46) * k) {
     const float y = pegY0 + r.Range(10, 18);
-    Item tool = c.Make(Kind::Tool, x, y, r.Range(11, 14), r.Pick(kGrips), {}, 4);
+    Item tool = c.Make(Kind::Tool, x, y, r.Range(11, 14) * k, r.Pick(kGrips), {}, 4);
     tool.mirrored = false;
     if (y + 5.5f * tool.size < pegY1) c.Place(tool);
   }
   // Shelf with cans and jars on the other side, or a window.
-  const bool shelfLeft = pegX0 > W - pegX0 - pegW;
+  const bool shelfLeft = span == 0 ? pegX0 > W - pegX0 - pegW : span == 2;
   const float sx0 = shelfLeft ? 10 : pegX0 + pegW + 15, sx1 = shelfLeft ? pegX0 - 15 : W - 10;
-  if (sx1 - sx0 > 60) {
+  if (span != 0) {
+    // A tall rack from the floor up, full of cans, boxes and jars.
+    const float rx0 = span == 1 ? bx1 + 20 : 15, rx1 = span == 1 ? W - 15 : bx0 - 20;
+    const Color steel = Rgb(90, 100, 110);
+    for (float ux : {rx0, rx1 - 8})
+      FillBox(s.background, ux, 40, ux + 8, floorY + 20, CylinderShade{steel, ux + 4, 4}, 1);
+    for (float sy = floorY + 10; sy > 70; sy -= r.Range(70, 90) * k) {
+      FillBox(s.background, rx0, sy, rx1, sy + 6, VerticalGradient{Lighter(steel, 0.3f), steel, sy, sy + 6});
+      FillBox(s.background, rx0 + 8, sy + 6, rx1 - 8, sy + 14, Flat{{0, 0, 0}}, 0, 0.25f);
+      for (float x = rx0 + 22; x < rx1 - 18; x += r.Range(30, 44) * k) {
+        const int what = r.Int(0, 3);
+        if (what == 0)
+          c.Place(c.Make(Kind::PaintCan, x, sy, 12 * k, r.Pick(kPaints)));
+        else if (what == 1)
+          c.Place(c.Make(Kind::Toolbox, x + 6, sy, 10 * k, r.Pick(kPaints)));
+        else if (what == 2)
+          c.Place(c.Make(Kind::Crate, x + 4, sy, 10 * k, Rgb(175, 135, 85)));
+        else
+          c.Place(c.Make(Kind::Jar, x, sy, 11 * k, Rgb(190, 150, 80), r.Pick(kPaints)));
+      }
+    }
+  } else if (sx1 - sx0 > 60) {
     if (r.Chance(0.4f)) {
       c.Fixed(c.Make(Kind::Window, (sx0 + sx1) / 2, pegY1 - 25, 11, Rgb(120, 110, 90)));
     } else {
@@ -845,7 +888,6 @@ Scene Workshop(Rng& r) {
   // The bench.
   constexpr Color kBench[] = {Rgb(170, 125, 80), Rgb(140, 100, 60), Rgb(190, 150, 100)};
   const Color wood = r.Pick(kBench);
-  const float bx0 = r.Range(-20, 40), bx1 = r.Range(W - 40, W + 20);
   for (float lx : {bx0 + 25, bx1 - 40})
     FillBox(s.background, lx, benchY, lx + 14, floorY + 25, CylinderShade{Darker(wood, 0.25f), lx + 7, 7}, 2);
   FillBox(s.background, bx0 + 20, floorY - 5, bx1 - 20, floorY + 3, Flat{Darker(wood, 0.3f)});
@@ -863,8 +905,8 @@ Scene Workshop(Rng& r) {
     if (kind == Kind::Crate) col = Rgb(175, 135, 85);
     if (kind == Kind::Jar) col = r.Chance(0.5f) ? Rgb(160, 160, 170) : Rgb(190, 150, 80);
     if (kind == Kind::Bottle) col = Rgb(60, 90, 60);
-    c.Place(c.Make(kind, x, benchY + r.Range(2, 8), size, col, r.Pick(kPaints)));
-    x += r.Range(50, 80);
+    c.Place(c.Make(kind, x, benchY + r.Range(2, 8), size * k, col, r.Pick(kPaints)));
+    x += r.Range(50, 80) * k;
   }
   // On the floor.
   const Kind kOnFloor[] = {Kind::Crate, Kind::Barrel, Kind::PaintCan, Kind::Toolbox, Kind::Bucket, Kind::Sack};
@@ -894,7 +936,7 @@ Scene Workshop(Rng& r) {
   c.Spare(c.Make(Kind::PaintCan, r.Range(40, W - 40), r.Range(floorY + 30, H - 10), 13, r.Pick(kPaints)));
   c.Spare(c.Make(Kind::Jar, r.Range(bx0 + 30, bx1 - 30), benchY + 4, 11, Rgb(190, 150, 80), r.Pick(kPaints)));
   s.tint = r.Chance(0.5f) ? Color{1.04f, 1.0f, 0.93f} : Color{1, 1, 1};
-  s.vignette = r.Range(0.25f, 0.4f);
+  s.vignette = r.Range(0.15f, 0.35f);
   c.Done();
   return s;
 }
@@ -1232,10 +1274,13 @@ Scene Forest(Rng& r) {
     }
   }
   c.Spare(c.Make(Kind::Hedgehog, r.Range(30, W - 30), r.Range(floorY + 40, H - 10), 11, Rgb(110, 85, 60)));
-  c.Spare(c.Make(Kind::Mushroom, r.Range(30, W - 30), r.Range(floorY + 40, H - 10), 10, Rgb(200, 40, 30)));
+  if (look.snow)
+    c.Spare(c.Make(Kind::Rock, r.Range(30, W - 30), r.Range(floorY + 40, H - 10), 13, Rgb(130, 130, 140)));
+  else
+    c.Spare(c.Make(Kind::Mushroom, r.Range(30, W - 30), r.Range(floorY + 40, H - 10), 10, Rgb(200, 40, 30)));
   c.Spare(c.Make(Kind::Owl, r.Range(30, W - 30), r.Range(floorY + 40, H - 10), 11, Rgb(140, 110, 75)));
   c.Spare(c.Make(Kind::Stump, r.Range(30, W - 30), r.Range(floorY + 40, H - 10), 13, Rgb(110, 80, 55)));
-  s.vignette = r.Range(0.25f, 0.4f);
+  s.vignette = r.Range(0.15f, 0.35f);
   c.Done();
   return s;
 }
