@@ -994,14 +994,21 @@ Scene Playground(Rng& r) {
     Kind kind;
     float size;
   };
-  std::vector<Play> plays = {{Kind::Swing, 17}, {Kind::Slide, 16}, {Kind::Seesaw, 15}, {Kind::Swing, 15}, {Kind::Slide, 14}};
+  std::vector<Play> plays = {{Kind::Swing, 17}, {Kind::Slide, 16}, {Kind::Seesaw, 15}, {Kind::Swing, 15}, {Kind::Slide, 14}, {Kind::Seesaw, 14}};
   Shuffle(plays, r);
-  const int n = r.Int(2, 4);
-  for (int i = 0; i < n; ++i) {
-    const float y = r.Range(grassY + 40, H - 20);
+  const int n = r.Int(3, 5);
+  for (int i = 0, tries = 0; i < n && tries < 30; ++tries) {
+    const float y = r.Range(grassY + (H - grassY) * 0.3f, H - 15);
     const float x = r.Range(50, W - 50);
-    if (std::fabs(x - sandX) < sandRx && std::fabs(y - sandY) < sandRy + 10) continue;
-    c.Place(c.Make(plays[i].kind, x, y, Perspective(y, horizon, plays[i].size * 1.3f), r.Pick(kPaints), r.Pick(kPaints)), 110);
+    if (std::fabs(x - sandX) < sandRx + 30 && std::fabs(y - sandY) < sandRy + 40) continue;
+    if (c.Place(c.Make(plays[i].kind, x, y, Perspective(y, horizon, plays[i].size * 1.5f), r.Pick(kPaints), r.Pick(kPaints)), 110))
+      ++i;
+  }
+  // Trees and bushes around the edges of the playground.
+  for (int i = 0; i < r.Int(2, 4); ++i) {
+    const float y = r.Range(grassY + 25, grassY + 120);
+    const float x = r.Chance(0.5f) ? r.Range(10, 120) : r.Range(W - 120, W - 10);
+    c.Place(SeasonTree(c, look, x, y, Perspective(y, horizon, 22)), 50);
   }
   // Toys in the sand pit.
   c.Place(c.Make(Kind::Bucket, sandX + r.Range(-0.6f, 0.6f) * sandRx, sandY + r.Range(-5, 12), 11, r.Pick(kPaints), r.Pick(kPaints)));
@@ -1014,7 +1021,7 @@ Scene Playground(Rng& r) {
   const float fenceX = r.Range(0, W - 180);
   for (int i = 0; i < r.Int(6, 10); ++i)
     c.Place(c.Make(Kind::Picket, fenceX + i * 18, fenceY, Perspective(fenceY, horizon, 13), r.Chance(0.5f) ? Rgb(235, 230, 220) : Rgb(160, 110, 70)));
-  for (int i = 0; i < r.Int(1, 3); ++i) {
+  for (int i = 0; i < r.Int(2, 5); ++i) {
     const float y = r.Range(grassY + 30, H - 10);
     c.Place(c.Make(look.snow ? Kind::Rock : Kind::Bush, r.Range(15, W - 15), y, Perspective(y, horizon, 18),
                    look.snow ? Rgb(120, 120, 130) : Vary(r, look.leaves[r.Int(0, 1)]), r.Pick(kBlooms)),
