@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <set>
 
 #include "picture_set.h"
@@ -90,13 +91,17 @@ TEST_P(NewKind, GivesFairPairsFromSeveralSeeds) {
 // what is in them, how much of it and in which light differs.
 TEST_P(NewKind, DiffersForRealFromSeedToSeed) {
   std::vector<std::vector<float>> thumbs;
-  std::set<std::size_t> itemCounts;
+  std::set<std::map<Kind, int>> contents;  // which objects, and how many of each
+  std::size_t fewest = 1 << 20, most = 0;
   std::vector<Color> means;
   for (std::uint32_t seed = 1; seed <= 8; ++seed) {
     const Scene scene = BuildScene(GetParam(), seed * 7919u);
     const Pixels rgb = Finish(scene, RenderScene(scene));
     thumbs.push_back(Thumbnail(rgb));
-    itemCounts.insert(scene.items.size());
+    std::map<Kind, int> content;
+    for (const Item& it : scene.items) ++content[it.kind];
+    contents.insert(content);
+    fewest = std::min(fewest, scene.items.size()), most = std::max(most, scene.items.size());
     Color mean{};
     for (std::size_t i = 0; i < rgb.size(); i += 3) mean = mean + Rgb(rgb[i], rgb[i + 1], rgb[i + 2]);
     means.push_back(mean * (3.0f / rgb.size()));
@@ -109,11 +114,12 @@ TEST_P(NewKind, DiffersForRealFromSeedToSeed) {
       worst = std::max(worst, c), sum += c, ++n;
       colourSpread = std::max(colourSpread, ChannelDistance(means[i], means[j]));
     }
-  std::printf("%s: thumbnail correlation max %.3f mean %.3f, %zu item counts, mean colour spread %.3f\n",
-              SceneKindName(GetParam()).c_str(), worst, sum / n, itemCounts.size(), colourSpread);
+  std::printf("%s: thumbnail correlation max %.3f mean %.3f, %zu to %zu objects, mean colour spread %.3f\n",
+              SceneKindName(GetParam()).c_str(), worst, sum / n, fewest, most, colourSpread);
   EXPECT_LT(worst, 0.93f);
   EXPECT_LT(sum / n, 0.6f);
-  EXPECT_GE(itemCounts.size(), 4u) << "how many objects a scene holds should vary";
+  EXPECT_EQ(contents.size(), thumbs.size()) << "no two scenes should hold the same objects";
+  EXPECT_GE(most, fewest * 5 / 4) << "how many objects a scene holds should vary";
   EXPECT_GT(colourSpread, 0.06f) << "light and palette should vary";
 }
 

@@ -83,7 +83,10 @@ float Perspective(float y, float horizon, float nearSize) {
   return nearSize * (0.22f + 0.78f * Clamp01((y - horizon) / (H - horizon)));
 }
 
-// Shuffles the first n elements' order deterministically.
+// A count scaled by how densely a scene is filled.
+int Scaled(int count, float density) { return std::max(0, static_cast<int>(std::lround(count * density))); }
+
+// Shuffles the order of v deterministically.
 template <typename T>
 void Shuffle(std::vector<T>& v, Rng& r) {
   for (int i = static_cast<int>(v.size()) - 1; i > 0; --i) std::swap(v[i], v[r.Int(0, i)]);
@@ -664,16 +667,28 @@ Scene Classroom(Rng& r) {
   Item spareDrawing = c.Make(Kind::ChalkDrawing, bx + r.Range(-bw / 3, bw / 3), r.Range(by0 + 30, by1 - 28), 11, chalks[0], {}, 4);
   spareDrawing.mirrored = false;
   c.Spare(spareDrawing);
-  for (int i = 0; i < r.Int(0, 2); ++i) {
+  for (int i = 0, end = r.Int(0, 2); i < end; ++i) {
     Item lamp = c.Make(Kind::HangingLamp, (i + r.Range(0.3f, 0.7f)) * W / 2, r.Range(-20, 0), 12, r.Pick(kPaints));
     lamp.mirrored = false;
     lamp.depth = -500;
     c.Place(lamp);
   }
   c.Spare(c.Make(Kind::Globe, r.Range(60, W - 60), H - 12, 13, Rgb(60, 110, 190)));
-  if (r.Chance(0.5f))
-    LightShaft(s.background, r.Range(0, 200), r.Range(260, 400), r.Range(-0.5f, 0.5f), 0.07f, Rgb(255, 245, 215));
-  s.tint = r.Chance(0.5f) ? Color{1, 1, 1} : Color{1.03f, 1.0f, 0.95f};
+  // Morning sun through the windows, the lamps on a dark winter afternoon,
+  // or the flat light of a grey day.
+  switch (r.Int(0, 2)) {
+    case 0:
+      LightShaft(s.background, r.Range(0, 200), r.Range(260, 400), r.Range(-0.5f, 0.5f), 0.08f, Rgb(255, 245, 215));
+      s.tint = {1.03f, 1.0f, 0.95f};
+      break;
+    case 1:
+      LightPool(s.background, r.Range(100, W - 100), r.Range(60, 160), r.Range(220, 320), Rgb(255, 225, 170), 0.62f);
+      s.tint = {1.05f, 0.98f, 0.9f};
+      break;
+    default:
+      s.tint = {0.95f, 0.98f, 1.04f};
+      break;
+  }
   s.vignette = r.Range(0.18f, 0.3f);
   c.Done();
   return s;
@@ -705,13 +720,13 @@ Scene Market(Rng& r) {
     const std::uint32_t gravel = Seed(r);
     FillEllipse(s.background, W / 2 + r.Range(-60, 60), (backY + H) / 2 + 40, W * 0.7f, (H - backY) * 0.55f,
                 Mottled{Rgb(200, 185, 155), 0.12f, 0.25f, gravel}, 1, 8);
-    for (int i = 0; i < r.Int(3, 6); ++i) {
+    for (int i = 0, end = r.Int(3, 6); i < end; ++i) {
       const float y = backY + r.Range(6, 24);
       c.Place(SeasonTree(c, look, r.Range(10, W - 10), y, Perspective(y, backY - 40, 24)), 60);
     }
     c.Place(c.Make(Kind::Chapel, r.Range(60, W - 60), backY + 10, Perspective(backY + 10, backY - 40, 20),
                    Rgb(240, 236, 226), r.Pick(kRoofs)));
-    for (int i = 0; i < r.Int(1, 2); ++i)
+    for (int i = 0, end = r.Int(1, 2); i < end; ++i)
       c.Place(c.Make(Kind::Cottage, r.Range(40, W - 40), backY + r.Range(8, 16), Perspective(backY + 12, backY - 40, 16),
                      r.Pick(kFacades), r.Pick(kRoofs), 3),
               90);
@@ -768,7 +783,7 @@ Scene Market(Rng& r) {
     const float y = r.Range(backY + 30, stallY - 10);
     c.Place(c.Make(Kind::Parasol, r.Range(40, W - 40), y, Perspective(y, backY - 40, 15), r.Pick(kPaints)));
   }
-  for (int i = 0; i < r.Int(1, 2); ++i) {
+  for (int i = 0, end = r.Int(1, 2); i < end; ++i) {
     const float y = r.Range(backY + 15, H - 20);
     c.Place(c.Make(Kind::StreetLamp, r.Range(20, W - 20), y, Perspective(y, backY - 40, 14), Rgb(40, 45, 50)), 120);
   }
@@ -910,7 +925,7 @@ Scene Workshop(Rng& r) {
   }
   // On the floor.
   const Kind kOnFloor[] = {Kind::Crate, Kind::Barrel, Kind::PaintCan, Kind::Toolbox, Kind::Bucket, Kind::Sack};
-  for (int i = 0; i < r.Int(3, 5); ++i) {
+  for (int i = 0, end = r.Int(3, 5); i < end; ++i) {
     const Kind kind = r.Pick(kOnFloor);
     const float y = r.Range(floorY + 25, H - 8);
     Color col = r.Pick(kPaints);
@@ -948,6 +963,7 @@ Scene Playground(Rng& r) {
   s.title = "Spielplatz";
   s.background = Image(kPictureWidth, kPictureHeight);
   Placer c(s, r);
+  const float density = r.Range(0.55f, 1.45f);  // a quiet corner or a busy playground
   const float horizon = r.Range(110, 200);
   const Daylight light = PickDaylight(r, horizon);
   const SeasonLook look = LookOf(PickSeason(r));
@@ -985,7 +1001,7 @@ Scene Playground(Rng& r) {
   AddClouds(c, horizon, light.overcast ? r.Int(4, 6) : r.Int(1, 4), CloudColor(light));
   AddBirds(c, 20, horizon - 30, r.Int(0, 3), Rgb(50, 45, 50));
   // Back row of trees and bushes.
-  for (int i = 0; i < r.Int(3, 6); ++i) {
+  for (int i = 0, end = Scaled(r.Int(3, 6), density); i < end; ++i) {
     const float y = horizon + r.Range(12, 28);
     c.Place(SeasonTree(c, look, r.Range(15, W - 15), y, Perspective(y, horizon, 20)), 60);
   }
@@ -1005,7 +1021,7 @@ Scene Playground(Rng& r) {
       ++i;
   }
   // Trees and bushes around the edges of the playground.
-  for (int i = 0; i < r.Int(2, 4); ++i) {
+  for (int i = 0, end = Scaled(r.Int(2, 4), density); i < end; ++i) {
     const float y = r.Range(grassY + 25, grassY + 120);
     const float x = r.Chance(0.5f) ? r.Range(10, 120) : r.Range(W - 120, W - 10);
     c.Place(SeasonTree(c, look, x, y, Perspective(y, horizon, 22)), 50);
@@ -1014,21 +1030,21 @@ Scene Playground(Rng& r) {
   c.Place(c.Make(Kind::Bucket, sandX + r.Range(-0.6f, 0.6f) * sandRx, sandY + r.Range(-5, 12), 11, r.Pick(kPaints), r.Pick(kPaints)));
   if (!look.snow) c.Place(c.Make(Kind::Sandcastle, sandX + r.Range(-0.5f, 0.5f) * sandRx, sandY + r.Range(0, 15), 10, Rgb(220, 190, 130), r.Pick(kPaints)), 40);
   c.Place(c.Make(Kind::BeachBall, r.Range(30, W - 30), r.Range(grassY + 50, H - 10), 10, r.Pick(kPaints), r.Pick(kPaints)), 60);
-  for (int i = 0; i < r.Int(1, 2); ++i)
+  for (int i = 0, end = r.Int(1, 2); i < end; ++i)
     c.Place(c.Make(Kind::Bench, r.Range(40, W - 40), r.Range(grassY + 15, grassY + 60), Perspective(grassY + 40, horizon, 16), r.Pick(kPaints)), 100);
   // Fence along the back or one side.
   const float fenceY = grassY + r.Range(5, 25);
   const float fenceX = r.Range(0, W - 180);
-  for (int i = 0; i < r.Int(6, 10); ++i)
+  for (int i = 0, end = Scaled(r.Int(6, 10), density); i < end; ++i)
     c.Place(c.Make(Kind::Picket, fenceX + i * 18, fenceY, Perspective(fenceY, horizon, 13), r.Chance(0.5f) ? Rgb(235, 230, 220) : Rgb(160, 110, 70)));
-  for (int i = 0; i < r.Int(2, 5); ++i) {
+  for (int i = 0, end = Scaled(r.Int(2, 5), density); i < end; ++i) {
     const float y = r.Range(grassY + 30, H - 10);
     c.Place(c.Make(look.snow ? Kind::Rock : Kind::Bush, r.Range(15, W - 15), y, Perspective(y, horizon, 18),
                    look.snow ? Rgb(120, 120, 130) : Vary(r, look.leaves[r.Int(0, 1)]), r.Pick(kBlooms)),
             50);
   }
   if (!look.snow) {
-    for (int i = 0; i < r.Int(4, 9); ++i) {
+    for (int i = 0, end = Scaled(r.Int(4, 9), density); i < end; ++i) {
       const float y = r.Range(H - 80, H - 4);
       c.Place(c.Make(Kind::Flower, r.Range(10, W - 10), y, r.Range(5, 7), r.Pick(kBlooms)), 25);
     }
@@ -1098,14 +1114,14 @@ Scene Farm(Rng& r) {
   if (r.Chance(0.75f))
     c.Place(c.Make(Kind::Cottage, houseX, yardY + r.Range(5, 20), Perspective(yardY + 10, horizon, 16), r.Pick(kFacades),
                    look.snow ? Rgb(240, 242, 248) : r.Pick(kRoofs), 3));
-  for (int i = 0; i < r.Int(2, 5); ++i) {
+  for (int i = 0, end = r.Int(2, 5); i < end; ++i) {
     const float y = yardY + r.Range(-6, 30);
     c.Place(SeasonTree(c, look, r.Range(15, W - 15), y, Perspective(y, horizon, 22)), 70);
   }
   // Fences, animals, machines.
   const float fenceY = r.Range(yardY + 60, H - 90);
   const float fenceX = r.Range(-10, W - 200);
-  for (int i = 0; i < r.Int(7, 11); ++i)
+  for (int i = 0, end = r.Int(7, 11); i < end; ++i)
     c.Place(c.Make(Kind::Picket, fenceX + i * 19, fenceY + i * r.Range(-0.5f, 0.8f), Perspective(fenceY, horizon, 13), Rgb(200, 180, 150)));
   struct Animal {
     Kind kind;
@@ -1129,11 +1145,11 @@ Scene Farm(Rng& r) {
   const float ty = r.Range(yardY + 40, H - 30);
   c.Place(c.Make(Kind::Tractor, r.Range(50, W - 50), ty, Perspective(ty, horizon, 16), r.Chance(0.5f) ? Rgb(40, 130, 60) : Rgb(200, 50, 40), Rgb(230, 190, 60)));
   if (!look.snow)
-    for (int i = 0; i < r.Int(1, 3); ++i) {
+    for (int i = 0, end = r.Int(1, 3); i < end; ++i) {
       const float y = r.Range(yardY + 15, H - 40);
       c.Place(c.Make(Kind::Haystack, r.Range(30, W - 30), y, Perspective(y, horizon, 18), Rgb(215, 175, 90)), 80);
     }
-  for (int i = 0; i < r.Int(1, 3); ++i) {
+  for (int i = 0, end = r.Int(1, 3); i < end; ++i) {
     const Kind kind = r.Chance(0.5f) ? Kind::Barrel : Kind::Crate;
     const float y = r.Range(yardY + 30, H - 10);
     c.Place(c.Make(kind, r.Range(20, W - 20), y, Perspective(y, horizon, 13), kind == Kind::Barrel ? Rgb(140, 95, 55) : Rgb(175, 135, 85)), 60);
@@ -1155,6 +1171,7 @@ Scene Forest(Rng& r) {
   s.title = "Wald";
   s.background = Image(kPictureWidth, kPictureHeight);
   Placer c(s, r);
+  const float density = r.Range(0.5f, 1.5f);  // open woodland or a thicket
   const SeasonLook look = LookOf(PickSeason(r));
   const bool clearing = r.Chance(0.4f);
   const float floorY = clearing ? r.Range(170, 230) : r.Range(200, 270);
@@ -1216,26 +1233,32 @@ Scene Forest(Rng& r) {
     if (look.snow && stream) col = Mix(col, Rgb(200, 215, 230), 0.5f);
     px = Mix(px, col, a);
   });
-  // Rays of light through the leaves.
-  if (!light.overcast) {
+  // Morning mist between the trunks, or rays of light through the leaves.
+  if (r.Chance(0.3f)) {
+    const Color mist = Lighter(haze, 0.3f);
+    ForBox(s.background, 0, 0, W, H, [&](int x, int y, Color& px) {
+      const float band = std::exp(-std::pow((y - floorY) / 70.0f, 2)) * (0.6f + 0.4f * Fbm(x * 0.01f, y * 0.03f, 77, 3));
+      px = Mix(px, mist, band * 0.55f);
+    });
+  } else if (!light.overcast) {
     const float slope = r.Range(-0.6f, 0.6f);
-    for (int i = 0; i < r.Int(2, 4); ++i) {
+    for (int i = 0, end = r.Int(2, 4); i < end; ++i) {
       const float x0 = r.Range(0, W);
       LightShaft(s.background, x0, x0 + r.Range(15, 40), slope, 0.07f, light.sky.sun);
     }
   }
   AddBirds(c, 20, floorY - 60, r.Int(0, 2), Rgb(40, 35, 35));
   // Trees: middle distance then a few big ones in front.
-  for (int i = 0; i < r.Int(4, 7); ++i) {
+  for (int i = 0, end = Scaled(r.Int(4, 7), density); i < end; ++i) {
     const float y = r.Range(floorY + 10, floorY + 70);
     c.Place(SeasonTree(c, look, r.Range(10, W - 10), y, Perspective(y, floorY - 40, 22)), 55);
   }
-  for (int i = 0; i < r.Int(1, 2); ++i) {
+  for (int i = 0, end = r.Int(1, 2); i < end; ++i) {
     const bool left = r.Chance(0.5f);
     c.Place(SeasonTree(c, look, left ? r.Range(0, 60) : r.Range(W - 60, W), r.Range(H - 50, H - 5), r.Range(20, 26)));
   }
   // Undergrowth.
-  for (int i = 0; i < r.Int(3, 6); ++i) {
+  for (int i = 0, end = Scaled(r.Int(5, 9), density); i < end; ++i) {
     const float y = r.Range(floorY + 20, H - 5);
     if (look.snow)
       c.Place(c.Make(Kind::Rock, r.Range(15, W - 15), y, Perspective(y, floorY - 40, 16), Rgb(130, 130, 140)), 50);
@@ -1244,16 +1267,23 @@ Scene Forest(Rng& r) {
                      look.season == Season::Autumn ? Rgb(180, 120, 50) : Vary(r, Rgb(80, 140, 60))),
               45);
   }
-  for (int i = 0; i < r.Int(1, 3); ++i) {
+  if (!look.snow)
+    for (int i = 0, end = Scaled(r.Int(1, 3), density); i < end; ++i) {
+      const float y = r.Range(floorY + 20, H - 10);
+      c.Place(c.Make(Kind::Bush, r.Range(15, W - 15), y, Perspective(y, floorY - 40, 18), Vary(r, look.leaves[r.Int(0, 1)]),
+                     r.Pick(kBlooms)),
+              60);
+    }
+  for (int i = 0, end = Scaled(r.Int(1, 3), density); i < end; ++i) {
     const float y = r.Range(floorY + 25, H - 10);
     c.Place(c.Make(Kind::Stump, r.Range(20, W - 20), y, Perspective(y, floorY - 40, 15), Rgb(110, 80, 55)), 80);
   }
   if (!look.snow)
-    for (int i = 0; i < r.Int(2, 5); ++i) {
+    for (int i = 0, end = Scaled(r.Int(3, 6), density); i < end; ++i) {
       const float y = r.Range(floorY + 30, H - 5);
       c.Place(c.Make(Kind::Mushroom, r.Range(15, W - 15), y, Perspective(y, floorY - 40, 11), r.Chance(0.6f) ? Rgb(200, 40, 30) : Rgb(190, 140, 80)), 35);
     }
-  for (int i = 0; i < r.Int(1, 3); ++i) {
+  for (int i = 0, end = Scaled(r.Int(1, 3), density); i < end; ++i) {
     const float y = r.Range(floorY + 30, H - 10);
     c.Place(c.Make(Kind::Rock, r.Range(15, W - 15), y, Perspective(y, floorY - 40, 14), Rgb(135, 130, 125)), 60);
   }
@@ -1275,7 +1305,7 @@ Scene Forest(Rng& r) {
   }
   if (!look.snow) {
     c.Place(c.Make(Kind::Butterfly, r.Range(30, W - 30), r.Range(floorY, H - 60), 7, r.Pick(kBlooms), Rgb(250, 230, 140)), 0);
-    for (int i = 0; i < r.Int(2, 6); ++i) {
+    for (int i = 0, end = Scaled(r.Int(2, 6), density); i < end; ++i) {
       const float y = r.Range(H - 90, H - 4);
       c.Place(c.Make(Kind::Flower, r.Range(10, W - 10), y, r.Range(5, 7), r.Pick(kBlooms)), 25);
     }
@@ -1335,14 +1365,14 @@ Scene MountainVillage(Rng& r) {
     c.Place(c.Make(Kind::Chapel, r.Range(60, W - 60), y, Perspective(y, horizon, 18), Rgb(240, 236, 226),
                    look.snow ? Rgb(200, 205, 215) : (r.Chance(0.5f) ? Rgb(70, 110, 80) : Rgb(150, 70, 50))));
   }
-  for (int i = 0; i < r.Int(5, 9); ++i) {
+  for (int i = 0, end = r.Int(5, 9); i < end; ++i) {
     const float y = r.Range(meadowY - 5, H - 10);
     Item pine = c.Make(Kind::Pine, r.Range(10, W - 10), y, Perspective(y, horizon, 26), Vary(r, Rgb(45, 90, 60)));
     if (look.snow) pine.variant += 2, pine.variants = 4;
     c.Place(pine, 45);
   }
   if (!look.snow) {
-    for (int i = 0; i < r.Int(3, 6); ++i) {
+    for (int i = 0, end = r.Int(3, 6); i < end; ++i) {
       const bool goat = r.Chance(0.5f);
       const float y = r.Range(meadowY + 30, H - 8);
       const Color fur = goat ? (r.Chance(0.5f) ? Rgb(235, 230, 220) : Rgb(110, 80, 55)) : Rgb(150, 95, 60);
@@ -1350,22 +1380,22 @@ Scene MountainVillage(Rng& r) {
                      Rgb(240, 236, 228)),
               45);
     }
-    for (int i = 0; i < r.Int(5, 10); ++i) {
+    for (int i = 0, end = r.Int(5, 10); i < end; ++i) {
       const float y = r.Range(H - 70, H - 4);
       c.Place(c.Make(Kind::Flower, r.Range(10, W - 10), y, r.Range(5, 7), r.Pick(kBlooms)), 22);
     }
   } else {
-    for (int i = 0; i < r.Int(1, 2); ++i) {
+    for (int i = 0, end = r.Int(1, 2); i < end; ++i) {
       const float y = r.Range(meadowY + 40, H - 10);
       c.Place(c.Make(Kind::Goat, r.Range(25, W - 25), y, Perspective(y, horizon, 15), Rgb(110, 80, 55)), 60);
     }
   }
   const float fenceY = r.Range(meadowY + 40, H - 60);
   const float fenceX = r.Range(-10, W - 180);
-  for (int i = 0; i < r.Int(6, 10); ++i)
+  for (int i = 0, end = r.Int(6, 10); i < end; ++i)
     c.Place(c.Make(Kind::Picket, fenceX + i * 18, fenceY + i * 1.2f, Perspective(fenceY, horizon, 12), Rgb(150, 110, 70)));
   c.Place(c.Make(Kind::Bench, r.Range(40, W - 40), r.Range(H - 80, H - 20), 13, Rgb(130, 85, 50)), 0);
-  for (int i = 0; i < r.Int(1, 3); ++i) {
+  for (int i = 0, end = r.Int(1, 3); i < end; ++i) {
     const float y = r.Range(meadowY + 20, H - 10);
     c.Place(c.Make(Kind::Rock, r.Range(15, W - 15), y, Perspective(y, horizon, 15), Rgb(140, 135, 130)), 50);
   }
