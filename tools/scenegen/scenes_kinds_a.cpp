@@ -1072,7 +1072,9 @@ Scene Farm(Rng& r) {
   s.title = "Bauernhof";
   s.background = Image(kPictureWidth, kPictureHeight);
   Placer c(s, r);
-  const float horizon = r.Range(120, 205);
+  // Across the fields to a distant farm, or right in its yard.
+  const bool yard = r.Chance(0.4f);
+  const float horizon = yard ? r.Range(85, 130) : r.Range(120, 205);
   const Daylight light = PickDaylight(r, horizon);
   const SeasonLook look = LookOf(PickSeason(r));
   s.tint = light.tint;
@@ -1100,13 +1102,14 @@ Scene Farm(Rng& r) {
   const float yardY = horizon + bands * 14 + 10;
   PaintGround(s.background, yardY, look, Seed(r));
   // A muddy yard in front of the barn.
-  const float barnX = r.Range(90, W - 90);
+  const float barnX = yard ? (r.Chance(0.5f) ? r.Range(60, 130) : r.Range(W - 130, W - 60)) : r.Range(90, W - 90);
   const std::uint32_t mud = Seed(r);
   FillEllipse(s.background, barnX, yardY + 40, r.Range(80, 120), r.Range(16, 24),
               Mottled{look.snow ? Rgb(200, 198, 200) : Rgb(150, 120, 85), 0.08f, 0.3f, mud}, 0.6f, 14);
   AddClouds(c, horizon, light.overcast ? r.Int(4, 6) : r.Int(1, 4), CloudColor(light));
   AddBirds(c, 20, horizon - 30, r.Int(1, 4), Rgb(50, 45, 50));
-  Item barn = c.Make(Kind::Barn, barnX, yardY + 20, Perspective(yardY + 20, horizon, 20) * r.Range(1.1f, 1.5f),
+  const float barnY = yard ? yardY + r.Range(60, 100) : yardY + 20;
+  Item barn = c.Make(Kind::Barn, barnX, barnY, Perspective(barnY, horizon, 20) * (yard ? r.Range(1.5f, 1.9f) : r.Range(1.1f, 1.5f)),
                      r.Chance(0.7f) ? Rgb(170, 50, 40) : Rgb(120, 100, 80), look.snow ? Rgb(240, 242, 248) : Rgb(90, 90, 95));
   c.Fixed(barn);
   // The farmhouse beside it, and trees around.
@@ -1140,7 +1143,7 @@ Scene Farm(Rng& r) {
   for (int i = 0; i < animals; ++i) {
     const Animal& a = kAnimals[r.Int(0, 7)];
     const float y = r.Range(yardY + 35, H - 8);
-    c.Place(c.Make(a.kind, r.Range(25, W - 25), y, Perspective(y, horizon, a.size * 1.2f), a.color, a.accent), 45);
+    c.Place(c.Make(a.kind, r.Range(25, W - 25), y, Perspective(y, horizon, a.size * (yard ? 1.5f : 1.2f)), a.color, a.accent), 45);
   }
   const float ty = r.Range(yardY + 40, H - 30);
   c.Place(c.Make(Kind::Tractor, r.Range(50, W - 50), ty, Perspective(ty, horizon, 16), r.Chance(0.5f) ? Rgb(40, 130, 60) : Rgb(200, 50, 40), Rgb(230, 190, 60)));
@@ -1324,12 +1327,34 @@ Scene Forest(Rng& r) {
 
 // ---- Mountain village ----
 
+// The line where a meadow meets what lies behind it: level, or a hillside
+// rising to one side.
+struct GroundLine {
+  float left, right;
+  std::uint32_t seed;
+  float At(float x) const { return Lerp(left, right, x / W) + (Fbm(x * 0.02f, 0.5f, seed, 3) - 0.5f) * 14; }
+};
+
+void PaintGroundBelow(Image& img, const GroundLine& line, const SeasonLook& look) {
+  Image ground(kPictureWidth, kPictureHeight);
+  const float top = std::min(line.left, line.right) - 12;
+  PaintGround(ground, top, look, line.seed + 1);
+  ForBox(img, 0, top, W, H, [&](int x, int y, Color& px) {
+    const float edge = line.At(x + 0.5f);
+    const float cover = Clamp01(y + 0.5f - edge);
+    // The crest of a hillside catches the light.
+    const Color g = ground.At(x, y) * (1 + 0.12f * std::exp(-(y - edge) / 6.0f));
+    if (cover > 0) px = Mix(px, g, cover);
+  });
+}
+
 Scene MountainVillage(Rng& r) {
   Scene s;
   s.title = "Bergdorf";
   s.background = Image(kPictureWidth, kPictureHeight);
   Placer c(s, r);
-  const float horizon = r.Range(150, 230);
+  const bool hillside = r.Chance(0.5f);
+  const float horizon = hillside ? r.Range(130, 200) : r.Range(150, 230);
   const Daylight light = PickDaylight(r, horizon);
   const SeasonLook look = LookOf(PickSeason(r));
   s.tint = light.tint;
@@ -1340,73 +1365,92 @@ Scene MountainVillage(Rng& r) {
              light.sky.horizon, 0.35f, Seed(r));
   PaintPeaks(s.background, horizon + 15, peak * r.Range(0.4f, 0.6f), Rgb(105, 100, 95), Rgb(240, 244, 250),
              look.snow ? horizon + 40 : horizon - peak * 0.45f, light.sky.horizon, 0.12f, Seed(r));
-  // Forested slope, then the alpine meadow the village stands on, tilted.
+  // Forest down in the valley.
   PaintRidge(s.background, {horizon + 5, 12, 50, look.snow ? Rgb(70, 95, 85) : Rgb(50, 85, 55), Rgb(40, 70, 45), 0.35f,
                             0.1f, Seed(r), 0.15f, light.sky.horizon});
-  const float meadowY = horizon + 30;
-  PaintGround(s.background, meadowY, look, Seed(r));
-  // The cable car's rope across the valley.
+  // The cable car's rope across the valley, running into the hillside.
   const float ropeY0 = r.Range(40, horizon - 40), ropeY1 = ropeY0 + r.Range(-30, 30);
   FillLine(s.background, -5, ropeY0, W + 5, ropeY1, 1.3f, Rgb(50, 50, 55));
+  // The meadow the village stands on.
+  GroundLine line{horizon + 30, horizon + 30, Seed(r)};
+  if (hillside) {
+    const float high = horizon - r.Range(10, 70), low = horizon + r.Range(50, 110);
+    if (r.Chance(0.5f))
+      line.left = high, line.right = low;
+    else
+      line.left = low, line.right = high;
+  }
+  PaintGroundBelow(s.background, line, look);
+  // A place on the meadow at least `above` pixels below its edge, and the
+  // size a thing of `nearSize` has there.
+  auto spot = [&](float above, float bottom) {
+    const float x = r.Range(15, W - 15);
+    const float lo = std::min(line.At(x) + above, bottom - 1);
+    return Point{x, r.Range(lo, bottom)};
+  };
+  auto sizeAt = [&](Point p, float nearSize) { return Perspective(p.y - line.At(p.x) + horizon + 30, horizon, nearSize); };
   AddClouds(c, horizon - peak, light.overcast ? r.Int(3, 5) : r.Int(1, 3), CloudColor(light));
   AddBirds(c, 20, horizon - 40, r.Int(0, 3), Rgb(50, 45, 50));
-  const float carX = r.Range(60, W - 60);
-  c.Sky(c.Make(Kind::CableCar, carX, Lerp(ropeY0, ropeY1, (carX + 5) / (W + 10)), r.Range(9, 12),
-               r.Chance(0.5f) ? Rgb(200, 40, 40) : Rgb(240, 190, 40)));
+  for (int tries = 0; tries < 10; ++tries) {
+    const float carX = r.Range(60, W - 60), carY = Lerp(ropeY0, ropeY1, (carX + 5) / (W + 10));
+    if (carY + 50 > line.At(carX)) continue;
+    c.Sky(c.Make(Kind::CableCar, carX, carY, r.Range(9, 12), r.Chance(0.5f) ? Rgb(200, 40, 40) : Rgb(240, 190, 40)));
+    break;
+  }
   // Houses scattered up the slope, the chapel among them.
   const int houses = r.Int(3, 6);
   for (int i = 0; i < houses; ++i) {
-    const float y = r.Range(meadowY + 10, H - 60);
+    const Point p = spot(10, H - 60);
     const Color roof = look.snow ? Rgb(240, 242, 248) : (r.Chance(0.5f) ? Rgb(90, 80, 75) : Rgb(140, 80, 55));
-    c.Place(c.Make(Kind::Chalet, r.Range(40, W - 40), y, Perspective(y, horizon, 19), Vary(r, Rgb(150, 95, 55), 0.15f), roof), 80);
+    c.Place(c.Make(Kind::Chalet, p.x, p.y, sizeAt(p, 19), Vary(r, Rgb(150, 95, 55), 0.15f), roof), 80);
   }
   {
-    const float y = r.Range(meadowY + 5, meadowY + 50);
-    c.Place(c.Make(Kind::Chapel, r.Range(60, W - 60), y, Perspective(y, horizon, 18), Rgb(240, 236, 226),
+    const Point p = spot(5, H - 80);
+    c.Place(c.Make(Kind::Chapel, p.x, p.y, sizeAt(p, 18), Rgb(240, 236, 226),
                    look.snow ? Rgb(200, 205, 215) : (r.Chance(0.5f) ? Rgb(70, 110, 80) : Rgb(150, 70, 50))));
   }
   for (int i = 0, end = r.Int(5, 9); i < end; ++i) {
-    const float y = r.Range(meadowY - 5, H - 10);
-    Item pine = c.Make(Kind::Pine, r.Range(10, W - 10), y, Perspective(y, horizon, 26), Vary(r, Rgb(45, 90, 60)));
+    const Point p = spot(2, H - 10);
+    Item pine = c.Make(Kind::Pine, p.x, p.y, sizeAt(p, 26), Vary(r, Rgb(45, 90, 60)));
     if (look.snow) pine.variant += 2, pine.variants = 4;
     c.Place(pine, 45);
   }
   if (!look.snow) {
     for (int i = 0, end = r.Int(3, 6); i < end; ++i) {
       const bool goat = r.Chance(0.5f);
-      const float y = r.Range(meadowY + 30, H - 8);
+      const Point p = spot(30, H - 8);
       const Color fur = goat ? (r.Chance(0.5f) ? Rgb(235, 230, 220) : Rgb(110, 80, 55)) : Rgb(150, 95, 60);
-      c.Place(c.Make(goat ? Kind::Goat : Kind::Cow, r.Range(25, W - 25), y, Perspective(y, horizon, goat ? 15 : 17), fur,
-                     Rgb(240, 236, 228)),
-              45);
+      c.Place(c.Make(goat ? Kind::Goat : Kind::Cow, p.x, p.y, sizeAt(p, goat ? 15 : 17), fur, Rgb(240, 236, 228)), 45);
     }
     for (int i = 0, end = r.Int(5, 10); i < end; ++i) {
-      const float y = r.Range(H - 70, H - 4);
-      c.Place(c.Make(Kind::Flower, r.Range(10, W - 10), y, r.Range(5, 7), r.Pick(kBlooms)), 22);
+      const Point p = spot(20, H - 4);
+      c.Place(c.Make(Kind::Flower, p.x, std::max(p.y, H - 80), r.Range(5, 7), r.Pick(kBlooms)), 22);
     }
   } else {
     for (int i = 0, end = r.Int(1, 2); i < end; ++i) {
-      const float y = r.Range(meadowY + 40, H - 10);
-      c.Place(c.Make(Kind::Goat, r.Range(25, W - 25), y, Perspective(y, horizon, 15), Rgb(110, 80, 55)), 60);
+      const Point p = spot(40, H - 10);
+      c.Place(c.Make(Kind::Goat, p.x, p.y, sizeAt(p, 15), Rgb(110, 80, 55)), 60);
     }
   }
-  const float fenceY = r.Range(meadowY + 40, H - 60);
   const float fenceX = r.Range(-10, W - 180);
+  const float fenceY = std::clamp(r.Range(line.At(fenceX + 90) + 40, H - 60), 0.0f, H - 40);
   for (int i = 0, end = r.Int(6, 10); i < end; ++i)
-    c.Place(c.Make(Kind::Picket, fenceX + i * 18, fenceY + i * 1.2f, Perspective(fenceY, horizon, 12), Rgb(150, 110, 70)));
+    c.Place(c.Make(Kind::Picket, fenceX + i * 18, fenceY + i * (line.right - line.left) / W * 18, sizeAt({fenceX, fenceY}, 12),
+                   Rgb(150, 110, 70)));
   c.Place(c.Make(Kind::Bench, r.Range(40, W - 40), r.Range(H - 80, H - 20), 13, Rgb(130, 85, 50)), 0);
   for (int i = 0, end = r.Int(1, 3); i < end; ++i) {
-    const float y = r.Range(meadowY + 20, H - 10);
-    c.Place(c.Make(Kind::Rock, r.Range(15, W - 15), y, Perspective(y, horizon, 15), Rgb(140, 135, 130)), 50);
+    const Point p = spot(20, H - 10);
+    c.Place(c.Make(Kind::Rock, p.x, p.y, sizeAt(p, 15), Rgb(140, 135, 130)), 50);
   }
   if (!look.snow && r.Chance(0.6f)) {
-    const float y = r.Range(meadowY + 20, H - 40);
-    c.Place(c.Make(Kind::Haystack, r.Range(30, W - 30), y, Perspective(y, horizon, 16), Rgb(215, 175, 90)));
+    const Point p = spot(20, H - 40);
+    c.Place(c.Make(Kind::Haystack, p.x, p.y, sizeAt(p, 16), Rgb(215, 175, 90)));
   }
-  c.Spare(c.Make(Kind::Goat, r.Range(30, W - 30), r.Range(meadowY + 40, H - 10), 13, Rgb(235, 230, 220)));
-  c.Spare(c.Make(Kind::Pine, r.Range(30, W - 30), r.Range(meadowY + 40, H - 10), 16, Rgb(45, 90, 60)));
+  const Point goatAt = spot(40, H - 10), pineAt = spot(40, H - 10), rockAt = spot(40, H - 10);
+  c.Spare(c.Make(Kind::Goat, goatAt.x, goatAt.y, 13, Rgb(235, 230, 220)));
+  c.Spare(c.Make(Kind::Pine, pineAt.x, pineAt.y, 16, Rgb(45, 90, 60)));
   c.Spare(c.Make(Kind::Bird, r.Range(40, W - 40), r.Range(30, horizon - 40), 7, Rgb(50, 45, 50)), true);
-  c.Spare(c.Make(Kind::Rock, r.Range(30, W - 30), r.Range(meadowY + 40, H - 10), 13, Rgb(140, 135, 130)));
+  c.Spare(c.Make(Kind::Rock, rockAt.x, rockAt.y, 13, Rgb(140, 135, 130)));
   s.vignette = r.Range(0.15f, 0.3f);
   c.Done();
   return s;
