@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "picture_set.h"
 #include "scenes.h"
@@ -123,6 +124,75 @@ TEST_P(NewKind, DiffersForRealFromSeedToSeed) {
   EXPECT_GT(colourSpread, 0.06f) << "light and palette should vary";
 }
 
+// Many seeds of every new kind: everything placed lies in the picture,
+// there is enough to change and to add, and the scene is the same each
+// time it is built.
+TEST_P(NewKind, EverySeedGivesASoundScene) {
+  const Box picture{0, 0, kPictureWidth, kPictureHeight};
+  for (std::uint32_t seed = 100; seed < 124; ++seed) {
+    const Scene scene = BuildScene(GetParam(), seed);
+    int changeable = 0;
+    for (const Item& it : scene.items) {
+      changeable += !it.locked;
+      EXPECT_FALSE(Intersect(ItemBounds(it), picture).Empty()) << "seed " << seed << " kind " << static_cast<int>(it.kind);
+      EXPECT_GT(it.size, 0.0f);
+      EXPECT_GE(it.variant, 0);
+      EXPECT_LT(it.variant, it.variants);
+    }
+    EXPECT_GE(changeable, 12) << "seed " << seed;
+    EXPECT_GE(scene.spares.size(), 3u) << "seed " << seed;
+    for (const Item& spare : scene.spares) {
+      const Box b = ItemBounds(spare), in = Intersect(b, picture);
+      EXPECT_GE(in.Width() * in.Height(), b.Width() * b.Height() / 2) << "seed " << seed << " spare kind "
+                                                                      << static_cast<int>(spare.kind);
+    }
+    for (std::size_t i = 1; i < scene.items.size(); ++i) EXPECT_LE(scene.items[i - 1].depth, scene.items[i].depth);
+    const Scene again = BuildScene(GetParam(), seed);
+    ASSERT_EQ(again.items.size(), scene.items.size());
+    for (std::size_t i = 0; i < scene.items.size(); ++i) {
+      EXPECT_EQ(again.items[i].seed, scene.items[i].seed);
+      EXPECT_EQ(again.items[i].x, scene.items[i].x);
+    }
+  }
+}
+
+// Writing, tools and hanging things read one way only or hang straight
+// down: a scene never shows them mirrored.
+TEST_P(NewKind, NeverMirrorsWritingOrHangingThings) {
+  for (std::uint32_t seed = 200; seed < 216; ++seed) {
+    const Scene scene = BuildScene(GetParam(), seed);
+    for (const std::vector<Item>* list : {&scene.items, &scene.spares})
+      for (const Item& it : *list)
+        if (it.kind == Kind::ChalkDrawing || it.kind == Kind::Tool || it.kind == Kind::Utensil ||
+            it.kind == Kind::HangingLamp) {
+          EXPECT_FALSE(it.mirrored) << "seed " << seed << " kind " << static_cast<int>(it.kind);
+        }
+  }
+}
+
+// The light of the scene changes from seed to seed: several overall tints
+// (time of day, lamps, weather) among a dozen scenes.
+TEST_P(NewKind, LightChangesFromSeedToSeed) {
+  std::set<std::tuple<float, float, float>> tints;
+  for (std::uint32_t seed = 300; seed < 312; ++seed) {
+    const Scene scene = BuildScene(GetParam(), seed);
+    tints.insert({scene.tint.r, scene.tint.g, scene.tint.b});
+  }
+  EXPECT_GE(tints.size(), 2u);
+}
+
+// Over a few pairs the differences use many sorts of change, so the new
+// objects take every kind of change the finder knows, not only removal.
+TEST_P(NewKind, PairsMixManySortsOfChange) {
+  std::set<ChangeType> types;
+  for (std::uint32_t seed : {31u, 4711u, 65000u, 123456u}) {
+    const auto pair = MakePicturePair(GetParam(), seed);
+    ASSERT_TRUE(pair.has_value()) << "seed " << seed;
+    for (const Difference& d : pair->differences) types.insert(d.change.type);
+  }
+  EXPECT_GE(types.size(), 5u);
+}
+
 INSTANTIATE_TEST_SUITE_P(Kinds, NewKind, ::testing::ValuesIn(kNewKinds),
                          [](const auto& info) { return "Kind" + std::to_string(static_cast<int>(info.param)); });
 
@@ -190,6 +260,37 @@ TEST(NewObjects, ShapeVariantsDifferVisibly) {
     EXPECT_GE(changed, 80) << "kind " << static_cast<int>(it.kind) << " variant " << it.variant << " to "
                            << other.variant;
   }
+}
+
+// The finder repaints only an object's reach; every variant of every new
+// painter, mirrored or not and at any size, must stay inside the bounds
+// it reports.
+TEST(NewObjects, EveryVariantPaintsInsideItsBounds) {
+  for (int k = static_cast<int>(kFirstNewObject); k <= static_cast<int>(kLastKind); ++k)
+    for (int variant = 0; variant < 4; ++variant)
+      for (bool mirrored : {false, true})
+        for (float size : {6.0f, 21.0f}) {
+          Item it;
+          it.kind = static_cast<Kind>(k);
+          it.x = 250, it.y = 260, it.size = size;
+          it.variant = variant, it.variants = 4, it.mirrored = mirrored;
+          it.color = Rgb(200, 60, 50), it.accent = Rgb(40, 90, 160);
+          it.seed = 99u + static_cast<std::uint32_t>(k);
+          Image image(kPictureWidth, kPictureHeight, {0.5f, 0.5f, 0.5f});
+          Canvas canvas(image);
+          PaintItem(canvas, it);
+          const Box b = ItemBounds(it);
+          int outside = 0, inside = 0;
+          for (int y = 0; y < kPictureHeight; ++y)
+            for (int x = 0; x < kPictureWidth; ++x) {
+              const bool in = x >= b.x0 && x < b.x1 && y >= b.y0 && y < b.y1;
+              const bool painted = ChannelDistance(image.At(x, y), {0.5f, 0.5f, 0.5f}) > 1e-6f;
+              outside += painted && !in;
+              inside += painted && in;
+            }
+          EXPECT_EQ(outside, 0) << "kind " << k << " variant " << variant;
+          EXPECT_GE(inside, size > 10 ? 150 : 20) << "kind " << k << " variant " << variant;
+        }
 }
 
 }  // namespace

@@ -29,7 +29,10 @@ class Placer {
     it.color = color, it.accent = accent;
     it.variant = rng_.Int(0, variants - 1);
     it.variants = variants;
-    it.mirrored = rng_.Chance(0.5f);
+    // Writing reads one way only and hanging things hang straight down.
+    const bool fixedWay = kind == Kind::ChalkDrawing || kind == Kind::Tool || kind == Kind::Utensil ||
+                          kind == Kind::HangingLamp;
+    it.mirrored = rng_.Chance(0.5f) && !fixedWay;
     it.seed = Seed(rng_);
     it.depth = y;
     return it;
@@ -475,7 +478,6 @@ Scene Kitchen(Rng& r) {
     constexpr Color kHandles[] = {Rgb(40, 40, 45), Rgb(170, 120, 70), Rgb(200, 60, 50), Rgb(60, 110, 170),
                                   Rgb(230, 200, 80)};
     Item u = c.Make(Kind::Utensil, x, railY, 11 * k, r.Pick(kHandles), {}, 4);
-    u.mirrored = false;
     c.Place(u);
   }
   c.Place(c.Make(Kind::Clock, windowLeft ? r.Range(W - 120, W - 40) : r.Range(40, 120), r.Range(40, 80), 14 * k,
@@ -591,7 +593,6 @@ Scene Classroom(Rng& r) {
     const float x = bx - bw / 2 + (i + 0.5f) * bw / drawings + r.Range(-8, 8);
     const float y = r.Range(by0 + 30, by1 - 28);
     Item drawing = c.Make(Kind::ChalkDrawing, x, y, r.Range(10, 13) * (far ? 0.9f : 1.0f), chalks[r.Int(0, 3)], {}, 4);
-    drawing.mirrored = false;  // sums and letters read one way only
     c.Place(drawing);
   }
   c.Place(c.Make(Kind::Clock, bx + r.Range(-bw / 3, bw / 3), std::max(22.0f, by0 - 26), far ? 11 : 13, r.Pick(kPaints), {}, 3));
@@ -665,11 +666,9 @@ Scene Classroom(Rng& r) {
   }
   c.Spare(c.Make(Kind::Satchel, r.Range(40, W - 40), H - 10, 12, r.Pick(kPaints), Rgb(240, 220, 90)));
   Item spareDrawing = c.Make(Kind::ChalkDrawing, bx + r.Range(-bw / 3, bw / 3), r.Range(by0 + 30, by1 - 28), 11, chalks[0], {}, 4);
-  spareDrawing.mirrored = false;
   c.Spare(spareDrawing);
   for (int i = 0, end = r.Int(0, 2); i < end; ++i) {
     Item lamp = c.Make(Kind::HangingLamp, (i + r.Range(0.3f, 0.7f)) * W / 2, r.Range(-20, 0), 12, r.Pick(kPaints));
-    lamp.mirrored = false;
     lamp.depth = -500;
     c.Place(lamp);
   }
@@ -856,7 +855,6 @@ Scene Workshop(Rng& r) {
   for (float x = pegX0 + 20; x < pegX0 + pegW - 15; x += r.Range(32, 46) * k) {
     const float y = pegY0 + r.Range(10, 18);
     Item tool = c.Make(Kind::Tool, x, y, r.Range(11, 14) * k, r.Pick(kGrips), {}, 4);
-    tool.mirrored = false;
     if (y + 5.5f * tool.size < pegY1) c.Place(tool);
   }
   // Shelf with cans and jars on the other side, or a window.
@@ -942,7 +940,6 @@ Scene Workshop(Rng& r) {
   for (int i = 0; i < lamps; ++i) {
     lampX = (i + r.Range(0.3f, 0.7f)) * W / lamps;
     Item lamp = c.Make(Kind::HangingLamp, lampX, r.Range(-10, 10), r.Range(11, 14), r.Pick(kGrips));
-    lamp.mirrored = false;
     lamp.depth = -500;
     c.Place(lamp);
   }
