@@ -1455,22 +1455,6 @@ Scene MountainVillage(Rng& r) {
 
 }  // namespace
 
-bool IsKindA(SceneKind kind) {
-  switch (kind) {
-    case SceneKind::Kitchen:
-    case SceneKind::Classroom:
-    case SceneKind::Market:
-    case SceneKind::Workshop:
-    case SceneKind::Playground:
-    case SceneKind::Farm:
-    case SceneKind::Forest:
-    case SceneKind::MountainVillage:
-      return true;
-    default:
-      return false;
-  }
-}
-
 std::string KindAName(SceneKind kind) {
   switch (kind) {
     case SceneKind::Kitchen:

@@ -10,7 +10,6 @@
 
 namespace scenegen {
 
-bool IsKindA(SceneKind kind);
 std::string KindAName(SceneKind kind);
 Scene BuildKindA(SceneKind kind, Rng& r);
 
