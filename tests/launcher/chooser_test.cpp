@@ -30,12 +30,6 @@ class FakeUi : public launcher::ChooserUi {
     answers.pop_front();
     return answer;
   }
-  // "neu erzeugen" has tests of its own (generate_test.cpp).
-  std::optional<int> AskChoice(const std::string&, const std::string&, const std::vector<std::string>&,
-                               int) override {
-    return std::nullopt;
-  }
-  void FollowGeneration(launcher::GenerationJob&) override {}
   std::vector<std::string> messages;
   std::deque<std::optional<std::string>> answers;
   int dialogsShown = 0;

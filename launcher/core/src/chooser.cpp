@@ -132,6 +132,13 @@ void Chooser::AddEntryFor(const std::string& path) {
   ShowDescription(static_cast<int>(entries_.size()));
 }
 
+std::optional<int> ChooserUi::AskChoice(const std::string&, const std::string&, const std::vector<std::string>&,
+                                        int) {
+  return std::nullopt;
+}
+
+void ChooserUi::FollowGeneration(GenerationJob& job) { job.Wait(); }
+
 std::string DifficultyQuestion() {
   return "Wie schwer sollen die Unterschiede zu finden sein ?\r\nEs werden " +
          std::to_string(scenegen::kDefaultGeneratedPairs) + " neue Bilderpaare gemalt; das dauert einige Sekunden.";

@@ -69,13 +69,13 @@ class ChooserUi : public MessageUi {
   // path is returned as the file system's bytes.
   virtual std::optional<std::string> AskGameFileToAdd() = 0;
   // A modal choice among `choices`, `preselected` marked; the index chosen,
-  // nothing when the user cancels.
+  // nothing when the user cancels. A screen that cannot ask declines.
   virtual std::optional<int> AskChoice(const std::string& caption, const std::string& question,
-                                       const std::vector<std::string>& choices, int preselected) = 0;
+                                       const std::vector<std::string>& choices, int preselected);
   // Shows the progress of `job` (GenerationProgressText) until it has
   // finished, keeping the dialog responsive; the user's stop reaches it as
-  // job.Stop(). Returns once job.Finished().
-  virtual void FollowGeneration(GenerationJob& job) = 0;
+  // job.Stop(). Returns once job.Finished(). Without a screen: just waits.
+  virtual void FollowGeneration(GenerationJob& job);
 };
 
 struct Entry {
