@@ -178,7 +178,7 @@ std::optional<int> CChoose::AskChoice(const std::string& caption, const std::str
   // GTK gives the list room for two lines; show every choice at once.
   for (wxWindow* child : dialog.GetChildren()) {
     if (auto* list = dynamic_cast<wxListBox*>(child)) {
-      list->SetMinSize(wxSize(-1, static_cast<int>(choices.size() + 1) * list->GetCharHeight() * 2));
+      list->SetMinSize(wxSize(-1, static_cast<int>(choices.size()) * list->GetCharHeight() * 2));
       dialog.Fit();
     }
   }
