@@ -463,9 +463,8 @@ std::string DescribeWarning(const ColourWarning& w) {
   const std::string what = w.rect >= 0 ? "Fehler " + std::to_string(w.rect + 1)
                                        : "Der Unterschied bei X " + std::to_string(w.where.left) + ", Y " +
                                              std::to_string(w.where.top);
-  return what + " ändert fast nur die Farbe, kaum die Helligkeit: nur " + std::to_string(w.BrightPercent()) +
-         " % seiner " + std::to_string(w.pixels) +
-         " geänderten Pixel werden deutlich heller oder dunkler. Farbenblinde sehen ihn nicht.";
+  return what + " ändert fast nur die Farbe: nur " + std::to_string(w.BrightPercent()) + " % seiner " +
+         std::to_string(w.pixels) + " geänderten Pixel werden deutlich heller oder dunkler.";
 }
 
 std::string DescribeProblem(const Problem& p) {

@@ -122,8 +122,13 @@ TEST(ColourOnlyHint, TheHintSaysWhatIsWrongInGerman) {
   w.pixels = 2500;
   w.brightPixels = 300;
   EXPECT_EQ(fairness::DescribeWarning(w),
-            "Fehler 2 ändert fast nur die Farbe, kaum die Helligkeit: nur 12 % seiner 2500 geänderten Pixel "
-            "werden deutlich heller oder dunkler. Farbenblinde sehen ihn nicht.");
+            "Fehler 2 ändert fast nur die Farbe: nur 12 % seiner 2500 geänderten Pixel werden deutlich heller "
+            "oder dunkler.");
+  // Short lines, each ended, for report windows that do not wrap.
+  const std::string explanation = fairness::kColourWarningExplanation;
+  EXPECT_TRUE(explanation.ends_with("\n"));
+  for (std::size_t start = 0, end; (end = explanation.find('\n', start)) != std::string::npos; start = end + 1)
+    EXPECT_LE(end - start, 90u) << explanation.substr(start, end - start);
   EXPECT_NE(std::string(fairness::kColourWarningExplanation).find("Schwarzweiß"), std::string::npos);
 }
 

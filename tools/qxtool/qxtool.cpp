@@ -199,8 +199,7 @@ int CheckFairness(const LoadedGameFile& file, std::ostream& out) {
     for (const auto& warning : review.warnings) out << "  Hinweis: " << fairness::DescribeWarning(warning) << "\n";
   }
   if (hints > 0)
-    out << hints << (hints == 1 ? " Hinweis" : " Hinweise") << " zur Farbe.\n" << fairness::kColourWarningExplanation
-        << "\n";
+    out << hints << (hints == 1 ? " Hinweis" : " Hinweise") << " zur Farbe.\n" << fairness::kColourWarningExplanation;
   if (unfair == 0) {
     out << "In Ordnung: " << pairs << " Bildpaare, alle fair.\n";
     return 0;

@@ -36,6 +36,14 @@ std::string Block(const PairFairness& pair) {
   return block + "\r\n";
 }
 
+// The report's lines end in "\r\n", as every text the editor shows.
+std::string WithWindowsLineBreaks(const std::string& text) {
+  std::string out;
+  for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  if (out.ends_with("\r\n")) out.resize(out.size() - 2);
+  return out;
+}
+
 std::size_t HintCount(const FairnessResult& result) {
   std::size_t hints = 0;
   for (const auto* pairs : {&result.unfair, &result.hinted})
@@ -83,8 +91,8 @@ std::string FairnessReport(const FairnessResult& result) {
               " Probleme. Korrigieren sie die Fehler mit \"Fehler editieren\".";
   }
   if (const std::size_t hints = HintCount(result); hints > 0)
-    report += "\r\n\r\n" + std::to_string(hints) + (hints == 1 ? " Hinweis" : " Hinweise") + " zur Farbe. " +
-              fairness::kColourWarningExplanation;
+    report += "\r\n\r\n" + std::to_string(hints) + (hints == 1 ? " Hinweis" : " Hinweise") + " zur Farbe:\r\n" +
+              WithWindowsLineBreaks(fairness::kColourWarningExplanation);
   if (result.stopped) report += "\r\nDie Prüfung wurde abgebrochen.";
   return report;
 }

@@ -151,11 +151,13 @@ PairReview ReviewPair(const gamefile::RectSet& rects, std::span<const std::uint8
 
 // One German line per hint, and the explanation shown once below them.
 std::string DescribeWarning(const ColourWarning& warning);
+// Lines end in "\n", short enough for a report window.
 inline constexpr const char* kColourWarningExplanation =
-    "Etwa jeder zwölfte Mann kann Rot und Grün kaum unterscheiden. Ein Unterschied, der nur die "
-    "Farbe ändert und nicht die Helligkeit, ist für ihn unsichtbar. Ändern sie auch die Helligkeit, so dass "
-    "der Unterschied in einer Schwarzweiß-Kopie des Bildes zu sehen ist (z. B. hell gegen dunkel statt rot "
-    "gegen grün). Das Spiel kann die Bilderpaare trotzdem spielen.";
+    "Etwa jeder zwölfte Mann kann Rot und Grün kaum unterscheiden. Ein Unterschied,\n"
+    "der nur die Farbe ändert und nicht die Helligkeit, ist für ihn unsichtbar.\n"
+    "Ändern sie auch die Helligkeit, so dass der Unterschied in einer Schwarzweiß-Kopie\n"
+    "des Bildes zu sehen ist (z. B. hell gegen dunkel statt rot gegen grün).\n"
+    "Das Spiel kann die Bilderpaare trotzdem spielen.\n";
 
 // Suggestions for the rectangles still empty: the largest changes that no
 // drawn rectangle covers, each padded by kSuggestPadding pixels, inside the
