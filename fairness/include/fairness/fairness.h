@@ -121,6 +121,14 @@ std::string DescribeProblem(const Problem& problem);
 // change is "colour only" when few of its changed pixels move clearly in
 // brightness: what a greyscale copy of the picture would still show. It is
 // a hint to the maker, not a fault: the game can play such a pair.
+//
+// Measured on the 40 pairs of the first built-in picture set: re-encoding
+// its 80 pictures at JPEG quality 50, 75 and 90 (4:2:0) moved no pixel's
+// 3 x 3 smoothed brightness by 20 steps, so kClearLumaStep counts no noise.
+// Its differences split in two groups: 0 to 3 % of the changed pixels
+// clearly brighter or darker (hue swaps) or 13 to 23 % (low-contrast
+// recolours, hard to see in a greyscale copy), against 25 % and more for the
+// others; 14 of its 200 differences are hinted.
 inline constexpr int kClearLumaStep = 20;           // brightness steps (of 255), beyond JPEG noise
 inline constexpr int kMinBrightPercent = 25;        // of a change's pixels
 inline constexpr int kMinBrightPixels = 25;         // however large the share: a very small change
