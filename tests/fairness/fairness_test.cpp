@@ -220,7 +220,9 @@ TEST(Suggestions, KeepDrawnRectanglesAndFillOnlyTheEmptyOnes) {
 TEST(BuiltInPictureSet, PassesTheFairnessCheck) {
   std::ostringstream out, err;
   EXPECT_EQ(qxtool::Run({"check", "--fair", VISTREL_DATASET}, out, err), 0) << out.str();
-  EXPECT_EQ(out.str(), "In Ordnung: 40 Bildpaare, alle fair.\n");
+  // Colour hints may stand above it; they do not make a pair unfair.
+  const std::string verdict = "In Ordnung: 40 Bildpaare, alle fair.\n";
+  EXPECT_TRUE(out.str().ends_with(verdict)) << out.str();
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 # Runs the real launcher under a virtual display: Escape writes nothing; a
 # game file added through the file dialog and started with Return ends up in
 # vst.dat and vsts.dat, and ./qxdata is started without arguments; the window
-# icon is read from data/icons in the working directory.
+# icon is read from data/icons in the working directory; "neu erzeugen"
+# paints a game file into Spieldateien/, lists and selects it, and Start
+# hands it to the game.
 set -u
 VISTREL=$1
 HOME_DIR=$(mktemp -d)
@@ -72,4 +74,36 @@ EXPECTED=$(printf '\001\001%s\000' "$HOME_DIR/urlaub.vst" | od -An -tx1)
 [ "$(od -An -tx1 vsts.dat)" = "$EXPECTED" ] || fail "vsts.dat: $(od -c vsts.dat)"
 for _ in $(seq 1 150); do [ -e qxdata-started ] && break; sleep 0.1; done
 [ "$(cat qxdata-started 2>/dev/null)" = "args=0" ] || fail "qxdata not started"
+
+# 3. "neu erzeugen": the difficulty question (Return takes the offered
+# "mittel"), the progress window until the pictures are painted, then the
+# new file is the selected entry and Start hands it to the game.
+rm -f qxdata-started
+"$VISTREL" & PID=$!
+wait_window "Vistrel v1.0" || fail "chooser did not open a third time"
+sleep 0.5
+MAIN_WID=$WID
+# Dialog units 164,113 127x14: about 454,256 in pixels at the default font.
+xdotool mousemove --window "$MAIN_WID" 454 256
+sleep 0.3
+xdotool click 1
+wait_window "Neue Spieldatei erzeugen" || fail "no difficulty question"
+sleep 1
+xdotool key Return
+for _ in $(seq 1 1200); do
+  ls Spieldateien/neu-mittel-*.vst >/dev/null 2>&1 && ! xdotool search --name "Neue Spieldatei erzeugen" >/dev/null 2>&1 && break
+  sleep 0.1
+done
+NEW=$(ls "$HOME_DIR"/Spieldateien/neu-mittel-*.vst 2>/dev/null | head -1)
+[ -n "$NEW" ] && [ -e "$NEW.qxs" ] || fail "no generated game file in Spieldateien"
+sleep 0.5
+xdotool mousemove --window "$MAIN_WID" 157 216
+sleep 0.3
+xdotool click 1
+for _ in $(seq 1 150); do kill -0 $PID 2>/dev/null || break; sleep 0.1; done
+kill -0 $PID 2>/dev/null && { kill $PID; fail "launcher did not end after Start with the new file"; }
+wait $PID || fail "exit code after Start with the new file"
+[ "$(cat vst.dat)" = "$NEW" ] || fail "vst.dat after neu erzeugen: $(od -c vst.dat)"
+EXPECTED=$(printf '\002\002%s\000%s\000' "$HOME_DIR/urlaub.vst" "$NEW" | od -An -tx1)
+[ "$(od -An -tx1 vsts.dat)" = "$EXPECTED" ] || fail "vsts.dat after neu erzeugen: $(od -c vsts.dat)"
 echo "launcher end-to-end ok"

@@ -1,7 +1,11 @@
+#include <unistd.h>
+
 #include <iostream>
 
 #include "qxtool.h"
 
 int main(int argc, char** argv) {
-  return qxtool::Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+  qxtool::RunOptions options;
+  options.showProgress = ::isatty(STDERR_FILENO) == 1;
+  return qxtool::Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, options);
 }
