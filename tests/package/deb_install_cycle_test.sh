@@ -19,9 +19,11 @@ mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
 touch "$root/var/lib/dpkg/status"
 # The libraries the package depends on are not in the throwaway root, so
 # their absence must not stop the install; as a normal user dpkg may not
-# change owners, and it looks for ldconfig on the PATH.
+# change owners, and it looks for ldconfig on the PATH. Slim container images
+# tell dpkg to skip manual pages and documents; here every file counts.
 dpkg_root() {
-  PATH="$PATH:/usr/sbin:/sbin" dpkg --root="$root" --log=/dev/null --force-not-root --force-depends "$@"
+  PATH="$PATH:/usr/sbin:/sbin" dpkg --root="$root" --log=/dev/null --force-not-root --force-depends \
+    --path-include='*' "$@"
 }
 status_of() { dpkg-query --admindir="$root/var/lib/dpkg" -W -f='${Status} ${Version}' vistrel 2>/dev/null || true; }
 installed_files() { if [ -d "$root/usr" ]; then (cd "$root" && find usr -not -type d | sort); fi; }
