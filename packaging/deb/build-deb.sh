@@ -86,9 +86,10 @@ installed_size=$(find "$root" -mindepth 1 -printf '%y %s\n' |
   printf 'Package: vistrel\nVersion: %s\nArchitecture: %s\n' "$version" "$arch"
   printf 'Installed-Size: %s\nDepends: %s\n' "$installed_size" "$depends"
   # Commands the programs run rather than link, so no library names them:
-  # the editor opens its help page in the desktop's browser through
-  # xdg-open (and says so when it cannot); the start scripts also show their
-  # messages as desktop notifications when started from the menu.
+  # the editor opens its help page in the browser through GTK, or xdg-open
+  # where GTK knows no browser (and says so when neither works); the start
+  # scripts also show their messages as desktop notifications when started
+  # from the menu.
   printf 'Recommends: xdg-utils\nSuggests: libnotify-bin\n'
   cat -- "$here/control"
 } >"$root/DEBIAN/control"
