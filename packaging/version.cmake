@@ -5,8 +5,13 @@
 #
 # Sets VISTREL_VERSION (e.g. 1.0) and VISTREL_METAINFO_RELEASES, one
 # <release version=".." date="YYYY-MM-DD"/> line per entry, newest first.
-set(VISTREL_CHANGELOG ${CMAKE_CURRENT_LIST_DIR}/changelog)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${VISTREL_CHANGELOG})
+# (VISTREL_CHANGELOG may name another file, for the tests.)
+if(NOT VISTREL_CHANGELOG)
+  set(VISTREL_CHANGELOG ${CMAKE_CURRENT_LIST_DIR}/changelog)
+endif()
+if(NOT CMAKE_SCRIPT_MODE_FILE)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${VISTREL_CHANGELOG})
+endif()
 
 file(STRINGS ${VISTREL_CHANGELOG} heads REGEX "^[a-z0-9][a-z0-9.+-]* \\(")
 file(STRINGS ${VISTREL_CHANGELOG} trailers REGEX "^ -- ")
