@@ -11,7 +11,7 @@ PACKAGES=(
   libfreetype-dev fonts-dejavu-core libpng-dev
   libvorbis-dev libogg-dev espeak-ng
   xvfb xauth xdotool x11-utils xfonts-base imagemagick
-  desktop-file-utils appstream
+  desktop-file-utils appstream man-db
 )
 
 # `install-deps.sh fuzz` adds the compiler the fuzz targets need (libFuzzer
@@ -22,6 +22,11 @@ fi
 # `install-deps.sh bench` adds what turns the benchmark results into the report.
 if [ "${1:-}" = "bench" ]; then
   PACKAGES+=(python3)
+fi
+
+# `install-deps.sh deb` adds the checker `make deb` runs on the package.
+if [ "${1:-}" = "deb" ]; then
+  PACKAGES+=(lintian)
 fi
 
 missing=()
