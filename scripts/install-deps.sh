@@ -24,6 +24,16 @@ if [ "${1:-}" = "bench" ]; then
   PACKAGES+=(python3)
 fi
 
+# A stamp per package list: when the list is the one last found complete
+# and dpkg's database has not changed since, nothing needs asking.
+root=$(cd "$(dirname "$0")/.." && pwd)
+stamp_dir=${VISTREL_DEPS_STAMP_DIR:-$root/build/.deps}
+stamp=$stamp_dir/$(printf '%s\n' "${PACKAGES[@]}" | sha256sum | cut -c1-16)
+dpkg_status=/var/lib/dpkg/status
+if [ -e "$stamp" ] && [ ! "$dpkg_status" -nt "$stamp" ]; then
+  exit 0
+fi
+
 missing=()
 for pkg in "${PACKAGES[@]}"; do
   if ! dpkg -s "$pkg" 2>/dev/null | grep -q '^Status: install ok installed'; then
@@ -32,6 +42,7 @@ for pkg in "${PACKAGES[@]}"; do
 done
 
 if [ ${#missing[@]} -eq 0 ]; then
+  mkdir -p "$stamp_dir" && touch "$stamp"
   exit 0
 fi
 
@@ -43,3 +54,4 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -q
 $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+mkdir -p "$stamp_dir" && touch "$stamp"
