@@ -91,6 +91,21 @@ Result<RecordLocation> ScanRecord(ByteSource& source, std::uint64_t offset, std:
   return location;
 }
 
+// The first `count` records after the leading u16, each found by skipping
+// the one before it by its byte count.
+Result<std::vector<RecordLocation>> ScanRecords(ByteSource& source, std::uint64_t count) {
+  std::vector<RecordLocation> records;
+  records.reserve(count);
+  std::uint64_t offset = 2;
+  for (std::size_t i = 0; i < count; ++i) {
+    auto location = ScanRecord(source, offset, i);
+    if (!location) return location.error();
+    offset = location->offset + kRecordHeaderSize + location->byteCount + kRectBlockSize;
+    records.push_back(*location);
+  }
+  return records;
+}
+
 Status CheckSourceIndexes(const PicturePairIndex& index) {
   for (std::size_t i = 0; i < index.records.size(); ++i) {
     const std::int32_t source = index.records[i].sourceIndex;
@@ -118,15 +133,9 @@ Result<PicturePairIndex> Scan(ByteSource& source) {
   const std::uint64_t recordCount = 2u * index.pairCount;
   if (recordCount * (kRecordHeaderSize + kRectBlockSize) > source.size() - 2)
     return Error{ErrorCode::Truncated, "Die Datei enthält weniger Bilder als angegeben."};
-  index.records.reserve(recordCount);
-
-  std::uint64_t offset = 2;
-  for (std::size_t i = 0; i < recordCount; ++i) {
-    auto location = ScanRecord(source, offset, i);
-    if (!location) return location.error();
-    offset = location->offset + kRecordHeaderSize + location->byteCount + kRectBlockSize;
-    index.records.push_back(*location);
-  }
+  auto records = ScanRecords(source, recordCount);
+  if (!records) return records.error();
+  index.records = std::move(*records);
   if (auto status = CheckSourceIndexes(index); !status) return status.error();
   return index;
 }
@@ -243,15 +252,7 @@ Status WritePicturePairFile(const std::string& path, std::span<const PictureReco
 
 Result<std::vector<RecordLocation>> ScanPictureRecords(std::span<const std::uint8_t> bytes, std::size_t count) {
   SpanSource source(bytes);
-  std::vector<RecordLocation> records;
-  std::uint64_t offset = 2;
-  for (std::size_t i = 0; i < count; ++i) {
-    auto location = ScanRecord(source, offset, i);
-    if (!location) return location.error();
-    offset = location->offset + kRecordHeaderSize + location->byteCount + kRectBlockSize;
-    records.push_back(*location);
-  }
-  return records;
+  return ScanRecords(source, count);
 }
 
 Result<PicturePairIndex> ScanPicturePairs(std::span<const std::uint8_t> bytes) {

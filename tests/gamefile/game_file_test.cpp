@@ -178,6 +178,28 @@ TEST(PicturePairFile, BytesAfterTheLastRecordAreIgnored) {
   EXPECT_TRUE(ScanPicturePairs(file).ok());
 }
 
+// The built-in pictures' file: records walked by their byte counts without
+// reading the leading count, which there is not a pair count.
+TEST(PicturePairFile, RecordsCanBeWalkedWithoutTheirCount) {
+  std::vector<PictureRecord> records = {Picture(1, SampleRects()), Picture(2), Picture(3)};
+  records[2].widthField = 1024;
+  Bytes file = EncodePicturePairFile(records);
+  file[0] = 0x08;  // a count the walk must not believe
+  auto walked = ScanPictureRecords(file, 3);
+  ASSERT_TRUE(walked.ok());
+  ASSERT_EQ(walked->size(), 3u);
+  EXPECT_EQ((*walked)[0].rects, SampleRects());
+  EXPECT_EQ((*walked)[2].widthField, 1024);
+  EXPECT_EQ((*walked)[2].byteCount, records[2].jpeg.size());
+  EXPECT_EQ(Bytes(file.begin() + (*walked)[1].offset + kRecordHeaderSize,
+                  file.begin() + (*walked)[1].offset + kRecordHeaderSize + (*walked)[1].byteCount),
+            records[1].jpeg);
+  EXPECT_FALSE(ScanPictureRecords(file, 4).ok());
+  file.pop_back();  // the last rectangle block cut short
+  EXPECT_EQ(ScanPictureRecords(file, 3).error().code, ErrorCode::Truncated);
+  EXPECT_TRUE(ScanPictureRecords(file, 2).ok());
+}
+
 TEST(JpegInfo, ReadsSizeAndJfifMark) {
   auto info = ReadJpegInfo(FakeJpeg(488, 430));
   EXPECT_TRUE(info.isJpeg);

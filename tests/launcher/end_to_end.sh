@@ -43,7 +43,7 @@ if command -v xprop >/dev/null; then
 fi
 # Tab order: start, combo, add.
 xdotool key Tab Tab space
-file_dialog_ready() { dialog_shown "Öffnen" && has_focus "$WID"; }
+file_dialog_ready() { dialog_shown "Öffnen"; }
 wait_until 30 file_dialog_ready || fail "file dialog did not open"
 # The file chooser takes its location field only once it has filled its
 # lists; there is nothing on screen that says so.

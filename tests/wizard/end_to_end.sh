@@ -62,18 +62,20 @@ wait_until 30 editor_ready || fail "dialog did not open again"
 MAIN_WID=$WID
 wait_until 15 picture_point || fail "pictures not drawn again"
 xdotool key Escape
-# The question carries the dialog's title: a second window of that name,
-# holding the focus.
-question_asked() {
+# The question is a window of its own beside the dialog; without a window
+# manager it does not take the focus by itself.
+question_shown() {
   local window
-  for window in $(xdotool search --onlyvisible --name "$EDITOR_TITLE" 2>/dev/null); do
-    [ "$window" != "$MAIN_WID" ] && has_focus "$window" && return 0
+  for window in $(xdotool search --onlyvisible --class Wizard 2>/dev/null); do
+    [ "$window" = "$MAIN_WID" ] && continue
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    [ "$WIDTH" -gt 100 ] && { QUESTION=$window; return 0; }
   done
   return 1
 }
-wait_until 15 question_asked || fail "Escape did not ask"
+wait_until 15 question_shown || fail "Escape did not ask"
 still_running $PID || fail "Escape ended without asking"
-xdotool key Return
+xdotool windowfocus --sync "$QUESTION" key Return
 wait_until 15 process_ended $PID || { kill $PID; fail "dialog did not end after Ja"; }
 [ "$(od -An -c dat.txt)" = "$BEFORE" ] || fail "dat.txt changed by cancel"
 [ -e /dev/shm/WIZARD_DONE ] && fail "WIZARD_DONE set by cancel"
