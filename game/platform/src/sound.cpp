@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "gamefile/file_io.h"
+#include "gamefile/little_endian.h"
 #include "platform/platform.h"
 
 namespace platform {
@@ -20,10 +21,8 @@ constexpr std::uint16_t kPcmFormatTag = 1;
 constexpr std::uint32_t kMinSampleRate = 100;
 constexpr std::uint32_t kMaxSampleRate = 200000;
 
-std::uint32_t Le32(const std::uint8_t* p) {
-  return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-std::uint16_t Le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+using gamefile::GetU16;
+using gamefile::GetU32;
 
 struct Chunk {
   char id[4];
@@ -40,7 +39,7 @@ bool FindChunk(std::span<const std::uint8_t> bytes, std::size_t begin, std::size
   while (position + 8 <= end) {
     Chunk chunk;
     std::memcpy(chunk.id, &bytes[position], 4);
-    chunk.size = Le32(&bytes[position + 4]);
+    chunk.size = GetU32(&bytes[position + 4]);
     chunk.offset = position + 8;
     if (std::memcmp(chunk.id, id, 4) == 0) {
       found = chunk;
@@ -135,7 +134,7 @@ std::optional<WaveData> ParseWave(std::span<const std::uint8_t> bytes) {
   std::size_t formEnd = 0;
   bool foundForm = false;
   while (position + 12 <= bytes.size()) {
-    const std::size_t size = Le32(&bytes[position + 4]);
+    const std::size_t size = GetU32(&bytes[position + 4]);
     if (std::memcmp(&bytes[position], "RIFF", 4) == 0 &&
         std::memcmp(&bytes[position + 8], "WAVE", 4) == 0) {
       formEnd = std::min(bytes.size(), position + 8 + size);
@@ -154,16 +153,16 @@ std::optional<WaveData> ParseWave(std::span<const std::uint8_t> bytes) {
   if (format.size < 16 || format.offset + 16 > formEnd) return std::nullopt;
   const std::uint8_t* f = &bytes[format.offset];
   WaveData wave;
-  wave.format.formatTag = Le16(f);
-  wave.format.channels = Le16(f + 2);
-  wave.format.samplesPerSecond = Le32(f + 4);
-  wave.format.averageBytesPerSecond = Le32(f + 8);
-  wave.format.blockAlign = Le16(f + 12);
-  wave.format.bitsPerSample = Le16(f + 14);
+  wave.format.formatTag = GetU16(f);
+  wave.format.channels = GetU16(f + 2);
+  wave.format.samplesPerSecond = GetU32(f + 4);
+  wave.format.averageBytesPerSecond = GetU32(f + 8);
+  wave.format.blockAlign = GetU16(f + 12);
+  wave.format.bitsPerSample = GetU16(f + 14);
   // The extra-size field counts only when the form really holds it: a chunk
   // may claim 18 bytes and still be cut off after the 16 every format has.
   const bool hasExtraSize = format.size >= 18 && format.offset + 18 <= formEnd;
-  wave.format.extraSize = hasExtraSize ? Le16(f + 16) : 0;
+  wave.format.extraSize = hasExtraSize ? GetU16(f + 16) : 0;
   if (!FormatIsPlayable(wave.format)) return std::nullopt;
 
   Chunk data;
