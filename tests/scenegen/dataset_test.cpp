@@ -77,14 +77,14 @@ TEST_F(Dataset, FirstPicturesCarryFiveValidSeparateRectangles) {
 
 TEST_F(Dataset, PicturesDifferOnlyInsideTheRectanglesAndInEachOfThem) {
   ASSERT_NE(records, nullptr);
-  int worstOfAll = 0, fewestStrong = 1 << 30;
+  int worstOfAll = 0, fewestStrong = 1 << 30, fewestGrey = 1 << 30;
   for (std::size_t p = 0; p + 1 < records->size(); p += 2) {
     const auto a = DecodeJpeg((*records)[p].jpeg);
     const auto b = DecodeJpeg((*records)[p + 1].jpeg);
     ASSERT_TRUE(a && b);
     ASSERT_EQ(a->rgb.size(), b->rgb.size());
     const gamefile::RectSet& rects = (*records)[p].rects;
-    std::array<int, 5> strongInside{};
+    std::array<int, 5> strongInside{}, greyInside{};
     int worstOutside = 0;
     for (int y = 0; y < a->height; ++y) {
       for (int x = 0; x < a->width; ++x) {
@@ -98,15 +98,23 @@ TEST_F(Dataset, PicturesDifferOnlyInsideTheRectanglesAndInEachOfThem) {
           worstOutside = std::max(worstOutside, step);
         else if (step >= kVisibleStep)
           ++strongInside[in];
+        if (in >= 0 && std::abs(GreyOf(&a->rgb[i]) - GreyOf(&b->rgb[i])) >= kGreyStep) ++greyInside[in];
       }
     }
     EXPECT_LE(worstOutside, 2) << "pair " << p / 2;
-    for (int j = 0; j < 5; ++j) EXPECT_GE(strongInside[j], 40) << "pair " << p / 2 << " rectangle " << j;
+    for (int j = 0; j < 5; ++j) {
+      EXPECT_GE(strongInside[j], kMinStrongPixels) << "pair " << p / 2 << " rectangle " << j;
+      // Seen in greyscale, as a colour-blind player sees it.
+      EXPECT_GE(greyInside[j], kMinGreyPixels) << "pair " << p / 2 << " rectangle " << j;
+    }
     worstOfAll = std::max(worstOfAll, worstOutside);
     for (int n : strongInside) fewestStrong = std::min(fewestStrong, n);
+    for (int n : greyInside) fewestGrey = std::min(fewestGrey, n);
   }
-  std::printf("largest step outside the rectangles: %d; fewest clearly changed pixels in a rectangle: %d\n", worstOfAll,
-              fewestStrong);
+  std::printf(
+      "largest step outside the rectangles: %d; fewest clearly changed pixels in a rectangle: %d; "
+      "fewest pixels changed by %d or more in grey: %d\n",
+      worstOfAll, fewestStrong, kGreyStep, fewestGrey);
 }
 
 TEST_F(Dataset, NoPictureComesTwice) {

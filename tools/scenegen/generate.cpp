@@ -12,6 +12,17 @@ std::uint32_t MixSeed(std::uint64_t seed, int index) {
   return static_cast<std::uint32_t>(z ^ (z >> 31));
 }
 
+DifferenceRules RulesFor(Difficulty difficulty) {
+  switch (difficulty) {
+    case Difficulty::Leicht:
+      return EasyRules();
+    case Difficulty::Schwer:
+      return HardRules();
+    default:
+      return MediumRules();
+  }
+}
+
 }  // namespace
 
 std::string DifficultyName(Difficulty difficulty) {
@@ -34,7 +45,7 @@ std::optional<std::vector<PicturePair>> GenerateSet(const SetRequest& request, c
   const int kindOffset = static_cast<int>(MixSeed(request.seed, -1) % kSceneKindCount);
   for (int i = 0; i < request.pairs; ++i) {
     const auto kind = static_cast<SceneKind>((i + kindOffset) % kSceneKindCount);
-    auto pair = MakePicturePair(kind, MixSeed(request.seed, i));
+    auto pair = MakePicturePair(kind, MixSeed(request.seed, i), RulesFor(request.difficulty));
     if (!pair) return std::nullopt;
     pairs.push_back(std::move(*pair));
     if (progress && !progress(i + 1, request.pairs)) return std::nullopt;

@@ -17,11 +17,15 @@ std::vector<Box> RectsOf(const std::vector<Difference>& differences) {
 }  // namespace
 
 std::optional<PicturePair> MakePicturePair(SceneKind kind, std::uint32_t seed) {
+  return MakePicturePair(kind, seed, MediumRules());
+}
+
+std::optional<PicturePair> MakePicturePair(SceneKind kind, std::uint32_t seed, const DifferenceRules& rules) {
   for (std::uint32_t s = seed; s < seed + kSeedsPerPair; ++s) {
     const Scene scene = BuildScene(kind, s);
     const Image base = RenderScene(scene);
     const Pixels baseRgb = Finish(scene, base);
-    const std::optional<PairPlan> plan = PlanDifferences(scene, base, baseRgb, s * 7919ull + 17);
+    const std::optional<PairPlan> plan = PlanDifferences(scene, base, baseRgb, s * 7919ull + 17, rules);
     if (!plan) continue;
 
     Scene changed = scene;
@@ -31,6 +35,12 @@ std::optional<PicturePair> MakePicturePair(SceneKind kind, std::uint32_t seed) {
     // such a plan is dropped rather than stored with a wrong rectangle.
     if (CountChangesOutside(baseRgb, secondRgb, kPictureWidth, kPictureHeight, RectsOf(plan->differences)) != 0)
       continue;
+    // Nor may one change dim another's brightness change below what a
+    // greyscale copy shows.
+    bool allVisible = true;
+    for (const Difference& d : plan->differences)
+      allVisible = allVisible && CountGreyChanges(baseRgb, secondRgb, kPictureWidth, d.rect) >= kMinGreyPixels;
+    if (!allVisible) continue;
 
     PicturePair pair;
     pair.title = scene.title;

@@ -26,6 +26,7 @@ struct PicturePair {
 // until a scene offers five fair differences; nothing when none of a
 // generous number of seeds does, or the JPEG coder fails.
 std::optional<PicturePair> MakePicturePair(SceneKind kind, std::uint32_t seed);
+std::optional<PicturePair> MakePicturePair(SceneKind kind, std::uint32_t seed, const DifferenceRules& rules);
 
 // The rectangles as the game file stores them: x1, x2, y1, y2 with the
 // right and bottom edges on the last pixel inside the rectangle.

@@ -5,7 +5,10 @@
 
 namespace scenegen {
 
-void PaintItem(Canvas& canvas, const Item& item) {
+namespace {
+
+// The object as its painter draws it, without turning or pattern.
+void PaintPlain(Canvas& canvas, const Item& item) {
   Pen p(canvas, item);
   switch (item.kind) {
     case Kind::Cloud:
@@ -115,6 +118,136 @@ void PaintItem(Canvas& canvas, const Item& item) {
     case Kind::Sandcastle:
       return PaintSandcastle(p, item);
   }
+}
+
+// An object painted off screen, as premultiplied colour and coverage, so it
+// can be turned or patterned before it is laid over the picture. Painting it
+// once over black and once over white gives both: over black a pixel is
+// colour x coverage, and the two differ by exactly 1 - coverage.
+struct Sprite {
+  Box box;  // where it lies in the picture
+  Image colour, coverage;
+};
+
+Sprite PaintSprite(const Item& plain, const Box& box) {
+  Item moved = plain;
+  moved.x -= static_cast<float>(box.x0);
+  moved.y -= static_cast<float>(box.y0);
+  Image black(box.Width(), box.Height(), {0, 0, 0}), white(box.Width(), box.Height(), {1, 1, 1});
+  Canvas onBlack(black), onWhite(white);
+  PaintPlain(onBlack, moved);
+  PaintPlain(onWhite, moved);
+  Sprite s{box, std::move(black), Image(box.Width(), box.Height())};
+  for (int y = 0; y < box.Height(); ++y)
+    for (int x = 0; x < box.Width(); ++x) {
+      const Color d = white.At(x, y) - s.colour.At(x, y);
+      const float a = Clamp01(1 - (d.r + d.g + d.b) / 3);
+      s.coverage.At(x, y) = {a, a, a};
+    }
+  return s;
+}
+
+// How much of the pattern colour shows at (u, v), in pixels from the
+// object's anchor; `period` is the pattern's repeat.
+float PatternAt(int pattern, float u, float v, float period) {
+  const auto band = [&](float t) {
+    const float f = t / period - std::floor(t / period);
+    return SmoothStep(0.08f, 0.18f, f) * (1 - SmoothStep(0.45f, 0.55f, f));
+  };
+  switch (pattern) {
+    case 1:  // diagonal stripes
+      return band((u + v) * 0.7071f);
+    case 2: {  // dots
+      const float fu = u / period - std::floor(u / period) - 0.5f;
+      const float fv = v / period - std::floor(v / period) - 0.5f;
+      return 1 - SmoothStep(0.2f, 0.3f, std::hypot(fu, fv));
+    }
+    case 3:  // horizontal bands
+      return band(v);
+    default: {  // checks
+      const int cu = static_cast<int>(std::floor(u / period)), cv = static_cast<int>(std::floor(v / period));
+      return ((cu + cv) & 1) ? 1.0f : 0.0f;
+    }
+  }
+}
+
+// Pattern colour: dark on light objects, light on dark ones, so it always
+// shows in brightness.
+void ApplyPattern(Sprite& s, const Item& item) {
+  const float luma = 0.3f * item.color.r + 0.59f * item.color.g + 0.11f * item.color.b;
+  const Color ink = luma > 0.45f ? item.color * 0.35f : Lighter(item.accent, 0.6f);
+  const float period = std::max(5.0f, item.size * 0.9f);
+  for (int y = 0; y < s.box.Height(); ++y)
+    for (int x = 0; x < s.box.Width(); ++x) {
+      const float a = s.coverage.At(x, y).r;
+      if (a <= 0) continue;
+      const float m = PatternAt(item.pattern, x + s.box.x0 + 0.5f - item.x, y + s.box.y0 + 0.5f - item.y, period) * 0.8f;
+      s.colour.At(x, y) = Mix(s.colour.At(x, y), ink * a, m);
+    }
+}
+
+// Bilinear sample of premultiplied colour and coverage; nothing outside.
+void Sample(const Sprite& s, float x, float y, Color& colour, float& coverage) {
+  colour = {}, coverage = 0;
+  const float fx = x - 0.5f, fy = y - 0.5f;
+  const int x0 = static_cast<int>(std::floor(fx)), y0 = static_cast<int>(std::floor(fy));
+  const float tx = fx - x0, ty = fy - y0;
+  for (int j = 0; j < 2; ++j)
+    for (int i = 0; i < 2; ++i) {
+      const int sx = x0 + i, sy = y0 + j;
+      if (sx < 0 || sy < 0 || sx >= s.box.Width() || sy >= s.box.Height()) continue;
+      const float w = (i ? tx : 1 - tx) * (j ? ty : 1 - ty);
+      colour = colour + s.colour.At(sx, sy) * w;
+      coverage += s.coverage.At(sx, sy).r * w;
+    }
+}
+
+// The box a turned object can reach.
+Box TurnedBox(const Box& b, float angle) {
+  const float cx = (b.x0 + b.x1) * 0.5f, cy = (b.y0 + b.y1) * 0.5f;
+  const float hw = b.Width() * 0.5f, hh = b.Height() * 0.5f;
+  const float c = std::fabs(std::cos(angle)), s = std::fabs(std::sin(angle));
+  const float rw = hw * c + hh * s, rh = hw * s + hh * c;
+  return {static_cast<int>(std::floor(cx - rw)) - 1, static_cast<int>(std::floor(cy - rh)) - 1,
+          static_cast<int>(std::ceil(cx + rw)) + 1, static_cast<int>(std::ceil(cy + rh)) + 1};
+}
+
+void PaintTransformed(Canvas& canvas, const Item& item) {
+  Item plain = item;
+  plain.angle = 0, plain.pattern = 0;
+  // The plain object's reach, measured without the picture's edges cutting it.
+  Canvas measure = Canvas::Measuring(4 * kPictureWidth, 4 * kPictureHeight);
+  Item shifted = plain;
+  shifted.x += kPictureWidth, shifted.y += kPictureHeight;
+  PaintPlain(measure, shifted);
+  Box box = measure.Touched();
+  if (box.Empty()) return;
+  box = {box.x0 - kPictureWidth, box.y0 - kPictureHeight, box.x1 - kPictureWidth, box.y1 - kPictureHeight};
+  const Box out = item.angle != 0 ? TurnedBox(box, item.angle) : box;
+  if (canvas.IsMeasuring()) {
+    canvas.ForEachPixel(out, [](int, int, Color&) {});
+    return;
+  }
+  Sprite s = PaintSprite(plain, box);
+  if (item.pattern != 0) ApplyPattern(s, item);
+  const float cx = (box.x0 + box.x1) * 0.5f, cy = (box.y0 + box.y1) * 0.5f;
+  const float cosA = std::cos(item.angle), sinA = std::sin(item.angle);
+  canvas.ForEachPixel(out, [&](int x, int y, Color& px) {
+    // Back from the picture into the unturned sprite.
+    const float dx = x + 0.5f - cx, dy = y + 0.5f - cy;
+    const float sx = cosA * dx + sinA * dy + cx - box.x0, sy = -sinA * dx + cosA * dy + cy - box.y0;
+    Color colour;
+    float coverage;
+    Sample(s, sx, sy, colour, coverage);
+    if (coverage > 0) px = px * (1 - coverage) + colour;
+  });
+}
+
+}  // namespace
+
+void PaintItem(Canvas& canvas, const Item& item) {
+  if (item.angle != 0 || item.pattern != 0) return PaintTransformed(canvas, item);
+  PaintPlain(canvas, item);
 }
 
 Box ItemBounds(const Item& item) {

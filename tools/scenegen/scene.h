@@ -84,7 +84,12 @@ struct Item {
   std::uint32_t seed = 1;  // fixes the object's own irregularities
   bool locked = false;     // part of the composition: never changed
   float depth = 0;         // painting order: lower depth is painted first
+  // Set by the difference finder or a scene builder; painted through an
+  // off-screen copy of the object, so every painter gets them for free.
+  float angle = 0;  // turned about its middle, radians, clockwise
+  int pattern = 0;  // 0 plain, else one of kPatternCount surface patterns
 };
+inline constexpr int kPatternCount = 4;  // stripes, dots, bands, checks
 
 struct Scene {
   std::string title;  // the kind of scene, for previews and logs
