@@ -9,6 +9,7 @@
 #include "gamefile/jpeg_info.h"
 #include "jpeg_codec.h"
 #include "picture_set.h"
+#include "similarity.h"
 #include "temp_dir.h"
 
 namespace scenegen {
@@ -40,7 +41,8 @@ TEST_F(Dataset, HoldsEnoughPairsOfJfifPicturesOfTheGameSize) {
   ASSERT_NE(records, nullptr);
   const auto index = gamefile::ScanPicturePairs(*file);
   ASSERT_TRUE(index.ok());
-  EXPECT_GE(index->pairCount, 24);
+  EXPECT_GE(index->pairCount, kMinBuiltInPairs);
+  EXPECT_EQ(index->pairCount, BuiltInPairCount());
   EXPECT_EQ(records->size(), 2u * index->pairCount);
   for (const gamefile::PictureRecord& r : *records) {
     EXPECT_EQ(r.sourceIndex, gamefile::kOwnBytes);
@@ -121,6 +123,35 @@ TEST_F(Dataset, NoPictureComesTwice) {
   ASSERT_NE(records, nullptr);
   for (std::size_t i = 0; i < records->size(); i += 2)
     for (std::size_t j = 0; j < i; j += 2) EXPECT_NE((*records)[i].jpeg, (*records)[j].jpeg) << i / 2 << " " << j / 2;
+}
+
+TEST(BuiltInSet, HoldsEveryKindOfSceneAtLeastThreeTimes) {
+  std::vector<int> perKind(kSceneKindCount, 0);
+  for (int i = 0; i < BuiltInPairCount(); ++i) ++perKind[static_cast<std::size_t>(KindOfPair(i))];
+  for (int k = 0; k < kSceneKindCount; ++k) EXPECT_GE(perKind[static_cast<std::size_t>(k)], kBuiltInPairsPerKind) << k;
+  EXPECT_GE(BuiltInPairCount(), kMinBuiltInPairs);
+}
+
+// No two pairs of the set look like one picture twice, by layout and colour.
+TEST_F(Dataset, HasNoTwoPairsThatLookAlike) {
+  ASSERT_NE(records, nullptr);
+  std::vector<Pixels> firsts;
+  for (std::size_t p = 0; p < records->size(); p += 2) {
+    const auto decoded = DecodeJpeg((*records)[p].jpeg);
+    ASSERT_TRUE(decoded);
+    firsts.push_back(decoded->rgb);
+  }
+  std::vector<const Pixels*> pictures;
+  for (const Pixels& p : firsts) pictures.push_back(&p);
+  const SetSimilarity s = MeasureSimilarity(pictures, kPictureWidth, kPictureHeight);
+  std::printf("built-in set of %d: thumbnail correlation max %.3f (pairs %d, %d) mean %.3f; colour overlap max %.3f "
+              "mean %.3f; look-alikes %d\n",
+              s.pictures, s.maxCorrelation, s.closestA, s.closestB, s.meanCorrelation, s.maxOverlap, s.meanOverlap,
+              s.lookAlikes);
+  EXPECT_EQ(s.lookAlikes, 0);
+  for (const auto& [a, b] : s.lookAlikePairs) ADD_FAILURE() << "pairs " << a << " and " << b << " look alike";
+  EXPECT_LE(s.maxCorrelation, kSameLayoutCorrelation);
+  EXPECT_LT(s.meanCorrelation, 0.3f);
 }
 
 TEST_F(Dataset, IsWhatTheGeneratorMakes) {

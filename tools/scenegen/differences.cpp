@@ -117,7 +117,7 @@ bool IsFairChange(const ChangeFootprint& footprint, const Box& rect, const Diffe
     return false;
   if (footprint.strongPixels > rules.maxStrongPixels) return false;
   // Seen without colour: enough of it must change in brightness.
-  if (footprint.greyPixels < kMinGreyPixels) return false;
+  if (footprint.greyPixels < kPlannedGreyPixels) return false;
   if (footprint.strong.Width() < kMinStrongSide || footprint.strong.Height() < kMinStrongSide) return false;
   return rect.Width() <= rules.maxRectSide && rect.Height() <= rules.maxRectSide &&
          rect.Width() * rect.Height() <= rules.maxRectArea;
@@ -129,7 +129,7 @@ bool IsFairChange(const ChangeFootprint& footprint, const Box& rect) {
 
 DifferenceRules EasyRules() {
   DifferenceRules r;
-  r.minStrongPixels = 450;
+  r.minStrongPixels = 600;
   r.maxRectSide = 144;
   r.maxRectArea = 128 * 128;
   r.resizeGrow = 1.6f, r.resizeShrink = 0.55f;

@@ -57,6 +57,9 @@ inline constexpr int kMaxRectSide = 120;
 inline constexpr int kMaxRectArea = 96 * 96;
 inline constexpr int kMinStrongPixels = 100;
 inline constexpr int kMinGreyPixels = 100;
+// The planner asks for a third more, so JPEG coding cannot wear a change
+// down below kMinGreyPixels.
+inline constexpr int kPlannedGreyPixels = kMinGreyPixels * 4 / 3;
 inline constexpr int kMinStrongSide = 6;  // a change thinner than this is a hairline, not a find
 inline constexpr float kMinCentreDistance = 70;
 bool IsFairChange(const ChangeFootprint& footprint, const Box& rect);

@@ -10,10 +10,11 @@
 #include "generate.h"
 #include "picture_set.h"
 #include "png_preview.h"
+#include "similarity.h"
 
 namespace {
 
-constexpr int kDefaultPairs = 40;  // five of each kind of scene
+constexpr int kDefaultPairs = scenegen::BuiltInPairCount();
 
 struct Options {
   std::string output;
@@ -70,15 +71,17 @@ int main(int argc, char** argv) {
       return 1;
     }
     made = std::move(*set);
+  } else {
+    auto set = scenegen::BuildBuiltInSet(options.pairs);
+    if (!set) {
+      std::fprintf(stderr, "scenegen: Für ein Bildpaar fanden sich keine fünf fairen Unterschiede.\n");
+      return 1;
+    }
+    made = std::move(*set);
   }
   std::vector<scenegen::PicturePair> pairs;
   for (int i = 0; i < options.pairs; ++i) {
-    auto pair = options.seed ? std::optional(std::move(made[static_cast<std::size_t>(i)]))
-                             : scenegen::MakePicturePair(scenegen::KindOfPair(i), scenegen::SeedOfPair(i));
-    if (!pair) {
-      std::fprintf(stderr, "scenegen: Für Bildpaar %d fanden sich keine fünf fairen Unterschiede.\n", i + 1);
-      return 1;
-    }
+    auto pair = std::optional(std::move(made[static_cast<std::size_t>(i)]));
     if (options.verbose) {
       std::printf("Bildpaar %d: %s (Szene %u)\n", i + 1, pair->title.c_str(), pair->seed);
       for (const auto& d : pair->differences)
@@ -93,6 +96,15 @@ int main(int argc, char** argv) {
     pairs.push_back(std::move(*pair));
   }
   if (!options.previewDir.empty()) scenegen::WriteContactSheet(options.previewDir + "/contact.png", pairs, 2);
+  if (options.verbose) {
+    std::vector<const scenegen::Pixels*> firsts;
+    for (const auto& p : pairs) firsts.push_back(&p.first);
+    const auto sim = scenegen::MeasureSimilarity(firsts, scenegen::kPictureWidth, scenegen::kPictureHeight);
+    std::printf("Ähnlichkeit: Vorschaubilder höchstens %.3f (Paare %d und %d), im Mittel %.3f; "
+                "Farben höchstens %.3f, im Mittel %.3f; Doppelgänger %d\n",
+                sim.maxCorrelation, sim.closestA + 1, sim.closestB + 1, sim.meanCorrelation, sim.maxOverlap,
+                sim.meanOverlap, sim.lookAlikes);
+  }
 
   const gamefile::Status written = gamefile::WritePicturePairFile(options.output, scenegen::RecordsFor(pairs));
   if (!written) {

@@ -1,6 +1,7 @@
 #include "picture_set.h"
 
 #include "jpeg_codec.h"
+#include "similarity.h"
 
 namespace scenegen {
 
@@ -78,6 +79,23 @@ gamefile::RectSet StoredRectangles(const std::vector<Difference>& differences) {
 SceneKind KindOfPair(int index) { return static_cast<SceneKind>(index % kSceneKindCount); }
 
 std::uint32_t SeedOfPair(int index) { return 1000u + static_cast<std::uint32_t>(index) * 97u; }
+
+std::optional<std::vector<PicturePair>> BuildBuiltInSet(int count) {
+  std::vector<PicturePair> pairs;
+  LookAlikeGuard guard;
+  constexpr int kRetries = 8;
+  for (int i = 0; i < count; ++i) {
+    std::optional<PicturePair> pair;
+    for (int retry = 0; retry <= kRetries; ++retry) {
+      pair = MakePicturePair(KindOfPair(i), SeedOfPair(i) + static_cast<std::uint32_t>(retry) * 100003u);
+      if (!pair) return std::nullopt;
+      if (guard.LooksNew(pair->first, kPictureWidth, kPictureHeight)) break;
+    }
+    guard.Take(pair->first, kPictureWidth, kPictureHeight);
+    pairs.push_back(std::move(*pair));
+  }
+  return pairs;
+}
 
 std::vector<gamefile::PictureRecord> RecordsFor(const std::vector<PicturePair>& pairs) {
   std::vector<gamefile::PictureRecord> records;

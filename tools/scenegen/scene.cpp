@@ -283,7 +283,18 @@ Color FinishPixel(const Scene& scene, Color c, int x, int y) {
   const float luma = 0.3f * c.r + 0.59f * c.g + 0.11f * c.b;
   const float g = grain * (1.2f - 0.6f * luma);
   const Color t = scene.tint;
-  return {c.r * t.r * vignette + g, c.g * t.g * vignette + g, c.b * t.b * vignette + g};
+  Color out{c.r * t.r * vignette + g, c.g * t.g * vignette + g, c.b * t.b * vignette + g};
+  if (scene.haze > 0) {
+    const float far = 1 - SmoothStep(scene.hazeY - 30, scene.hazeY + 220, static_cast<float>(y));
+    out = Mix(out, scene.hazeColour, scene.haze * (0.25f + 0.75f * far));
+  }
+  if (scene.rain > 0) {
+    // Slanted streaks, each a short dash at a random height of its column.
+    const int column = static_cast<int>(std::floor((x + y * 0.28f) / 3));
+    const int dash = static_cast<int>(std::floor((y + Hash2(column, 0, scene.grainSeed) * 60) / 18));
+    if (Hash2(column, dash, scene.grainSeed + 5) > 0.93f) out = Mix(out, {0.92f, 0.94f, 0.97f}, scene.rain);
+  }
+  return out;
 }
 
 // The average of the (2 kSoftRadius + 1)^2 pixels around (x, y), clamped at

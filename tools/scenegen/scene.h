@@ -99,6 +99,12 @@ struct Scene {
   std::uint32_t grainSeed = 7;
   float vignette = 0.22f;
   Color tint{1, 1, 1};  // overall colour of the light (morning, evening)
+  // Weather laid over the finished picture, by position only, so it is the
+  // same in both pictures of a pair (see conditions.h).
+  float haze = 0;  // 0 none; mist thickest around hazeY, thinning towards the front
+  float hazeY = 0;
+  Color hazeColour{0.8f, 0.82f, 0.85f};
+  float rain = 0;  // 0 none; brightness of the rain streaks
 };
 
 // Paints one object.
