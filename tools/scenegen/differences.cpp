@@ -56,7 +56,17 @@ std::vector<Item> ApplyChanges(const Scene& scene, const std::vector<Change>& ch
   return out;
 }
 
-ChangeFootprint MeasureChange(const Scene& scene, const Image& base, const Pixels& baseRgb, const Change& change) {
+namespace {
+
+// Full-size buffers a search reuses from one candidate to the next, so a
+// candidate costs the pixels it touches, not two picture copies.
+struct MeasureScratch {
+  Image work;
+  Pixels rgb;
+};
+
+ChangeFootprint MeasureWith(MeasureScratch& scratch, const Scene& scene, const Image& base, const Pixels& baseRgb,
+                            const Change& change) {
   Box before, after;
   const bool adds = change.type == ChangeType::Add || change.type == ChangeType::Count;
   if (!adds) before = ItemBounds(scene.items[change.index]);
@@ -66,11 +76,18 @@ ChangeFootprint MeasureChange(const Scene& scene, const Image& base, const Pixel
   ChangeFootprint footprint;
   if (area.Empty()) return footprint;
 
+  if (scratch.work.Width() != base.Width() || scratch.work.Height() != base.Height()) {
+    scratch.work = base;
+    scratch.rgb = baseRgb;
+  }
+  // Only the repainted area and the rim the finish reads around it need
+  // to hold the unchanged picture; whatever an earlier candidate left
+  // elsewhere is never read.
+  scratch.work.CopyFrom(base, Grow(area, kSoftRadius));
   const std::vector<Item> items = ApplyChanges(scene, {change});
-  Image work = base;
-  RenderArea(scene.background, items, work, area);
-  Pixels rgb = baseRgb;
-  FinishArea(scene, work, area, rgb);
+  RenderArea(scene.background, items, scratch.work, area);
+  FinishArea(scene, scratch.work, area, scratch.rgb);
+  const Pixels& rgb = scratch.rgb;
   for (int y = area.y0; y < area.y1; ++y) {
     for (int x = area.x0; x < area.x1; ++x) {
       const std::size_t i = (static_cast<std::size_t>(y) * base.Width() + x) * 3;
@@ -86,6 +103,13 @@ ChangeFootprint MeasureChange(const Scene& scene, const Image& base, const Pixel
     }
   }
   return footprint;
+}
+
+}  // namespace
+
+ChangeFootprint MeasureChange(const Scene& scene, const Image& base, const Pixels& baseRgb, const Change& change) {
+  MeasureScratch scratch;
+  return MeasureWith(scratch, scene, base, baseRgb, change);
 }
 
 namespace {
@@ -129,7 +153,7 @@ bool IsFairChange(const ChangeFootprint& footprint, const Box& rect) {
 
 DifferenceRules EasyRules() {
   DifferenceRules r;
-  r.minStrongPixels = 600;
+  r.minStrongPixels = 500;
   r.maxRectSide = 144;
   r.maxRectArea = 128 * 128;
   r.resizeGrow = 1.6f, r.resizeShrink = 0.55f;
@@ -522,13 +546,14 @@ std::optional<PairPlan> PlanDifferences(const Scene& scene, const Image& base, c
   std::array<int, kChangeTypeCount> typeUses{};
   constexpr int kAttempts = 400;
   constexpr SizeBand kBands[] = {SizeBand::Small, SizeBand::Large, SizeBand::Any, SizeBand::Any, SizeBand::Any};
+  MeasureScratch scratch;
   for (int attempt = 0; attempt < kAttempts && plan.differences.size() < 5; ++attempt) {
     // Prefer the kinds of change used least so far, so a pair mixes them.
     const ChangeType type = PickType(rules, r);
     if (typeUses[static_cast<int>(type)] > 0 && r.Chance(0.8f)) continue;
     const std::optional<Change> change = Propose(scene, type, used, spareUsed, rules, r);
     if (!change || ChangesKindAgain(*change, plan.differences)) continue;
-    const ChangeFootprint footprint = MeasureChange(scene, base, baseRgb, *change);
+    const ChangeFootprint footprint = MeasureWith(scratch, scene, base, baseRgb, *change);
     const Box rect = RectangleFor(footprint.changed);
     if (!IsFairChange(footprint, rect, rules) || TooClose(rect, plan.differences)) continue;
     if (attempt < kAttempts / 2 && !FitsBand(kBands[plan.differences.size()], footprint.strongPixels, rules)) continue;
