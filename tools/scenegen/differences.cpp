@@ -180,7 +180,7 @@ DifferenceRules HardRules() {
   return r;
 }
 
-float LumaOf(Color c) { return 0.299f * c.r + 0.587f * c.g + 0.114f * c.b; }
+float LumaOf(Color c) { return genlib::Luma(c.r, c.g, c.b); }
 
 int CountGreyChanges(const Pixels& a, const Pixels& b, int width, const Box& rect) {
   int count = 0;
