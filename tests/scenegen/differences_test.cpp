@@ -54,6 +54,9 @@ TEST(IsFairChange, RefusesFaintHairlineHugeAndColourOnlyChanges) {
   EXPECT_FALSE(IsFairChange({area, 800, area, kMinGreyPixels - 1}, {8, 8, 48, 48}))
       << "a change of hue alone, invisible to a colour-blind player";
   EXPECT_TRUE(IsFairChange({area, kMinStrongPixels, area, kPlannedGreyPixels}, {8, 8, 48, 48}));
+  const Box atTheEdge{0, 10, 30, 40};
+  EXPECT_FALSE(IsFairChange({atTheEdge, 500, atTheEdge, 500}, {0, 8, 40, 48}))
+      << "the first column lies on the stored rectangle's edge, outside it";
 }
 
 TEST(IsFairChange, DifficultyBoundsTheSizeOfAChange) {

@@ -143,6 +143,10 @@ bool IsFairChange(const ChangeFootprint& footprint, const Box& rect, const Diffe
   // Seen without colour: enough of it must change in brightness.
   if (footprint.greyPixels < kPlannedGreyPixels) return false;
   if (footprint.strong.Width() < kMinStrongSide || footprint.strong.Height() < kMinStrongSide) return false;
+  // A stored rectangle's left and top edges lie on its first column and
+  // row, which do not count as inside; a change in the picture's first
+  // column or row could never be marked.
+  if (footprint.changed.x0 < 1 || footprint.changed.y0 < 1) return false;
   return rect.Width() <= rules.maxRectSide && rect.Height() <= rules.maxRectSide &&
          rect.Width() * rect.Height() <= rules.maxRectArea;
 }
