@@ -89,7 +89,8 @@ DifferenceRules MediumRules();
 DifferenceRules HardRules();
 bool IsFairChange(const ChangeFootprint& footprint, const Box& rect, const DifferenceRules& rules);
 
-// Which kinds of thing suit the newer sorts of change.
+// Which kinds of thing suit the newer sorts of change. A new Kind goes into
+// each list it fits; one in none still gets the other seven sorts.
 bool IsTurnable(Kind kind);
 bool IsPatternable(Kind kind);
 bool IsCountable(Kind kind);
