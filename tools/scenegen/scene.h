@@ -88,7 +88,12 @@ struct Item {
   std::uint32_t seed = 1;  // fixes the object's own irregularities
   bool locked = false;     // part of the composition: never changed
   float depth = 0;         // painting order: lower depth is painted first
+  // Set by the difference finder or a scene builder; painted through an
+  // off-screen copy of the object, so every painter gets them for free.
+  float angle = 0;  // turned about its middle, radians, clockwise
+  int pattern = 0;  // 0 plain, else one of kPatternCount surface patterns
 };
+inline constexpr int kPatternCount = 4;  // stripes, dots, bands, checks
 
 struct Scene {
   std::string title;  // the kind of scene, for previews and logs
@@ -98,6 +103,12 @@ struct Scene {
   std::uint32_t grainSeed = 7;
   float vignette = 0.22f;
   Color tint{1, 1, 1};  // overall colour of the light (morning, evening)
+  // Weather laid over the finished picture, by position only, so it is the
+  // same in both pictures of a pair (see conditions.h).
+  float haze = 0;  // 0 none; mist thickest around hazeY, thinning towards the front
+  float hazeY = 0;
+  Color hazeColour{0.8f, 0.82f, 0.85f};
+  float rain = 0;  // 0 none; brightness of the rain streaks
 };
 
 // Paints one object.
