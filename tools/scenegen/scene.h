@@ -67,8 +67,14 @@ enum class Kind {
   Towel,
   Shell,
   Sandcastle,
+  // Sea floor, space station, railway station, circus, bedroom, library,
+  // garden party and building site (painters_kinds_b.cpp).
+  Coral, Seaweed, Jellyfish, Starfish, TreasureChest, Crab, Console, Astronaut, Robot, Planet,
+  Rocket, Satellite, Locomotive, Coach, Suitcase, RailSignal, Podium, Elephant, Pennant,
+  CircusTent, Hoop, Bed, TeddyBear, Dresser, ToyBlock, Globe, Armchair, BookStack, Hourglass, Cake,
+  Teapot, PaperLantern, Gift, Excavator, TrafficCone, Wheelbarrow, BrickStack, Barrier, Crane,
 };
-inline constexpr Kind kLastKind = Kind::Sandcastle;
+inline constexpr Kind kLastKind = Kind::Crane;
 
 // One painted object. (x, y) is its anchor, usually where it stands on the
 // ground; `size` is pixels per unit of its painter's drawing.

@@ -6,6 +6,7 @@
 
 #include "backdrop.h"
 #include "noise.h"
+#include "scenes_kinds_b.h"
 
 namespace scenegen {
 
@@ -960,6 +961,22 @@ std::string SceneKindName(SceneKind kind) {
       return "Winterdorf";
     case SceneKind::Beach:
       return "Strand";
+    case SceneKind::Underwater:
+      return "Unterwasserwelt";
+    case SceneKind::SpaceStation:
+      return "Raumstation";
+    case SceneKind::RailwayStation:
+      return "Bahnhof";
+    case SceneKind::Circus:
+      return "Zirkus";
+    case SceneKind::Bedroom:
+      return "Schlafzimmer";
+    case SceneKind::Library:
+      return "Bibliothek";
+    case SceneKind::GardenParty:
+      return "Gartenfest";
+    case SceneKind::BuildingSite:
+      return "Baustelle";
   }
   return "?";
 }
@@ -991,6 +1008,30 @@ Scene BuildScene(SceneKind kind, std::uint32_t seed) {
       break;
     case SceneKind::Beach:
       s = Beach(r);
+      break;
+    case SceneKind::Underwater:
+      s = BuildUnderwater(r);
+      break;
+    case SceneKind::SpaceStation:
+      s = BuildSpaceStation(r);
+      break;
+    case SceneKind::RailwayStation:
+      s = BuildRailwayStation(r);
+      break;
+    case SceneKind::Circus:
+      s = BuildCircus(r);
+      break;
+    case SceneKind::Bedroom:
+      s = BuildBedroom(r);
+      break;
+    case SceneKind::Library:
+      s = BuildLibrary(r);
+      break;
+    case SceneKind::GardenParty:
+      s = BuildGardenParty(r);
+      break;
+    case SceneKind::BuildingSite:
+      s = BuildBuildingSite(r);
       break;
   }
   s.grainSeed = seed * 31 + 7;
