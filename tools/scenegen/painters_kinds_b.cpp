@@ -161,7 +161,7 @@ void PaintJellyfish(Pen& p, const Item& it) {
 
 void PaintStarfish(Pen& p, const Item& it) {
   // Lying on the sand, seen from above at a slant.
-  const float fat = it.variant % 2 ? 0.5f : 0.32f, arms = 1.3f;
+  const float fat = it.variant % 2 ? 0.62f : 0.28f, arms = it.variant % 2 ? 1.15f : 1.4f;
   auto pt = [&](int i) {
     const float a = -1.5708f + i * 0.6283f + 0.2f;
     const float rr = i % 2 ? fat : arms;
@@ -301,7 +301,7 @@ void PaintPlanet(Pen& p, const Item& it) {
   // Anchor: the planet's centre, out in space.
   const Color c = it.color;
   const bool ringed = it.variant % 2 == 1;
-  if (ringed) p.Ellipse(0, 0, 2.0f, 0.45f, Flat{Mix(it.accent, c, 0.3f)}, 0.9f);
+  if (ringed) p.Ellipse(0, 0, 2.3f, 0.55f, Flat{Mix(it.accent, c, 0.3f)});
   const float cx = p.X(0), cy = p.Y(0), rr = p.L(1.0f);
   p.Circle(0, 0, 1.0f, [=](float px, float py) {
     const float band = std::sin((py - cy) / rr * 7.0f + Fbm(px / rr * 2, py / rr * 2, it.seed, 3) * 3.0f);
@@ -310,9 +310,9 @@ void PaintPlanet(Pen& p, const Item& it) {
   });
   if (ringed) {
     // The front half of the ring passes over the planet.
-    p.Poly({{-2.0f, 0}, {-1.5f, 0.3f}, {0, 0.45f}, {1.5f, 0.3f}, {2.0f, 0}, {1.5f, 0.18f}, {0, 0.28f},
-            {-1.5f, 0.18f}},
-           Flat{Lighter(it.accent, 0.2f)}, 0.9f);
+    p.Poly({{-2.3f, 0}, {-1.7f, 0.38f}, {0, 0.55f}, {1.7f, 0.38f}, {2.3f, 0}, {1.6f, 0.2f}, {0, 0.3f},
+            {-1.6f, 0.2f}},
+           Flat{Lighter(it.accent, 0.2f)});
   }
 }
 
@@ -323,7 +323,11 @@ void PaintRocket(Pen& p, const Item& it) {
   p.Ellipse(0, 0.9f, 0.35f, 0.9f, p.Gradient(0, 1.8f, Rgb(255, 240, 170), Rgb(255, 120, 40)), 0.9f, 1.0f);
   for (float side : {-1.0f, 1.0f})
     p.Poly({{side * 0.5f, -1.2f}, {side * 1.1f, 0.2f}, {side * 0.5f, -0.1f}}, Flat{Darker(c, 0.15f)});
-  if (three) p.Poly({{-0.12f, -1.0f}, {0.12f, -1.0f}, {0.12f, 0.25f}, {-0.12f, 0.25f}}, Flat{Darker(c, 0.3f)});
+  if (three)
+    for (float side : {-1.0f, 1.0f}) {
+      p.Rect(side * 0.85f - 0.28f, -2.2f, side * 0.85f + 0.28f, 0.2f, p.Cylinder(side * 0.85f, 0.28f, c, 0.3f), 0.1f);
+      p.Poly({{side * 0.85f - 0.28f, -2.15f}, {side * 0.85f, -2.9f}, {side * 0.85f + 0.28f, -2.15f}}, Flat{Lighter(c, 0.3f)});
+    }
   p.Rect(-0.5f, -3.2f, 0.5f, 0, p.Cylinder(0, 0.5f, Rgb(235, 235, 230), 0.4f), 0.1f);
   p.Poly({{-0.5f, -3.15f}, {0, three ? -4.6f : -4.1f}, {0.5f, -3.15f}}, p.Cylinder(0, 0.5f, c, 0.3f));
   p.Rect(-0.5f, -1.0f, 0.5f, -0.6f, Flat{c});
@@ -475,7 +479,13 @@ void PaintElephant(Pen& p, const Item& it) {
   for (float u : {-1.6f, 1.0f}) p.Rect(u - 0.45f, -2.0f, u + 0.45f, 0, p.Cylinder(u, 0.45f, dark, 0.1f), 0.2f);
   p.Line(-2.4f, -2.6f, -2.9f, -1.4f, 0.12f, Flat{dark});
   p.Ellipse(-0.3f, -2.5f, 2.3f, 1.45f, p.Sphere(-0.6f, -3.0f, 2.3f, c, 0.1f));
-  for (float u : {-1.1f, 1.5f}) p.Rect(u - 0.45f, -2.0f, u + 0.45f, 0, p.Cylinder(u, 0.45f, c, 0.1f), 0.2f);
+  const bool rearing = it.variant % 2 == 1;
+  p.Rect(-1.55f, -2.0f, -0.65f, 0, p.Cylinder(-1.1f, 0.45f, c, 0.1f), 0.2f);
+  if (rearing) {
+    p.Line(1.3f, -2.0f, 2.3f, -1.2f, 0.9f, Flat{c});
+  } else {
+    p.Rect(1.05f, -2.0f, 1.95f, 0, p.Cylinder(1.5f, 0.45f, c, 0.1f), 0.2f);
+  }
   p.Poly({{-1.5f, -3.7f}, {0.9f, -3.7f}, {1.1f, -2.2f}, {-1.7f, -2.2f}}, Flat{it.accent}, 0.95f);
   p.Rect(-1.7f, -2.4f, 1.1f, -2.2f, Flat{kGold});
   p.Circle(2.0f, -3.3f, 1.05f, p.Sphere(1.8f, -3.6f, 1.05f, c, 0.1f));
@@ -709,14 +719,24 @@ void PaintHourglass(Pen& p, const Item& it) {
   const bool full = it.variant % 2 == 0;
   p.Poly({{-0.6f, -2.6f}, {0.6f, -2.6f}, {0.08f, -1.4f}, {0.6f, -0.2f}, {-0.6f, -0.2f}, {-0.08f, -1.4f}},
          Flat{Rgb(215, 230, 235)}, 0.55f);
-  const Color sand = Rgb(225, 190, 110);
-  if (full)
-    p.Poly({{-0.45f, -2.3f}, {0.45f, -2.3f}, {0.05f, -1.45f}, {-0.05f, -1.45f}}, Flat{sand});
-  else
-    p.Poly({{-0.5f, -0.25f}, {0.5f, -0.25f}, {0.1f, -0.95f}, {-0.1f, -0.95f}}, Flat{sand});
-  p.Rect(-0.85f, -2.85f, 0.85f, -2.55f, Flat{wood}, 0.05f);
-  p.Rect(-0.85f, -0.25f, 0.85f, 0, Flat{wood}, 0.05f);
-  for (float u : {-0.75f, 0.75f}) p.Rect(u - 0.07f, -2.6f, u + 0.07f, -0.2f, Flat{Darker(wood, 0.2f)});
+  const Color sand = Rgb(200, 140, 50);
+  if (full) {
+    p.Poly({{-0.5f, -2.45f}, {0.5f, -2.45f}, {0.06f, -1.45f}, {-0.06f, -1.45f}}, Flat{sand});
+  } else {
+    p.Poly({{-0.55f, -0.22f}, {0.55f, -0.22f}, {0.06f, -1.3f}, {-0.06f, -1.3f}}, Flat{sand});
+  }
+  // The frame: flat caps and straight posts, or wide turned caps and balusters.
+  const float cap = full ? 0.85f : 1.1f;
+  p.Rect(-cap, -2.85f, cap, -2.55f, Flat{wood}, 0.05f);
+  p.Rect(-cap, -0.25f, cap, 0, Flat{wood}, 0.05f);
+  for (float u : {-cap + 0.12f, cap - 0.12f}) {
+    if (full) {
+      p.Rect(u - 0.07f, -2.6f, u + 0.07f, -0.2f, Flat{Darker(wood, 0.2f)});
+    } else {
+      p.Rect(u - 0.09f, -2.6f, u + 0.09f, -0.2f, Flat{Darker(wood, 0.2f)});
+      for (float v : {-2.2f, -1.4f, -0.6f}) p.Circle(u, v, 0.17f, Flat{wood});
+    }
+  }
 }
 
 // -------------------------------------------------------------- garden party

@@ -209,11 +209,13 @@ Scene Underwater(Rng& r) {
   const Sea sea = PickOf(r, kSeas);
   const bool shallow = r.Chance(0.5f);
   const float surfaceY = shallow ? r.Range(18, 55) : -1;
-  const float floorY = r.Range(235, 320);
+  const float floorY = r.Range(205, 330);
   s.background = Image(kPictureWidth, kPictureHeight);
   const std::uint32_t waterSeed = Seed32(r);
+  // The water is brightest under the sun and darkens with depth and distance.
+  const float sunX = r.Range(-60, W + 60), reach = r.Range(260, 520);
   EachPixel(s.background, 0, H, [&](int x, int y, Color& px) {
-    const float t = Clamp01(y / floorY);
+    const float t = Clamp01(std::hypot((x - sunX) * 0.8f, y + 40.0f) / reach);
     Color c = Mix(sea.top, sea.deep, std::pow(t, 0.8f));
     c = c * (0.94f + 0.12f * Fbm(x * 0.01f, y * 0.02f, waterSeed, 3));
     if (shallow && y < surfaceY) {
@@ -225,7 +227,6 @@ Scene Underwater(Rng& r) {
   if (shallow)
     FillBox(s.background, 0, surfaceY - 1.5f, W, surfaceY + 1.5f, Flat{Lighter(sea.top, 0.8f)}, 0.8f, 1.5f);
   // Shafts of light from the surface, fading with depth.
-  const float sunX = r.Range(40, W - 40);
   for (int i = 0, n = r.Int(4, 8); i < n; ++i) {
     const float x0 = sunX + r.Range(-140, 140);
     LightShaft(s.background, x0, std::max(0.0f, surfaceY), x0 + r.Range(-40, 120), floorY + 20, r.Range(4, 12),
@@ -235,7 +236,7 @@ Scene Underwater(Rng& r) {
   const Color haze = Mix(sea.reef, sea.deep, 0.3f);
   PaintRidge(s.background, {floorY - r.Range(25, 60), r.Range(15, 35), r.Range(60, 120), haze, Darker(haze, 0.2f),
                             0.18f, 0.05f, Seed32(r), 0.35f, Mix(sea.top, sea.deep, 0.5f)});
-  const int landmark = r.Int(0, 2);
+  const int landmark = r.Int(0, 4);
   const float markX = r.Range(90, W - 90);
   const Color far = Mix(sea.deep, sea.reef, 0.55f);
   if (landmark == 1) {
@@ -253,14 +254,45 @@ Scene Underwater(Rng& r) {
       return Mix(sea.top, sea.deep, std::pow(Clamp01(py / floorY), 0.8f));
     });
   }
+  if (landmark == 3) {
+    // A cliff of rock closes one side of the view.
+    const bool left = r.Chance(0.5f);
+    const float edge = r.Range(110, 190);
+    const std::uint32_t cliffSeed = Seed32(r);
+    const Color rock = Mix(sea.reef, Rgb(70, 65, 60), 0.5f);
+    EachPixel(s.background, 0, H, [&](int x, int y, Color& px) {
+      const float wander = (Fbm(y * 0.012f, 3.5f, cliffSeed, 4) - 0.5f) * 90 + (1 - y / H) * 30;
+      const float d = (left ? x : W - x) - (edge + wander);
+      if (d > 1) return;
+      const float n = Fbm(x * 0.03f, y * 0.03f, cliffSeed + 1, 4);
+      const Color c = rock * (0.55f + 0.5f * n + 0.25f * Clamp01((d + 40) / 40)) * (0.7f + 0.3f * Clamp01(y / floorY));
+      px = Mix(px, c, Clamp01(0.5f - d));
+    });
+  } else if (landmark == 4) {
+    // A kelp forest fading into the distance.
+    for (int i = 0, n = r.Int(6, 11); i < n; ++i) {
+      const float x0 = r.Range(0, W), phase = r.Range(0, 6), top = r.Range(surfaceY + 10, floorY * 0.5f);
+      const Color kelp = Mix(Rgb(40, 70, 40), Mix(sea.top, sea.deep, 0.5f), r.Range(0.3f, 0.6f));
+      for (float y = floorY + 10; y > top; y -= 6) {
+        const float x = x0 + std::sin(y * 0.02f + phase) * 14;
+        FillLine(s.background, x, y, x + std::sin((y - 6) * 0.02f + phase) * 14 - std::sin(y * 0.02f + phase) * 14, y - 6, 7, kelp);
+        if (static_cast<int>(y) % 24 < 6) FillEllipse(s.background, x + 9, y, 9, 3, Flat{kelp});
+      }
+    }
+  }
   // Rippled sand with the flicker of light on it.
-  const Ridge sand{floorY, r.Range(6, 16), r.Range(90, 160), Darker(sea.sand, 0.35f), sea.sand, 0.12f, 0.05f, Seed32(r)};
+  // The bed: pale sand, dark volcanic gravel or a meadow of sea grass.
+  const int bedKind = r.Int(0, 2);
+  const Color bed = bedKind == 0 ? sea.sand : (bedKind == 1 ? Rgb(92, 86, 82) : Rgb(86, 118, 66));
+  const Ridge sand{floorY, r.Range(6, 16), r.Range(90, 160), Darker(bed, 0.35f), bed, bedKind == 1 ? 0.3f : 0.12f,
+                   bedKind == 1 ? 0.2f : 0.05f, Seed32(r)};
   PaintRidge(s.background, sand);
   const std::uint32_t causticSeed = Seed32(r);
   EachPixel(s.background, floorY - 20, H, [&](int x, int y, Color& px) {
     if (y + 0.5f < RidgeHeight(sand, x + 0.5f) + 1) return;
     const float ripple = std::sin(x * 0.09f + y * 0.35f + Fbm(x * 0.02f, y * 0.05f, causticSeed, 3) * 8);
     const float caustic = std::fabs(ValueNoise(x * 0.08f, y * 0.16f, causticSeed + 1) - 0.5f);
+    if (bedKind == 2) px = px * (0.75f + 0.45f * ValueNoise(x * 0.7f, y * 0.08f, causticSeed + 2));
     px = px * (0.94f + 0.05f * ripple) + Lighter(sea.top, 0.6f) * (SmoothStep(0.08f, 0.0f, caustic) * 0.18f);
   });
   // Drifting specks in the water.
@@ -489,21 +521,34 @@ Scene SpaceStation(Rng& r) {
   auto deckSize = [&](float y, float near) { return Perspective(y, floorY - 160, near); };
   for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
     const float y = r.Range(deck0, deck0 + 30);
-    st.Put(st.Make(Kind::Console, r.Range(50, W - 50), y, deckSize(y, 17), Vary(r, hull.trim)), 130);
+    Item console = st.Make(Kind::Console, r.Range(50, W - 50), y, deckSize(y, 17), Vary(r, hull.trim));
+    if (!st.Put(console, 130)) continue;
+    if (r.Chance(0.7f)) {
+      Item cup = st.Make(Kind::Cup, console.x + r.Range(-1.8f, 1.8f) * console.size, y - 2.05f * console.size, console.size * 0.55f,
+                         PickOf(r, kBright));
+      cup.depth = y + 1;
+      st.Put(cup);
+    }
   }
-  for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
+  for (int i = 0, n = r.Int(2, 3); i < n; ++i) {
     const float y = r.Range(deck0 + 20, deck1);
     st.Put(st.Make(Kind::Astronaut, r.Range(30, W - 30), y, deckSize(y, 20),
                    PickOf(r, {Rgb(240, 240, 235), Rgb(240, 150, 50), Rgb(120, 160, 220)}), Rgb(230, 180, 70)),
            60);
   }
-  for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
+  for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
     const float y = r.Range(deck0 + 20, deck1);
     st.Put(st.Make(Kind::Robot, r.Range(30, W - 30), y, deckSize(y, 17),
                    PickOf(r, {Rgb(200, 205, 215), Rgb(230, 190, 60), Rgb(90, 150, 210), Rgb(210, 90, 70)})),
            70);
   }
-  for (int i = 0, n = r.Int(3, 5); i < n; ++i) {
+  for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
+    const float y = r.Range(deck0 + 10, deck1);
+    st.Put(st.Make(Kind::Suitcase, r.Range(20, W - 20), y, deckSize(y, 15),
+                   PickOf(r, {Rgb(200, 200, 205), Rgb(60, 65, 75), Rgb(210, 120, 40)})),
+           50);
+  }
+  for (int i = 0, n = r.Int(3, 6); i < n; ++i) {
     const float y = r.Range(deck0 + 10, deck1);
     st.Put(st.Make(Kind::Crate, r.Range(20, W - 20), y, deckSize(y, 17),
                    PickOf(r, {Rgb(170, 175, 185), Rgb(200, 150, 60), Rgb(90, 110, 140)})),
@@ -979,7 +1024,22 @@ Scene Bedroom(Rng& r) {
            70);
   if (r.Chance(0.7f)) st.Put(st.Make(Kind::Clock, windowX + (bedLeft ? 1 : -1) * (windowW / 2 + 60), windowTop + 20, 12, PickOf(r, kWoods), {}, 3));
   constexpr Color kToys[] = {Rgb(220, 50, 50), Rgb(40, 100, 200), Rgb(245, 200, 40), Rgb(60, 160, 80), Rgb(240, 130, 40)};
-  for (int i = 0, n = r.Int(3, 6); i < n; ++i) {
+  {
+    // A shelf on the wall above the bed, with a few small things on it.
+    const float shelfY = std::max(windowTop + 40, bedY - 6.5f * bedSize), shelfX = bedX + r.Range(-1.5f, 1.5f) * bedSize;
+    FillBox(s.background, shelfX - 75, shelfY, shelfX + 75, shelfY + 7, VerticalGradient{Lighter(PickOf(r, kWoods), 0.2f), Rgb(90, 60, 35), shelfY, shelfY + 7});
+    FillBox(s.background, shelfX - 75, shelfY + 7, shelfX + 75, shelfY + 12, Flat{{0, 0, 0}}, 0.25f, 4);
+    const Kind onShelf[] = {Kind::BookStack, Kind::ToyBlock, Kind::Vase, Kind::Cup, Kind::Candle, Kind::Clock};
+    for (float x = shelfX - 55; x < shelfX + 60; x += r.Range(32, 42)) {
+      const Kind k = PickOf(r, onShelf);
+      if (k == Kind::Clock) {
+        st.Put(st.Make(k, x, shelfY - 14, 10, PickOf(r, kBright), {}, 3));
+      } else {
+        st.Put(st.Make(k, x, shelfY, k == Kind::ToyBlock ? 11 : 10, PickOf(r, kToys), PickOf(r, kToys)));
+      }
+    }
+  }
+  for (int i = 0, n = r.Int(4, 7); i < n; ++i) {
     const float y = r.Range(bedY + 15, H - 8);
     st.Put(st.Make(Kind::ToyBlock, rugX + r.Range(-150, 150), y, r.Range(13, 16), PickOf(r, kToys), PickOf(r, kToys)), 32);
   }
@@ -1102,7 +1162,7 @@ Scene Library(Rng& r) {
   Stage st(s, r);
   // A free stretch of one shelf holds loose books that can change.
   for (int b = 0; b < bays; ++b) {
-    if (b == windowBay || !r.Chance(0.7f)) continue;
+    if (b == windowBay || (b > 0 && !r.Chance(0.7f))) continue;
     const float floor = caseTop + shelfH * r.Int(1, 3) - 7;
     if (floor > floorY - 60) continue;
     const float x0 = b * bayW + r.Range(20, 40);
@@ -1144,7 +1204,7 @@ Scene Library(Rng& r) {
     globe.variant = 0;
     st.Put(globe, 80);
   }
-  for (int i = 0, n = r.Int(2, 4); i < n; ++i) {
+  for (int i = 0, n = r.Int(3, 5); i < n; ++i) {
     const float y = r.Range(y0, y1);
     st.Put(st.Make(Kind::BookStack, r.Range(20, W - 20), y, size(y, 15), PickOf(r, kBright), PickOf(r, kBright)), 60);
   }
@@ -1152,9 +1212,9 @@ Scene Library(Rng& r) {
     const float y = r.Range(y0, y1);
     st.Put(st.Make(Kind::Cat, r.Range(30, W - 30), y, size(y, 15), PickOf(r, {Rgb(60, 55, 55), Rgb(210, 130, 60), Rgb(140, 135, 130)}), Rgb(90, 170, 60)));
   }
-  if (r.Chance(0.6f)) {
+  for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
     const float y = r.Range(y0, y1);
-    st.Put(st.Make(Kind::FlowerPot, r.Range(20, W - 20), y, size(y, 17), Rgb(180, 95, 60), PickOf(r, kBright)));
+    st.Put(st.Make(Kind::FlowerPot, r.Range(20, W - 20), y, size(y, 17), Rgb(180, 95, 60), PickOf(r, kBright)), 60);
   }
   if (r.Chance(0.5f)) {
     const float y = r.Range(y0, y1);
