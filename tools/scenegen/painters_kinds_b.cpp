@@ -123,18 +123,18 @@ void PaintSeaweed(Pen& p, const Item& it) {
     for (int s = 0; s < 3; ++s) {
       const float base = (s - 1) * 0.35f, h = 5.0f + s % 2 * 1.2f, phase = r.Range(0, 6);
       auto at = [&](float t) { return Point{base + std::sin(t * 5 + phase) * 0.35f * t, -t * h}; };
-      Curve(p, at, 12, 0.22f, 0.1f, Mix(Darker(c, 0.2f), c, s * 0.4f));
+      Curve(p, at, 12, 0.34f, 0.16f, Mix(Darker(c, 0.15f), c, s * 0.4f));
       for (int l = 1; l < 6; ++l) {
         const Point q = at(l / 6.0f);
         const float side = l % 2 ? 1.0f : -1.0f;
-        p.Ellipse(q.x + side * 0.35f, q.y, 0.38f, 0.14f, Flat{Lighter(c, 0.12f)});
+        p.Ellipse(q.x + side * 0.42f, q.y, 0.5f, 0.2f, Flat{Lighter(c, 0.12f)});
       }
     }
   } else {  // a low bushy clump of blades
     for (int s = 0; s < 9; ++s) {
       const float base = (s - 4) * 0.18f, lean = (s - 4) * 0.22f + r.Range(-0.2f, 0.2f), h = r.Range(1.6f, 2.6f);
       Curve(
-          p, [&](float t) { return Point{base + lean * t + std::sin(t * 4) * 0.15f, -t * h}; }, 6, 0.2f, 0.05f,
+          p, [&](float t) { return Point{base + lean * t + std::sin(t * 4) * 0.15f, -t * h}; }, 6, 0.3f, 0.08f,
           Mix(Darker(c, 0.25f), Lighter(c, 0.15f), s % 3 * 0.5f));
     }
   }
@@ -207,9 +207,9 @@ void PaintCrab(Pen& p, const Item& it) {
     }
   const bool up = it.variant % 2 == 1;
   for (float side : {-1.0f, 1.0f}) {
-    const float cu = side * 1.35f, cv = up ? -1.9f : -0.9f;
-    p.Line(side * 0.6f, -0.75f, cu, cv + 0.3f, 0.16f, Flat{dark});
-    p.Ellipse(cu, cv, 0.38f, 0.3f, p.Sphere(cu, cv, 0.38f, c, 0.4f));
+    const float cu = side * (up ? 1.2f : 1.45f), cv = up ? -2.2f : -0.75f;
+    p.Line(side * 0.6f, -0.75f, cu, cv + 0.3f, 0.2f, Flat{dark});
+    p.Ellipse(cu, cv, 0.5f, 0.38f, p.Sphere(cu, cv, 0.5f, c, 0.4f));
     p.Poly({{cu + side * 0.1f, cv - 0.1f}, {cu + side * 0.45f, cv - 0.45f}, {cu + side * 0.2f, cv - 0.05f}},
            Flat{dark});
   }

@@ -315,7 +315,9 @@ Scene Underwater(Rng& r) {
   }
   for (int i = 0, n = r.Int(4, 8); i < n; ++i) {
     const float x = r.Range(10, W - 10), y = sandY(x, 4, 60);
-    st.Put(st.Make(Kind::Seaweed, x, y, r.Range(11, 16), Vary(r, PickOf(r, kWeeds))), 40);
+    // Weed stands out from the bed in brightness, not only in hue.
+    const Color weed = bedKind == 0 ? PickOf(r, kWeeds) : PickOf(r, {Rgb(150, 200, 90), Rgb(200, 110, 80), Rgb(190, 180, 70)});
+    st.Put(st.Make(Kind::Seaweed, x, y, r.Range(11, 16), Vary(r, weed, 0.05f)), 40);
   }
   for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
     const float x = r.Range(20, W - 20), y = sandY(x, 10, H - floorY - 5);
