@@ -970,18 +970,20 @@ Scene Bedroom(Rng& r) {
     FillBox(s.background, 0, floorY, W, H, Mottled{PickOf(r, {Rgb(120, 140, 170), Rgb(170, 120, 110), Rgb(150, 150, 120)}), 0.3f, 0.12f, Seed32(r)});
   else
     PaintFloorboards(s.background, floorY, H, PickOf(r, kWoods), Seed32(r));
-  // Seen from a corner in some rooms: one wall runs off to the side.
+  FillBox(s.background, 0, floorY - 8, W, floorY + 1, VerticalGradient{Rgb(250, 245, 235), Rgb(190, 185, 175), floorY - 8, floorY + 1});
+  FillBox(s.background, 0, floorY, W, floorY + 8, Flat{{0, 0, 0}}, 0.3f, 5);
+  // Seen from a corner in some rooms: one wall runs off to the side, in shade.
   const int corner = r.Int(0, 2);  // none, left, right
   const float cornerW = r.Range(70, 120);
   if (corner > 0) {
-    const float xa = corner == 1 ? 0 : W, xb = corner == 1 ? cornerW : W - cornerW;
-    FillPoly(s.background, {{xa, -10}, {xb, 0}, {xb, floorY}, {xa, floorY + cornerW * 0.6f}}, Flat{Darker(wall, 0.55f)}, 0.35f);
-    FillPoly(s.background, {{xa, floorY + cornerW * 0.6f}, {xb, floorY}, {xb, floorY + 2}, {xa, floorY + cornerW * 0.6f + 2}}, Flat{Rgb(250, 245, 235)});
+    const float xa = corner == 1 ? 0 : W, xb = corner == 1 ? cornerW : W - cornerW, drop = cornerW * 0.6f;
+    FillPoly(s.background, {{xa, floorY - 10}, {xb, floorY - 10}, {xb, floorY}, {xa, floorY + drop}}, Flat{wall});
+    FillPoly(s.background, {{xa, -10}, {xb, 0}, {xb, floorY}, {xa, floorY + drop}}, Flat{Darker(wall, 0.55f)}, 0.3f);
+    FillLine(s.background, xb, 0, xb, floorY, 2, Darker(wall, 0.3f), 0.6f);
+    FillPoly(s.background, {{xa, floorY + drop - 9}, {xb, floorY - 8}, {xb, floorY + 1}, {xa, floorY + drop + 1}}, Flat{Rgb(225, 220, 210)});
   }
-  FillBox(s.background, 0, floorY - 8, W, floorY + 1, VerticalGradient{Rgb(250, 245, 235), Rgb(190, 185, 175), floorY - 8, floorY + 1});
-  FillBox(s.background, 0, floorY, W, floorY + 8, Flat{{0, 0, 0}}, 0.3f, 5);
   const bool bedLeft = r.Chance(0.5f);
-  const float bedSize = r.Range(13, 16), bedX = bedLeft ? r.Range(95, 150) : r.Range(W - 150, W - 95), bedY = floorY + r.Range(55, 85);
+  const float bedSize = r.Range(15, 18), bedX = bedLeft ? r.Range(100, 150) : r.Range(W - 150, W - 100), bedY = floorY + r.Range(60, 85);
   const float windowX = bedLeft ? r.Range(260, 370) : r.Range(110, 220);
   const float windowW = r.Range(90, 130), windowTop = r.Range(40, 70), windowH = std::min(floorY - windowTop - 90, r.Range(100, 150));
   PaintRoomWindow(s.background, windowX, windowTop, windowW, windowH, weather, PickOf(r, kBright), r);
@@ -1028,17 +1030,14 @@ Scene Bedroom(Rng& r) {
   constexpr Color kToys[] = {Rgb(220, 50, 50), Rgb(40, 100, 200), Rgb(245, 200, 40), Rgb(60, 160, 80), Rgb(240, 130, 40)};
   {
     // A shelf on the wall above the bed, with a few small things on it.
-    const float shelfY = std::max(windowTop + 40, bedY - 6.5f * bedSize), shelfX = bedX + r.Range(-1.5f, 1.5f) * bedSize;
+    const float shelfY = std::max(windowTop + 30, bedY - 9.0f * bedSize), shelfX = bedX + r.Range(-1.5f, 1.5f) * bedSize;
     FillBox(s.background, shelfX - 75, shelfY, shelfX + 75, shelfY + 7, VerticalGradient{Lighter(PickOf(r, kWoods), 0.2f), Rgb(90, 60, 35), shelfY, shelfY + 7});
     FillBox(s.background, shelfX - 75, shelfY + 7, shelfX + 75, shelfY + 12, Flat{{0, 0, 0}}, 0.25f, 4);
-    const Kind onShelf[] = {Kind::BookStack, Kind::ToyBlock, Kind::Vase, Kind::Cup, Kind::Candle, Kind::Clock};
+    const Kind onShelf[] = {Kind::BookStack, Kind::ToyBlock, Kind::Vase, Kind::Cup, Kind::Candle, Kind::Hourglass};
     for (float x = shelfX - 55; x < shelfX + 60; x += r.Range(32, 42)) {
       const Kind k = PickOf(r, onShelf);
-      if (k == Kind::Clock) {
-        st.Put(st.Make(k, x, shelfY - 14, 10, PickOf(r, kBright), {}, 3));
-      } else {
-        st.Put(st.Make(k, x, shelfY, k == Kind::ToyBlock ? 11 : 10, PickOf(r, kToys), PickOf(r, kToys)));
-      }
+      st.Put(st.Make(k, x, shelfY, k == Kind::ToyBlock ? 11 : 10, k == Kind::Hourglass ? PickOf(r, kWoods) : PickOf(r, kToys),
+                     PickOf(r, kToys)));
     }
   }
   for (int i = 0, n = r.Int(4, 7); i < n; ++i) {
@@ -1395,7 +1394,13 @@ Scene BuildingSite(Rng& r) {
     Color c = earth * (0.75f + 0.3f * t) * (0.85f + 0.3f * Fbm(x * 0.03f, y * 0.06f, earthSeed, 4));
     const float track = std::fmod(x + (y - horizon) * 0.8f + 1000.0f, 90.0f);
     if (track < 10 && std::fmod(y + 1000.0f, 6.0f) < 3) c = c * 0.82f;
-    if (wet && Fbm(x * 0.012f, y * 0.04f, earthSeed + 5, 3) > 0.68f) c = Mix(c, Mix(weather.sky.horizon, weather.sky.top, 0.3f), 0.7f);
+    if (wet) {
+      // Puddles mirror the sky, with a dark wet rim around them.
+      const float pool = Fbm(x * 0.012f, y * 0.04f, earthSeed + 5, 3);
+      c = c * (1 - 0.25f * SmoothStep(0.6f, 0.66f, pool));
+      const Color sky = Mix(weather.sky.horizon, weather.sky.top, 0.3f + 0.4f * ValueNoise(x * 0.05f, y * 0.3f, earthSeed + 6));
+      c = Mix(c, sky * 0.85f, SmoothStep(0.68f, 0.7f, pool) * 0.8f);
+    }
     px = c;
   });
   const float fenceY = horizon + 14;
@@ -1408,6 +1413,26 @@ Scene BuildingSite(Rng& r) {
     const Color heap = PickOf(r, {Rgb(220, 190, 130), Rgb(150, 145, 140)});
     FillPoly(s.background, {{px - pr, py}, {px - pr * 0.4f, py - pr * 0.55f}, {px + pr * 0.3f, py - pr * 0.6f}, {px + pr, py}},
              [&](float qx, float qy) { return heap * (0.8f + 0.25f * Clamp01((px - qx) / pr + 0.5f)) * (0.9f + 0.15f * ValueNoise(qx * 0.3f, qy * 0.3f, 9)); });
+  }
+  // A site hut and a pile of pipes along the fence.
+  {
+    const float hx = r.Range(20, W - 140), hw = r.Range(80, 110), hy = fenceY + r.Range(4, 14);
+    const Color hut = PickOf(r, {Rgb(60, 110, 170), Rgb(200, 200, 195), Rgb(90, 140, 90), Rgb(210, 130, 50)});
+    FillBox(s.background, hx, hy - 44, hx + hw, hy, [&](float px, float py) {
+      return hut * (std::fmod(px - hx + 100, 8.0f) < 1.5f ? 0.8f : 1.0f) * (0.85f + 0.15f * (hy - py) / 44);
+    });
+    FillBox(s.background, hx + 12, hy - 32, hx + 40, hy - 16, VerticalGradient{Rgb(190, 210, 225), Rgb(90, 110, 130), hy - 32, hy - 16});
+    FillBox(s.background, hx + hw - 30, hy - 36, hx + hw - 12, hy, Flat{Darker(hut, 0.35f)});
+    FillBox(s.background, hx - 3, hy - 47, hx + hw + 3, hy - 42, Flat{Darker(hut, 0.2f)});
+    FillBox(s.background, hx - 4, hy - 2, hx + hw + 8, hy + 5, Flat{{0, 0, 0}}, 0.3f, 4);
+    const float px0 = hx + hw + r.Range(20, 60), py0 = fenceY + r.Range(15, 25);
+    for (int row = 0; row < 3; ++row)
+      for (int i = 0; i < 4 - row; ++i) {
+        const float cx = px0 + i * 13 + row * 6.5f, cy = py0 - row * 11;
+        if (cx > W - 8) continue;
+        FillEllipse(s.background, cx, cy, 6.5f, 6.5f, SphereShade{Rgb(170, 170, 175), cx, cy, 6.5f, 0.3f});
+        FillEllipse(s.background, cx, cy, 3.5f, 3.5f, Flat{Rgb(50, 50, 55)});
+      }
   }
   s.vignette = 0.25f;
 
@@ -1427,27 +1452,27 @@ Scene BuildingSite(Rng& r) {
   constexpr Color kMachines[] = {Rgb(240, 190, 40), Rgb(230, 120, 30), Rgb(200, 60, 50), Rgb(60, 110, 180)};
   if (r.Chance(0.85f)) {
     const float y = r.Range(y0 + 20, y0 + 90);
-    st.Put(st.Make(Kind::Excavator, r.Range(60, W - 120), y, size(y, 13), PickOf(r, kMachines)));
+    st.Put(st.Make(Kind::Excavator, r.Range(60, W - 120), y, size(y, 15), PickOf(r, kMachines)));
   }
-  for (int i = 0, n = r.Int(4, 8); i < n; ++i) {
+  for (int i = 0, n = r.Int(5, 9); i < n; ++i) {
     const float y = r.Range(y0, y1);
-    st.Put(st.Make(Kind::TrafficCone, r.Range(15, W - 15), y, size(y, 14), PickOf(r, {Rgb(240, 110, 30), Rgb(230, 60, 40), Rgb(250, 200, 40)})), 35);
+    st.Put(st.Make(Kind::TrafficCone, r.Range(15, W - 15), y, size(y, 17), PickOf(r, {Rgb(240, 110, 30), Rgb(230, 60, 40), Rgb(250, 200, 40)})), 35);
   }
   for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
     const float y = r.Range(y0, y1);
-    st.Put(st.Make(Kind::Barrier, r.Range(30, W - 30), y, size(y, 15), PickOf(r, {Rgb(220, 40, 40), Rgb(240, 130, 30)})), 90);
+    st.Put(st.Make(Kind::Barrier, r.Range(30, W - 30), y, size(y, 18), PickOf(r, {Rgb(220, 40, 40), Rgb(240, 130, 30)})), 90);
   }
   for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
     const float y = r.Range(y0 + 20, y1);
-    st.Put(st.Make(Kind::Wheelbarrow, r.Range(30, W - 30), y, size(y, 15), PickOf(r, {Rgb(60, 130, 80), Rgb(200, 60, 50), Rgb(70, 110, 180), Rgb(230, 180, 40)})), 80);
+    st.Put(st.Make(Kind::Wheelbarrow, r.Range(30, W - 30), y, size(y, 18), PickOf(r, {Rgb(60, 130, 80), Rgb(200, 60, 50), Rgb(70, 110, 180), Rgb(230, 180, 40)})), 80);
   }
-  for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
+  for (int i = 0, n = r.Int(2, 3); i < n; ++i) {
     const float y = r.Range(y0, y1);
-    st.Put(st.Make(Kind::BrickStack, r.Range(30, W - 30), y, size(y, 15), PickOf(r, {Rgb(180, 80, 55), Rgb(200, 190, 170), Rgb(150, 60, 45)})), 80);
+    st.Put(st.Make(Kind::BrickStack, r.Range(30, W - 30), y, size(y, 18), PickOf(r, {Rgb(180, 80, 55), Rgb(200, 190, 170), Rgb(150, 60, 45)})), 80);
   }
-  for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
+  for (int i = 0, n = r.Int(2, 4); i < n; ++i) {
     const float y = r.Range(y0, y1);
-    st.Put(st.Make(i % 2 ? Kind::Crate : Kind::Barrel, r.Range(20, W - 20), y, size(y, 14), PickOf(r, {Rgb(60, 100, 160), Rgb(200, 60, 50), Rgb(175, 135, 85)})), 50);
+    st.Put(st.Make(i % 2 ? Kind::Crate : Kind::Barrel, r.Range(20, W - 20), y, size(y, 17), PickOf(r, {Rgb(60, 100, 160), Rgb(200, 60, 50), Rgb(175, 135, 85)})), 50);
   }
   if (r.Chance(0.5f)) st.Put(st.Make(Kind::StreetLamp, r.Range(30, W - 30), r.Range(y0, y0 + 50), 14, Rgb(50, 52, 58)));
   st.Spare(st.Make(Kind::TrafficCone, r.Range(30, W - 30), r.Range(y0, y1), 13, Rgb(240, 110, 30)));
