@@ -20,15 +20,17 @@ constexpr SceneKind kNewKinds[] = {SceneKind::Underwater,  SceneKind::SpaceStati
                                    SceneKind::GardenParty, SceneKind::BuildingSite};
 
 constexpr Kind kNewObjects[] = {
-    Kind::Coral,       Kind::Seaweed,    Kind::Jellyfish,    Kind::Starfish,  Kind::TreasureChest, Kind::Crab,
-    Kind::Console,     Kind::Astronaut,  Kind::Robot,        Kind::Planet,    Kind::Rocket,        Kind::Satellite,
-    Kind::Locomotive,  Kind::Coach,      Kind::Suitcase,     Kind::RailSignal, Kind::Podium,       Kind::Elephant,
-    Kind::Pennant,     Kind::CircusTent, Kind::Hoop,         Kind::Bed,       Kind::TeddyBear,     Kind::Dresser,
-    Kind::ToyBlock,    Kind::Globe,      Kind::Armchair,     Kind::BookStack, Kind::Hourglass,     Kind::Cake,
-    Kind::Teapot,      Kind::PaperLantern, Kind::Gift,       Kind::Excavator, Kind::TrafficCone,   Kind::Wheelbarrow,
-    Kind::BrickStack,  Kind::Barrier,    Kind::Crane};
+    Kind::Coral,      Kind::Seaweed,      Kind::Jellyfish, Kind::Starfish,   Kind::TreasureChest, Kind::Crab,
+    Kind::Console,    Kind::Astronaut,    Kind::Robot,     Kind::Planet,     Kind::Rocket,        Kind::Satellite,
+    Kind::Locomotive, Kind::Coach,        Kind::Suitcase,  Kind::RailSignal, Kind::Podium,        Kind::Elephant,
+    Kind::Pennant,    Kind::CircusTent,   Kind::Hoop,      Kind::Bed,        Kind::TeddyBear,     Kind::Dresser,
+    Kind::ToyBlock,   Kind::Globe,        Kind::Armchair,  Kind::BookStack,  Kind::Hourglass,     Kind::Cake,
+    Kind::Teapot,     Kind::PaperLantern, Kind::Gift,      Kind::Excavator,  Kind::TrafficCone,   Kind::Wheelbarrow,
+    Kind::BrickStack, Kind::Barrier,      Kind::Crane};
 
-bool IsNewObject(Kind kind) { return std::find(std::begin(kNewObjects), std::end(kNewObjects), kind) != std::end(kNewObjects); }
+bool IsNewObject(Kind kind) {
+  return std::find(std::begin(kNewObjects), std::end(kNewObjects), kind) != std::end(kNewObjects);
+}
 
 float Luma(const Color& c) { return 0.299f * c.r + 0.587f * c.g + 0.114f * c.b; }
 

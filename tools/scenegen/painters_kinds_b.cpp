@@ -81,8 +81,11 @@ void PaintCoral(Pen& p, const Item& it) {
       for (int i = 0; i < 5; ++i) {
         const float v = -1.5f + i * 0.32f, w = 1.5f * std::sqrt(std::max(0.05f, 1 - (v + 0.8f) * (v + 0.8f)));
         Curve(
-            p, [&](float t) { return Point{-w + 2 * w * t, v + std::sin(t * 9 + i) * 0.08f}; }, 10, 0.07f, 0.07f,
-            deep, 0.8f);
+            p,
+            [&](float t) {
+              return Point{-w + 2 * w * t, v + std::sin(t * 9 + i) * 0.08f};
+            },
+            10, 0.07f, 0.07f, deep, 0.8f);
       }
       p.Rect(-1.7f, -0.1f, 1.7f, 0.05f, Flat{deep}, 0.05f, 0.6f);
       break;
@@ -134,8 +137,11 @@ void PaintSeaweed(Pen& p, const Item& it) {
     for (int s = 0; s < 9; ++s) {
       const float base = (s - 4) * 0.18f, lean = (s - 4) * 0.22f + r.Range(-0.2f, 0.2f), h = r.Range(1.6f, 2.6f);
       Curve(
-          p, [&](float t) { return Point{base + lean * t + std::sin(t * 4) * 0.15f, -t * h}; }, 6, 0.3f, 0.08f,
-          Mix(Darker(c, 0.25f), Lighter(c, 0.15f), s % 3 * 0.5f));
+          p,
+          [&](float t) {
+            return Point{base + lean * t + std::sin(t * 4) * 0.15f, -t * h};
+          },
+          6, 0.3f, 0.08f, Mix(Darker(c, 0.25f), Lighter(c, 0.15f), s % 3 * 0.5f));
     }
   }
 }
@@ -148,13 +154,20 @@ void PaintJellyfish(Pen& p, const Item& it) {
   for (int i = 0; i < 5; ++i) {
     const float u0 = -0.8f + i * 0.4f, ph = i * 1.3f;
     Curve(
-        p, [&](float t) { return Point{u0 + std::sin(t * 6 + ph) * 0.18f, 0.05f + t * len}; }, 8, 0.1f, 0.04f,
-        Lighter(c, 0.3f), 0.75f);
+        p,
+        [&](float t) {
+          return Point{u0 + std::sin(t * 6 + ph) * 0.18f, 0.05f + t * len};
+        },
+        8, 0.1f, 0.04f, Lighter(c, 0.3f), 0.75f);
   }
   if (tall)
     for (float u : {-0.25f, 0.25f})
       Curve(
-          p, [&](float t) { return Point{u + std::sin(t * 3 + u) * 0.3f, t * 2.0f}; }, 8, 0.3f, 0.1f, c, 0.85f);
+          p,
+          [&](float t) {
+            return Point{u + std::sin(t * 3 + u) * 0.3f, t * 2.0f};
+          },
+          8, 0.3f, 0.1f, c, 0.85f);
   p.Ellipse(0, 0, 1.2f, h, p.Sphere(-0.2f, -h * 0.5f, 1.2f, c, 0.5f), 0.85f);
   p.Ellipse(0, 0.02f, 1.2f, 0.18f, Flat{Lighter(c, 0.45f)}, 0.9f);
 }
@@ -229,15 +242,15 @@ void PaintConsole(Pen& p, const Item& it) {
   p.Poly({{-2.7f, -1.6f}, {2.7f, -1.6f}, {2.3f, -2.3f}, {-2.3f, -2.3f}}, Flat{Lighter(body, 0.2f)});
   Rng r(it.seed);
   constexpr Color kLights[] = {Rgb(240, 70, 60), Rgb(90, 220, 110), Rgb(250, 210, 60), Rgb(80, 170, 250)};
-  for (int i = 0; i < 8; ++i)
-    p.Circle(-2.0f + i * 0.55f, -1.95f, 0.12f, Flat{kLights[static_cast<int>(r.Next() % 4)]});
+  for (int i = 0; i < 8; ++i) p.Circle(-2.0f + i * 0.55f, -1.95f, 0.12f, Flat{kLights[static_cast<int>(r.Next() % 4)]});
   auto screen = [&](float u0, float u1, float top) {
     p.Rect(u0 - 0.1f, top - 0.1f, u1 + 0.1f, -2.2f, Flat{Rgb(40, 44, 52)}, 0.08f);
     p.Rect(u0, top, u1, -2.35f, p.Gradient(top, -2.35f, Rgb(40, 120, 150), Rgb(20, 60, 90)));
     for (int k = 0; k < 4; ++k) {
       const float v = top + 0.3f + k * 0.3f;
-      if (v < -2.45f) p.Line(u0 + 0.2f, v, u0 + 0.2f + (u1 - u0 - 0.4f) * r.Range(0.3f, 1.0f), v, 0.08f,
-                             Flat{Rgb(140, 240, 220)}, 0.9f);
+      if (v < -2.45f)
+        p.Line(u0 + 0.2f, v, u0 + 0.2f + (u1 - u0 - 0.4f) * r.Range(0.3f, 1.0f), v, 0.08f, Flat{Rgb(140, 240, 220)},
+               0.9f);
     }
   };
   if (it.variant % 2 == 0) {
@@ -310,8 +323,7 @@ void PaintPlanet(Pen& p, const Item& it) {
   });
   if (ringed) {
     // The front half of the ring passes over the planet.
-    p.Poly({{-2.3f, 0}, {-1.7f, 0.38f}, {0, 0.55f}, {1.7f, 0.38f}, {2.3f, 0}, {1.6f, 0.2f}, {0, 0.3f},
-            {-1.6f, 0.2f}},
+    p.Poly({{-2.3f, 0}, {-1.7f, 0.38f}, {0, 0.55f}, {1.7f, 0.38f}, {2.3f, 0}, {1.6f, 0.2f}, {0, 0.3f}, {-1.6f, 0.2f}},
            Flat{Lighter(it.accent, 0.2f)});
   }
 }
@@ -326,7 +338,8 @@ void PaintRocket(Pen& p, const Item& it) {
   if (three)
     for (float side : {-1.0f, 1.0f}) {
       p.Rect(side * 0.85f - 0.28f, -2.2f, side * 0.85f + 0.28f, 0.2f, p.Cylinder(side * 0.85f, 0.28f, c, 0.3f), 0.1f);
-      p.Poly({{side * 0.85f - 0.28f, -2.15f}, {side * 0.85f, -2.9f}, {side * 0.85f + 0.28f, -2.15f}}, Flat{Lighter(c, 0.3f)});
+      p.Poly({{side * 0.85f - 0.28f, -2.15f}, {side * 0.85f, -2.9f}, {side * 0.85f + 0.28f, -2.15f}},
+             Flat{Lighter(c, 0.3f)});
     }
   p.Rect(-0.5f, -3.2f, 0.5f, 0, p.Cylinder(0, 0.5f, Rgb(235, 235, 230), 0.4f), 0.1f);
   p.Poly({{-0.5f, -3.15f}, {0, three ? -4.6f : -4.1f}, {0.5f, -3.15f}}, p.Cylinder(0, 0.5f, c, 0.3f));
@@ -398,8 +411,8 @@ void PaintCoach(Pen& p, const Item& it) {
   p.Rect(-4.5f, -4.5f, 4.5f, -4.1f, Flat{Rgb(110, 110, 115)}, 0.3f);
   if (it.variant % 2 == 0) {
     for (int i = 0; i < 6; ++i)
-      p.Rect(-3.9f + i * 1.35f, -3.6f, -3.0f + i * 1.35f, -2.5f, p.Gradient(-3.6f, -2.5f, Rgb(200, 225, 240), Rgb(90, 120, 140)),
-             0.15f);
+      p.Rect(-3.9f + i * 1.35f, -3.6f, -3.0f + i * 1.35f, -2.5f,
+             p.Gradient(-3.6f, -2.5f, Rgb(200, 225, 240), Rgb(90, 120, 140)), 0.15f);
   } else {
     p.Rect(-4.4f, -2.3f, 4.4f, -1.9f, Flat{Lighter(c, 0.55f)});
     for (int i = 0; i < 3; ++i)
@@ -492,11 +505,18 @@ void PaintElephant(Pen& p, const Item& it) {
   p.Ellipse(1.6f, -3.2f, 0.7f, 0.9f, Flat{dark});
   if (it.variant % 2 == 0) {
     Curve(
-        p, [](float t) { return Point{2.8f + t * 0.4f, -3.0f + t * 2.6f}; }, 6, 0.45f, 0.22f, c);
+        p,
+        [](float t) {
+          return Point{2.8f + t * 0.4f, -3.0f + t * 2.6f};
+        },
+        6, 0.45f, 0.22f, c);
   } else {
     Curve(
-        p, [](float t) { return Point{2.8f + std::sin(t * 2.2f) * 1.2f, -3.0f - std::sin(t * 2.8f) * 1.8f}; }, 8,
-        0.45f, 0.2f, c);
+        p,
+        [](float t) {
+          return Point{2.8f + std::sin(t * 2.2f) * 1.2f, -3.0f - std::sin(t * 2.8f) * 1.8f};
+        },
+        8, 0.45f, 0.2f, c);
   }
   p.Circle(2.35f, -3.6f, 0.1f, Flat{kInk});
   p.Line(2.6f, -2.7f, 3.1f, -2.4f, 0.12f, Flat{kWhite});
@@ -514,7 +534,8 @@ void PaintPennant(Pen& p, const Item& it) {
     if (it.variant % 2 == 0)
       p.Poly({a, b, {mu, mv + 1.5f}}, p.Gradient(mv, mv + 1.5f, c, Darker(c, 0.2f)));
     else
-      p.Poly({a, b, {b.x, b.y + 1.3f}, {mu, mv + 0.8f}, {a.x, a.y + 1.3f}}, p.Gradient(mv, mv + 1.3f, c, Darker(c, 0.2f)));
+      p.Poly({a, b, {b.x, b.y + 1.3f}, {mu, mv + 0.8f}, {a.x, a.y + 1.3f}},
+             p.Gradient(mv, mv + 1.3f, c, Darker(c, 0.2f)));
   }
 }
 
@@ -563,8 +584,11 @@ void PaintHoop(Pen& p, const Item& it) {
     for (int i = 0; i < 6; ++i) {
       const float a = 0.5f + i * 0.4f, u = std::cos(a) * 2.0f, v = -3.0f + std::sin(a) * 2.0f;
       Curve(
-          p, [&](float t) { return Point{u + std::sin(t * 5 + i) * 0.2f, v + t * 1.2f}; }, 5, 0.16f, 0.08f,
-          it.accent);
+          p,
+          [&](float t) {
+            return Point{u + std::sin(t * 5 + i) * 0.2f, v + t * 1.2f};
+          },
+          5, 0.16f, 0.08f, it.accent);
     }
 }
 
@@ -577,16 +601,15 @@ void PaintBed(Pen& p, const Item& it) {
   p.Rect(-5.0f, -6.0f, 5.0f, -2.2f, p.Gradient(-6.0f, -2.2f, Lighter(wood, 0.15f), Darker(wood, 0.2f)), 1.2f);
   p.Rect(-5.2f, -2.6f, 5.2f, -0.4f, Flat{Rgb(235, 232, 225)}, 0.3f);
   for (float u : {-2.6f, 2.6f}) p.Ellipse(u, -3.0f, 2.0f, 0.75f, p.Sphere(u, -3.3f, 2.0f, Rgb(248, 246, 240), 0.2f));
-  p.Poly({{-5.3f, -2.5f}, {5.3f, -2.5f}, {5.6f, -0.2f}, {-5.6f, -0.2f}},
-         [&](float px, float py) {
-           Color c = it.color * (0.9f + 0.15f * std::sin(px * 0.08f + py * 0.02f));
-           if (it.variant % 2) {
-             const int cell = static_cast<int>(std::floor((px - p.X(0)) / p.L(1.4f) + 50)) +
-                              static_cast<int>(std::floor((py - p.Y(0)) / p.L(0.8f) + 50));
-             if (cell % 2) c = Lighter(c, 0.3f);
-           }
-           return c;
-         });
+  p.Poly({{-5.3f, -2.5f}, {5.3f, -2.5f}, {5.6f, -0.2f}, {-5.6f, -0.2f}}, [&](float px, float py) {
+    Color c = it.color * (0.9f + 0.15f * std::sin(px * 0.08f + py * 0.02f));
+    if (it.variant % 2) {
+      const int cell = static_cast<int>(std::floor((px - p.X(0)) / p.L(1.4f) + 50)) +
+                       static_cast<int>(std::floor((py - p.Y(0)) / p.L(0.8f) + 50));
+      if (cell % 2) c = Lighter(c, 0.3f);
+    }
+    return c;
+  });
   p.Rect(-5.6f, -0.35f, 5.6f, 0.45f, p.Gradient(-0.35f, 0.45f, Darker(it.color, 0.1f), Darker(it.color, 0.4f)), 0.2f);
   for (float u : {-5.4f, 5.4f}) p.Rect(u - 0.3f, -0.2f, u + 0.3f, 0.8f, Flat{Darker(wood, 0.3f)}, 0.1f);
 }
@@ -626,7 +649,8 @@ void PaintDresser(Pen& p, const Item& it) {
   for (int i = 0; i < drawers; ++i) {
     const float v0 = -h - 0.15f + i * (h - 0.1f) / drawers, v1 = v0 + (h - 0.1f) / drawers - 0.12f;
     p.Rect(-2.0f, v0, 2.0f, v1, p.Gradient(v0, v1, Lighter(c, 0.08f), Darker(c, 0.08f)), 0.05f);
-    for (float u : {-0.9f, 0.9f}) p.Circle(u, (v0 + v1) * 0.5f, 0.12f, p.Sphere(u, (v0 + v1) * 0.5f, 0.12f, kGold, 0.6f));
+    for (float u : {-0.9f, 0.9f})
+      p.Circle(u, (v0 + v1) * 0.5f, 0.12f, p.Sphere(u, (v0 + v1) * 0.5f, 0.12f, kGold, 0.6f));
   }
 }
 
@@ -649,8 +673,15 @@ void PaintToyBlock(Pen& p, const Item& it) {
       p.Circle(0.08f, -0.7f, 0.18f, Flat{kWhite});
     }
   } else {  // an arch brick
-    p.Poly({{-1.1f, 0}, {-1.1f, -1.2f}, {1.1f, -1.2f}, {1.1f, 0}, {0.5f, 0}, {0.4f, -0.45f}, {0, -0.6f},
-            {-0.4f, -0.45f}, {-0.5f, 0}},
+    p.Poly({{-1.1f, 0},
+            {-1.1f, -1.2f},
+            {1.1f, -1.2f},
+            {1.1f, 0},
+            {0.5f, 0},
+            {0.4f, -0.45f},
+            {0, -0.6f},
+            {-0.4f, -0.45f},
+            {-0.5f, 0}},
            p.Gradient(-1.2f, 0, Lighter(c, 0.1f), Darker(c, 0.15f)));
     p.Poly({{-1.1f, -1.2f}, {-0.8f, -1.45f}, {1.4f, -1.45f}, {1.1f, -1.2f}}, Flat{Lighter(c, 0.3f)});
   }
@@ -694,8 +725,7 @@ void PaintArmchair(Pen& p, const Item& it) {
   }
   p.Rect(-1.8f, -2.0f, 1.8f, -0.45f, p.Gradient(-2.0f, -0.45f, Lighter(c, 0.15f), dark), 0.4f);
   for (float side : {-1.0f, 1.0f})
-    p.Rect(side * 2.05f - 0.45f, -2.6f, side * 2.05f + 0.45f, -0.45f, p.Cylinder(side * 2.05f, 0.45f, c, 0.15f),
-           0.4f);
+    p.Rect(side * 2.05f - 0.45f, -2.6f, side * 2.05f + 0.45f, -0.45f, p.Cylinder(side * 2.05f, 0.45f, c, 0.15f), 0.4f);
 }
 
 void PaintBookStack(Pen& p, const Item& it) {
@@ -773,8 +803,11 @@ void PaintTeapot(Pen& p, const Item& it) {
   const float rv = tall ? 1.2f : 0.85f, cv = -rv;
   p.Line(1.0f, cv + 0.2f, 1.8f, cv - 0.6f, 0.25f, Flat{Darker(c, 0.1f)});
   Curve(
-      p, [&](float t) { return Point{-1.0f - std::sin(t * 3.14159f) * 0.6f, cv - 0.4f + t * 0.8f}; }, 8, 0.18f, 0.18f,
-      Darker(c, 0.15f));
+      p,
+      [&](float t) {
+        return Point{-1.0f - std::sin(t * 3.14159f) * 0.6f, cv - 0.4f + t * 0.8f};
+      },
+      8, 0.18f, 0.18f, Darker(c, 0.15f));
   p.Ellipse(0, cv, 1.15f, rv, p.Sphere(-0.3f, cv - 0.3f, 1.2f, c, 0.5f));
   p.Ellipse(0, cv - rv + 0.05f, 0.6f, 0.15f, Flat{Darker(c, 0.2f)});
   p.Circle(0, cv - rv - 0.15f, 0.15f, p.Sphere(0, cv - rv - 0.15f, 0.15f, c, 0.5f));
@@ -826,7 +859,9 @@ void PaintExcavator(Pen& p, const Item& it) {
   const Point bucket = raised ? Point{4.9f, -3.8f} : Point{5.0f, -0.6f};
   p.Line(boom0.x, boom0.y, elbow.x, elbow.y, 0.55f, Flat{c});
   p.Line(elbow.x, elbow.y, bucket.x, bucket.y, 0.4f, Flat{Darker(c, 0.1f)});
-  p.Poly({{bucket.x - 0.6f, bucket.y - 0.3f}, {bucket.x + 0.6f, bucket.y - 0.5f}, {bucket.x + 0.5f, bucket.y + 0.6f},
+  p.Poly({{bucket.x - 0.6f, bucket.y - 0.3f},
+          {bucket.x + 0.6f, bucket.y - 0.5f},
+          {bucket.x + 0.5f, bucket.y + 0.6f},
           {bucket.x - 0.3f, bucket.y + 0.7f}},
          Flat{Rgb(60, 60, 62)});
 }
@@ -873,7 +908,8 @@ void PaintBrickStack(Pen& p, const Item& it) {
     const float w = 0.9f, start = -n * w * 0.5f + (row % 2) * 0.2f;
     for (int i = 0; i < n; ++i) {
       const Color b = c * r.Range(0.85f, 1.1f);
-      p.Rect(start + i * w + 0.03f, v0, start + (i + 1) * w - 0.03f, v1, p.Gradient(v0, v1, Lighter(b, 0.1f), Darker(b, 0.15f)));
+      p.Rect(start + i * w + 0.03f, v0, start + (i + 1) * w - 0.03f, v1,
+             p.Gradient(v0, v1, Lighter(b, 0.1f), Darker(b, 0.15f)));
     }
   }
 }
@@ -893,7 +929,8 @@ void PaintBarrier(Pen& p, const Item& it) {
     });
   };
   board(-2.0f, -1.5f);
-  if (twin) board(-1.1f, -0.65f);
+  if (twin)
+    board(-1.1f, -0.65f);
   else {
     p.Rect(-0.1f, -2.6f, 0.1f, -2.0f, Flat{kInk});
     p.Circle(0, -2.75f, 0.28f, p.Sphere(0, -2.75f, 0.28f, Rgb(255, 190, 40), 0.7f));
