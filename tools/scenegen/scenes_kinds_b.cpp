@@ -132,7 +132,8 @@ class Stage {
     it.color = color, it.accent = accent;
     it.variants = variants;
     it.variant = rng_.Int(0, variants - 1);
-    it.mirrored = rng_.Chance(0.5f);
+    // A string of flags hangs to the right of its anchor, where it was planned.
+    it.mirrored = kind != Kind::Pennant && rng_.Chance(0.5f);
     it.seed = Seed32(rng_);
     it.depth = y;
     return it;
@@ -1371,10 +1372,18 @@ Scene GardenParty(Rng& r) {
   PaintWeatherSky(s.background, hedgeY + 20, weather, r);
   const Color leaf = season == 2 ? PickOf(r, kAutumn) : PickOf(r, kLeafColours);
   // Tree crowns behind the hedge, then the hedge and the lawn.
-  for (float x = r.Range(-40, 0); x < W + 40; x += r.Range(50, 90)) {
-    const float rad = r.Range(35, 60);
-    FillEllipse(s.background, x, hedgeY - rad * 0.4f, rad, rad * 0.9f,
-                Mottled{Mix(Darker(leaf, 0.2f), weather.sky.horizon, 0.25f), 0.05f, 0.3f, 3});
+  for (float x = r.Range(-40, 0); x < W + 40; x += r.Range(55, 95)) {
+    const float rad = r.Range(30, 50), cy = hedgeY - rad * r.Range(0.6f, 1.2f);
+    const Color tone = Mix(Vary(r, Darker(leaf, 0.15f), 0.12f), weather.sky.horizon, 0.3f);
+    FillLine(s.background, x, hedgeY, x + r.Range(-5, 5), cy, rad * 0.2f,
+             Mix(Rgb(80, 60, 45), weather.sky.horizon, 0.3f));
+    for (int k = 0; k < 6; ++k) {
+      const float a = k * 1.047f + r.Range(-0.3f, 0.3f), d = k == 0 ? 0 : rad * 0.55f;
+      const float bx = x + std::cos(a) * d, by = cy + std::sin(a) * d * 0.7f, br = rad * r.Range(0.45f, 0.65f);
+      FillEllipse(s.background, bx, by, br, br, SphereShade{tone, bx, by, br, 0.05f}, 1, 1.5f);
+      FillEllipse(s.background, bx, by, br * 0.9f, br * 0.9f,
+                  Mottled{Lighter(tone, 0.1f), 0.12f, 0.35f, static_cast<std::uint32_t>(k + 3)}, 0.4f, 1.5f);
+    }
   }
   PaintRidge(s.background, {hedgeY, 7, 30, Darker(leaf, 0.35f), Darker(leaf, 0.5f), 0.35f, 0.09f, Seed32(r)});
   const float lawnY = hedgeY + r.Range(28, 40);
@@ -1479,7 +1488,7 @@ Scene GardenParty(Rng& r) {
   }
   for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
     const float y = r.Range(tableY + 35, y1);
-    st.Put(st.Make(Kind::Gift, r.Range(20, W - 20), y, size(y, 15), PickOf(r, kParty), PickOf(r, kParty)), 40);
+    st.Put(st.Make(Kind::Gift, r.Range(20, W - 20), y, size(y, 18), PickOf(r, kParty), PickOf(r, kParty)), 40);
   }
   for (int i = 0, n = r.Int(2, 4); i < n; ++i)
     st.Float(st.Make(Kind::Balloon, r.Range(20, W - 20), r.Range(hedgeY - 60, lawnY + 80), r.Range(11, 14),
@@ -1491,15 +1500,19 @@ Scene GardenParty(Rng& r) {
   }
   for (int i = 0, n = r.Int(5, 10); i < n; ++i) {
     const float y = r.Range(tableY + 40, y1);
-    st.Put(st.Make(Kind::Flower, r.Range(10, W - 10), y, size(y, 7), PickOf(r, kParty)), 25);
+    st.Put(st.Make(Kind::Flower, r.Range(10, W - 10), y, size(y, 8), PickOf(r, kParty)), 25);
+  }
+  for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
+    const float y = r.Range(tableY + 40, y1);
+    st.Put(st.Make(Kind::FlowerPot, r.Range(20, W - 20), y, size(y, 17), Rgb(185, 100, 60), PickOf(r, kParty)), 60);
   }
   if (r.Chance(0.7f)) {
     const float y = r.Range(tableY + 40, y1);
-    st.Put(st.Make(Kind::BeachBall, r.Range(20, W - 20), y, size(y, 13), PickOf(r, kParty), PickOf(r, kParty)));
+    st.Put(st.Make(Kind::BeachBall, r.Range(20, W - 20), y, size(y, 16), PickOf(r, kParty), PickOf(r, kParty)));
   }
   if (r.Chance(0.5f)) {
     const float y = r.Range(tableY + 40, y1);
-    st.Put(st.Make(Kind::Cat, r.Range(30, W - 30), y, size(y, 14), PickOf(r, {Rgb(60, 55, 55), Rgb(210, 130, 60)}),
+    st.Put(st.Make(Kind::Cat, r.Range(30, W - 30), y, size(y, 17), PickOf(r, {Rgb(60, 55, 55), Rgb(210, 130, 60)}),
                    Rgb(90, 170, 60)));
   }
   {
