@@ -116,6 +116,57 @@ TEST(NewKinds, HaveGermanTitlesAndManyChangeableObjects) {
   EXPECT_EQ(titles.size(), std::size(kNewKinds));
 }
 
+// The same seed composes the same scene; neighbouring seeds compose scenes
+// with other objects in other numbers, under other light.
+TEST(NewKinds, SeedsChangeWhichObjectsAppearHowManyAndTheLight) {
+  for (SceneKind kind : kNewKinds) {
+    const Scene a = BuildScene(kind, 42), b = BuildScene(kind, 42);
+    ASSERT_EQ(a.items.size(), b.items.size());
+    for (std::size_t i = 0; i < a.items.size(); ++i) {
+      EXPECT_EQ(a.items[i].kind, b.items[i].kind);
+      EXPECT_EQ(a.items[i].x, b.items[i].x);
+      EXPECT_EQ(a.items[i].seed, b.items[i].seed);
+    }
+    std::set<std::size_t> counts;
+    std::set<std::multiset<Kind>> contents;
+    std::set<std::vector<float>> tints;
+    for (std::uint32_t seed = 1; seed <= 8; ++seed) {
+      const Scene s = BuildScene(kind, seed);
+      counts.insert(s.items.size());
+      std::multiset<Kind> content;
+      for (const Item& it : s.items) content.insert(it.kind);
+      contents.insert(content);
+      tints.insert({s.tint.r, s.tint.g, s.tint.b, s.vignette});
+    }
+    EXPECT_GE(counts.size(), 4u) << SceneKindName(kind);
+    EXPECT_EQ(contents.size(), 8u) << SceneKindName(kind);
+    EXPECT_GE(tints.size(), 2u) << SceneKindName(kind);
+  }
+}
+
+// Everything a scene holds or may add is in the picture: a player can only
+// find what he can see.
+TEST(NewKinds, ObjectsAndSparesLieInThePicture) {
+  const Box picture{0, 0, kPictureWidth, kPictureHeight};
+  for (SceneKind kind : kNewKinds) {
+    for (std::uint32_t seed : {9u, 10u, 11u, 12u}) {
+      const Scene s = BuildScene(kind, seed);
+      auto check = [&](const Item& it, const char* what) {
+        const Box b = ItemBounds(it);
+        const Box in = Intersect(b, picture);
+        ASSERT_FALSE(b.Empty());
+        // Trains may run out of the frame; anything else shows at least half.
+        const bool train = it.kind == Kind::Locomotive || it.kind == Kind::Coach;
+        EXPECT_GE(in.Width() * in.Height() * (train ? 8 : 2), b.Width() * b.Height())
+            << SceneKindName(kind) << " " << seed << " " << what << " kind " << static_cast<int>(it.kind) << " at "
+            << it.x << "," << it.y;
+      };
+      for (const Item& it : s.items) check(it, "item");
+      for (const Item& it : s.spares) check(it, "spare");
+    }
+  }
+}
+
 // Pairs of every new kind from several seeds: five fair differences, nothing
 // changed outside their rectangles, the same bytes from the same seed.
 TEST(NewKinds, GiveFairPairsFromManySeeds) {

@@ -307,8 +307,9 @@ Scene Underwater(Rng& r) {
   for (int i = 0; i < 80; ++i)
     FillEllipse(s.background, r.Range(0, W), r.Range(surfaceY + 5, floorY), 0.9f, 0.9f, Flat{Lighter(sea.top, 0.7f)},
                 r.Range(0.2f, 0.5f));
-  s.tint = {0.97f, 1.0f, 1.04f};
-  s.vignette = 0.32f;
+  // Deep water closes in around the view; shallow water is warmer and open.
+  s.tint = shallow ? Color{1.02f, 1.0f, 0.98f} : Color{0.95f, 0.99f, 1.05f};
+  s.vignette = shallow ? 0.25f : r.Range(0.35f, 0.45f);
 
   Stage st(s, r);
   constexpr Color kCorals[] = {Rgb(240, 110, 120), Rgb(250, 150, 60), Rgb(170, 80, 170),
@@ -556,13 +557,13 @@ Scene SpaceStation(Rng& r) {
                    PickOf(r, {Rgb(200, 205, 215), Rgb(230, 190, 60), Rgb(90, 150, 210), Rgb(210, 90, 70)})),
            70);
   }
-  for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
+  for (int i = 0, n = r.Int(0, 3); i < n; ++i) {
     const float y = r.Range(deck0 + 10, deck1);
     st.Put(st.Make(Kind::Suitcase, r.Range(20, W - 20), y, deckSize(y, 15),
                    PickOf(r, {Rgb(200, 200, 205), Rgb(60, 65, 75), Rgb(210, 120, 40)})),
            50);
   }
-  for (int i = 0, n = r.Int(3, 6); i < n; ++i) {
+  for (int i = 0, n = r.Int(2, 7); i < n; ++i) {
     const float y = r.Range(deck0 + 10, deck1);
     st.Put(st.Make(Kind::Crate, r.Range(20, W - 20), y, deckSize(y, 17),
                    PickOf(r, {Rgb(170, 175, 185), Rgb(200, 150, 60), Rgb(90, 110, 140)})),
