@@ -301,7 +301,7 @@ Scene Underwater(Rng& r) {
     const float ripple = std::sin(x * 0.09f + y * 0.35f + Fbm(x * 0.02f, y * 0.05f, causticSeed, 3) * 8);
     const float caustic = std::fabs(ValueNoise(x * 0.08f, y * 0.16f, causticSeed + 1) - 0.5f);
     if (bedKind == 2) px = px * (0.75f + 0.45f * ValueNoise(x * 0.7f, y * 0.08f, causticSeed + 2));
-    px = px * (0.94f + 0.05f * ripple) + Lighter(sea.top, 0.6f) * (SmoothStep(0.08f, 0.0f, caustic) * 0.18f);
+    px = px * (0.94f + 0.05f * ripple) + Lighter(sea.top, 0.6f) * (SmoothStep(0.06f, 0.0f, caustic) * 0.13f);
   });
   // Drifting specks in the water.
   for (int i = 0; i < 80; ++i)
@@ -905,7 +905,7 @@ Scene Circus(Rng& r) {
       st.Put(st.Make(Kind::BeachBall, x, y, r.Range(11, 14), PickOf(r, kBright), PickOf(r, kBright)), 40);
     }
     for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
-      const float by = r.Range(ringY - ringRy - 40, H - 10),
+      const float by = r.Range(ringY - ringRy + 10, H - 10),
                   bx = r.Chance(0.5f) ? r.Range(15, 60) : r.Range(W - 60, W - 15);
       st.Put(st.Make(i % 2 ? Kind::Barrel : Kind::Crate, bx, by, r.Range(12, 15), PickOf(r, kWoods)), 40);
     }
