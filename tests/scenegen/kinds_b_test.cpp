@@ -95,6 +95,28 @@ TEST(NewObjects, ShapeVariantsDifferClearlyAndStayInTheirBounds) {
   }
 }
 
+// Painters draw in the object's own units: mirrored, an object covers the
+// mirror image of its box, and twice the size gives about twice the box.
+TEST(NewObjects, MirrorAndScaleWithTheirAnchor) {
+  for (Kind kind : kNewObjects) {
+    Item it = Sample(kind);
+    it.size = kind == Kind::Crane ? 6 : 12;
+    const Box plain = ItemBounds(it);
+    it.mirrored = true;
+    const Box mirrored = ItemBounds(it);
+    const int ax = static_cast<int>(it.x);
+    EXPECT_NEAR(ax - plain.x0, mirrored.x1 - ax, 2) << "object kind " << static_cast<int>(kind);
+    EXPECT_NEAR(plain.x1 - ax, ax - mirrored.x0, 2) << "object kind " << static_cast<int>(kind);
+    EXPECT_EQ(plain.y0, mirrored.y0);
+    EXPECT_EQ(plain.y1, mirrored.y1);
+    it.mirrored = false;
+    it.size *= 2;
+    const Box twice = ItemBounds(it);
+    EXPECT_NEAR(twice.Width(), 2 * plain.Width(), 12) << "object kind " << static_cast<int>(kind);
+    EXPECT_NEAR(twice.Height(), 2 * plain.Height(), 12) << "object kind " << static_cast<int>(kind);
+  }
+}
+
 TEST(NewKinds, HaveGermanTitlesAndManyChangeableObjects) {
   std::set<std::string> titles;
   for (SceneKind kind : kNewKinds) {
