@@ -394,6 +394,21 @@ Scene Underwater(Rng& r) {
 
 // ============================================================ space station
 
+struct Port {
+  float cx, cy, r;
+};
+
+// Whether one round window holds the whole box.
+bool SameWindow(const std::vector<Port>& ports, float x0, float y0, float x1, float y1) {
+  for (const Port& p : ports) {
+    bool all = true;
+    for (const Point q : {Point{x0, y0}, Point{x1, y0}, Point{x0, y1}, Point{x1, y1}})
+      all = all && std::hypot(q.x - p.cx, q.y - p.cy) < p.r;
+    if (all) return true;
+  }
+  return false;
+}
+
 Scene SpaceStation(Rng& r) {
   Scene s;
   s.title = "Raumstation";
@@ -430,9 +445,6 @@ Scene SpaceStation(Rng& r) {
   FillBox(s.background, 0, floorY, W, floorY + 8, Flat{{0, 0, 0}}, 0.35f, 5);
   // The view out: a band, round portholes or one great round window.
   const int view = r.Int(0, 2);
-  struct Port {
-    float cx, cy, r;
-  };
   std::vector<Port> ports;
   float bandX0 = 0, bandX1 = 0, bandY0 = 0, bandY1 = 0;
   if (view == 0) {
@@ -483,10 +495,6 @@ Scene SpaceStation(Rng& r) {
   if (view == 0) {
     FillBox(s.background, bandX0 - 10, bandY0 - 10, bandX1 + 10, bandY1 + 10, Flat{frame}, 1, 0, 28);
     FillBox(s.background, bandX0, bandY0, bandX1, bandY1, space, 1, 0, 22);
-    for (int k = 1, n = r.Int(2, 4); k < n; ++k) {
-      const float x = bandX0 + (bandX1 - bandX0) * k / n;
-      FillBox(s.background, x - 4, bandY0, x + 4, bandY1, Flat{frame});
-    }
   } else {
     for (const Port& p : ports) {
       FillEllipse(s.background, p.cx, p.cy, p.r + 14, p.r + 14, Flat{frame});
@@ -514,23 +522,29 @@ Scene SpaceStation(Rng& r) {
 
   Stage st(s, r);
   // Out there: worlds, satellites and a passing rocket, always inside the glass.
-  auto spot = [&](float margin, float& x, float& y) {
+  // An object out there must stay behind the glass even when a difference
+  // moves it (up to 28 pixels across, 12 up or down) or makes it larger.
+  auto fits = [&](const Item& it) {
+    Item big = it;
+    big.size *= 1.4f;
+    const Box b = Grow(Union(ItemBounds(it), ItemBounds(big)), 2);
+    const float x0 = b.x0 - 30.0f, x1 = b.x1 + 30.0f, y0 = b.y0 - 14.0f, y1 = b.y1 + 14.0f;
+    return inView(x0, y0, 0) && inView(x1, y0, 0) && inView(x0, y1, 0) && inView(x1, y1, 0) &&
+           (view == 0 || SameWindow(ports, x0, y0, x1, y1));
+  };
+  auto floatInView = [&](Kind kind, float size, Color color, Color accent) {
     for (int tries = 0; tries < 40; ++tries) {
-      x = r.Range(20, W - 20), y = r.Range(20, floorY - 60);
-      if (inView(x, y, margin)) return true;
+      const Item it = st.Make(kind, r.Range(20, W - 20), r.Range(20, floorY - 60), size, color, accent);
+      if (fits(it)) return st.Float(it, 60);
     }
     return false;
   };
-  float x = 0, y = 0;
   constexpr Color kPlanets[] = {Rgb(220, 150, 80), Rgb(120, 180, 220), Rgb(200, 90, 80), Rgb(170, 140, 210),
                                 Rgb(230, 210, 140)};
   for (int i = 0, n = r.Int(1, 2); i < n; ++i)
-    if (spot(48, x, y))
-      st.Float(st.Make(Kind::Planet, x, y, r.Range(10, 17), PickOf(r, kPlanets), PickOf(r, kSoft)), 60);
-  for (int i = 0, n = r.Int(0, 2); i < n; ++i)
-    if (spot(45, x, y)) st.Float(st.Make(Kind::Satellite, x, y, r.Range(8, 11), kGoldFoil), 60);
-  if (r.Chance(0.6f) && spot(45, x, y))
-    st.Float(st.Make(Kind::Rocket, x, y + 15, r.Range(7, 10), PickOf(r, kBright)), 60);
+    floatInView(Kind::Planet, r.Range(9, 15), PickOf(r, kPlanets), PickOf(r, kSoft));
+  for (int i = 0, n = r.Int(0, 2); i < n; ++i) floatInView(Kind::Satellite, r.Range(6, 9), kGoldFoil, {});
+  if (r.Chance(0.6f)) floatInView(Kind::Rocket, r.Range(6, 9), PickOf(r, kBright), {});
   // On the deck.
   const float deck0 = floorY + 6, deck1 = H - 8;
   auto deckSize = [&](float y, float near) { return Perspective(y, floorY - 160, near); };
@@ -583,8 +597,14 @@ Scene SpaceStation(Rng& r) {
   st.Spare(st.Make(Kind::Crate, r.Range(30, W - 30), r.Range(deck0 + 20, deck1), 11, Rgb(170, 175, 185)));
   st.Spare(st.Make(Kind::FlowerPot, r.Range(30, W - 30), r.Range(deck0 + 20, deck1), 12, Rgb(220, 220, 225),
                    Rgb(215, 50, 50)));
-  if (spot(45, x, y)) st.Spare(st.Make(Kind::Satellite, x, y, 9, kGoldFoil), true);
-  if (spot(45, x, y)) st.Spare(st.Make(Kind::Planet, x, y, 11, PickOf(r, kPlanets), PickOf(r, kSoft)), true);
+  for (int tries = 0; tries < 40; ++tries) {
+    const Item it = st.Make(tries % 2 ? Kind::Satellite : Kind::Planet, r.Range(20, W - 20), r.Range(20, floorY - 60),
+                            tries % 2 ? 7 : 10, tries % 2 ? kGoldFoil : PickOf(r, kPlanets), PickOf(r, kSoft));
+    if (fits(it)) {
+      st.Spare(it, true);
+      break;
+    }
+  }
   st.Done();
   return s;
 }
