@@ -788,11 +788,11 @@ Scene RailwayStation(Rng& r) {
   auto nearSize = [&](float y, float size) { return Perspective(y, platformY - 120, size); };
   for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
     const float y = r.Range(near0, near0 + 40);
-    st.Put(st.Make(Kind::Bench, r.Range(60, W - 60), y, nearSize(y, 17), PickOf(r, kWoods)), 140);
+    st.Put(st.Make(Kind::Bench, r.Range(60, W - 60), y, nearSize(y, 20), PickOf(r, kWoods)), 140);
   }
   for (int i = 0, n = r.Int(4, 7); i < n; ++i) {
     const float y = r.Range(near0, near1);
-    st.Put(st.Make(Kind::Suitcase, r.Range(20, W - 20), y, nearSize(y, 15), PickOf(r, kBright)), 40);
+    st.Put(st.Make(Kind::Suitcase, r.Range(20, W - 20), y, nearSize(y, 18), PickOf(r, kBright)), 40);
   }
   for (int i = 0, n = r.Int(1, 2); i < n; ++i)
     st.Put(st.Make(Kind::StreetLamp, r.Range(30, W - 30), r.Range(near0 - 5, near0 + 10), 14, iron), 150);
@@ -803,15 +803,15 @@ Scene RailwayStation(Rng& r) {
   }
   for (int i = 0, n = r.Int(2, 4); i < n; ++i) {
     const float y = r.Range(near0 + 10, near1);
-    st.Put(st.Make(i % 2 ? Kind::Barrel : Kind::Crate, r.Range(20, W - 20), y, nearSize(y, 14), PickOf(r, kWoods)), 50);
+    st.Put(st.Make(i % 2 ? Kind::Barrel : Kind::Crate, r.Range(20, W - 20), y, nearSize(y, 17), PickOf(r, kWoods)), 50);
   }
   for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
     const float y = r.Range(near0, near1);
-    st.Put(st.Make(Kind::FlowerPot, r.Range(20, W - 20), y, nearSize(y, 15), Rgb(180, 95, 60), PickOf(r, kBright)), 60);
+    st.Put(st.Make(Kind::FlowerPot, r.Range(20, W - 20), y, nearSize(y, 18), Rgb(180, 95, 60), PickOf(r, kBright)), 60);
   }
   if (r.Chance(0.5f)) {
     const float y = r.Range(near0 + 20, near1);
-    st.Put(st.Make(Kind::Cat, r.Range(30, W - 30), y, nearSize(y, 14),
+    st.Put(st.Make(Kind::Cat, r.Range(30, W - 30), y, nearSize(y, 17),
                    PickOf(r, {Rgb(60, 55, 55), Rgb(210, 130, 60), Rgb(235, 230, 220)}), Rgb(200, 200, 60)));
   }
   st.Put(st.Make(Kind::Clock, r.Range(60, W - 60), hall ? opTop - r.Range(40, 70) : farY - r.Range(20, 60), 11, iron,
