@@ -121,6 +121,17 @@ void PaintWeatherSky(Image& img, float horizon, const Weather& w, Rng& r) {
 
 // --------------------------------------------------------------- composing
 
+// A rectangle cannot begin left of the picture's first column or above its
+// first row, and a click there is not inside it; so a change must not reach
+// those edges. What could reach them when moved (28 pixels across, 12 up or
+// down) or enlarged stays as it is, and is never added.
+bool NearLeftOrTop(const Item& it) {
+  Item big = it;
+  big.size *= 1.45f;
+  const Box b = Union(ItemBounds(it), ItemBounds(big));
+  return b.x0 < 34 || b.y0 < 18;
+}
+
 class Stage {
  public:
   Stage(Scene& scene, Rng& rng) : scene_(scene), rng_(rng) {}
@@ -157,9 +168,16 @@ class Stage {
   }
   void Spare(Item it, bool floating = false) {
     if (floating) it.depth = -1000 + it.y;
-    scene_.spares.push_back(it);
+    // Nudged away from the left and top edges rather than lost.
+    for (int step = 0; step < 40 && NearLeftOrTop(it); ++step) {
+      it.x += 6;
+      if (floating) it.y += 3, it.depth = -1000 + it.y;
+    }
+    if (!NearLeftOrTop(it)) scene_.spares.push_back(it);
   }
   void Done() {
+    for (Item& it : scene_.items)
+      if (NearLeftOrTop(it)) it.locked = true;
     std::stable_sort(scene_.items.begin(), scene_.items.end(),
                      [](const Item& a, const Item& b) { return a.depth < b.depth; });
   }
