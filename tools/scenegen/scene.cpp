@@ -189,6 +189,84 @@ void PaintPlain(Canvas& canvas, const Item& item) {
       return PaintGoat(p, item);
     case Kind::CableCar:
       return PaintCableCar(p, item);
+    case Kind::Coral:
+      return PaintCoral(p, item);
+    case Kind::Seaweed:
+      return PaintSeaweed(p, item);
+    case Kind::Jellyfish:
+      return PaintJellyfish(p, item);
+    case Kind::Starfish:
+      return PaintStarfish(p, item);
+    case Kind::TreasureChest:
+      return PaintTreasureChest(p, item);
+    case Kind::Crab:
+      return PaintCrab(p, item);
+    case Kind::Console:
+      return PaintConsole(p, item);
+    case Kind::Astronaut:
+      return PaintAstronaut(p, item);
+    case Kind::Robot:
+      return PaintRobot(p, item);
+    case Kind::Planet:
+      return PaintPlanet(p, item);
+    case Kind::Rocket:
+      return PaintRocket(p, item);
+    case Kind::Satellite:
+      return PaintSatellite(p, item);
+    case Kind::Locomotive:
+      return PaintLocomotive(p, item);
+    case Kind::Coach:
+      return PaintCoach(p, item);
+    case Kind::Suitcase:
+      return PaintSuitcase(p, item);
+    case Kind::RailSignal:
+      return PaintRailSignal(p, item);
+    case Kind::Podium:
+      return PaintPodium(p, item);
+    case Kind::Elephant:
+      return PaintElephant(p, item);
+    case Kind::Pennant:
+      return PaintPennant(p, item);
+    case Kind::CircusTent:
+      return PaintCircusTent(p, item);
+    case Kind::Hoop:
+      return PaintHoop(p, item);
+    case Kind::Bed:
+      return PaintBed(p, item);
+    case Kind::TeddyBear:
+      return PaintTeddyBear(p, item);
+    case Kind::Dresser:
+      return PaintDresser(p, item);
+    case Kind::ToyBlock:
+      return PaintToyBlock(p, item);
+    case Kind::StandGlobe:
+      return PaintStandGlobe(p, item);
+    case Kind::Armchair:
+      return PaintArmchair(p, item);
+    case Kind::BookStack:
+      return PaintBookStack(p, item);
+    case Kind::Hourglass:
+      return PaintHourglass(p, item);
+    case Kind::Cake:
+      return PaintCake(p, item);
+    case Kind::Teapot:
+      return PaintTeapot(p, item);
+    case Kind::PaperLantern:
+      return PaintPaperLantern(p, item);
+    case Kind::Gift:
+      return PaintGift(p, item);
+    case Kind::Excavator:
+      return PaintExcavator(p, item);
+    case Kind::TrafficCone:
+      return PaintTrafficCone(p, item);
+    case Kind::Wheelbarrow:
+      return PaintWheelbarrow(p, item);
+    case Kind::BrickStack:
+      return PaintBrickStack(p, item);
+    case Kind::Barrier:
+      return PaintBarrier(p, item);
+    case Kind::Crane:
+      return PaintCrane(p, item);
   }
 }
 

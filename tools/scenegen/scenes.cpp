@@ -8,6 +8,7 @@
 #include "conditions.h"
 #include "noise.h"
 #include "scenes_kinds_a.h"
+#include "scenes_kinds_b.h"
 
 namespace scenegen {
 
@@ -1102,6 +1103,22 @@ std::string SceneKindName(SceneKind kind) {
     case SceneKind::Kitchen: case SceneKind::Classroom: case SceneKind::Market: case SceneKind::Workshop:
     case SceneKind::Playground: case SceneKind::Farm: case SceneKind::Forest: case SceneKind::MountainVillage:
       return KindAName(kind);
+    case SceneKind::Underwater:
+      return "Unterwasserwelt";
+    case SceneKind::SpaceStation:
+      return "Raumstation";
+    case SceneKind::RailwayStation:
+      return "Bahnhof";
+    case SceneKind::Circus:
+      return "Zirkus";
+    case SceneKind::Bedroom:
+      return "Schlafzimmer";
+    case SceneKind::Library:
+      return "Bibliothek";
+    case SceneKind::GardenParty:
+      return "Gartenfest";
+    case SceneKind::BuildingSite:
+      return "Baustelle";
   }
   return "?";
 }
@@ -1137,6 +1154,30 @@ Scene BuildScene(SceneKind kind, std::uint32_t seed) {
     case SceneKind::Kitchen: case SceneKind::Classroom: case SceneKind::Market: case SceneKind::Workshop:
     case SceneKind::Playground: case SceneKind::Farm: case SceneKind::Forest: case SceneKind::MountainVillage:
       s = BuildKindA(kind, r);
+      break;
+    case SceneKind::Underwater:
+      s = BuildUnderwater(r);
+      break;
+    case SceneKind::SpaceStation:
+      s = BuildSpaceStation(r);
+      break;
+    case SceneKind::RailwayStation:
+      s = BuildRailwayStation(r);
+      break;
+    case SceneKind::Circus:
+      s = BuildCircus(r);
+      break;
+    case SceneKind::Bedroom:
+      s = BuildBedroom(r);
+      break;
+    case SceneKind::Library:
+      s = BuildLibrary(r);
+      break;
+    case SceneKind::GardenParty:
+      s = BuildGardenParty(r);
+      break;
+    case SceneKind::BuildingSite:
+      s = BuildBuildingSite(r);
       break;
   }
   s.grainSeed = seed * 31 + 7;
