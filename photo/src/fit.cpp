@@ -1,0 +1,176 @@
+#include "photo/fit.h"
+
+#include <turbojpeg.h>
+#include <vips/vips.h>
+
+#include <cstring>
+#include <memory>
+#include <mutex>
+
+#include "gamefile/jpeg_info.h"
+
+namespace photo {
+namespace {
+
+gamefile::Error Refusal(const std::string& why, gamefile::ErrorCode code = gamefile::ErrorCode::BadPicture) {
+  return gamefile::Error{code, why};
+}
+
+const char* kNotAPhoto = "Die Datei ist kein JPEG- oder PNG-Foto.";
+const char* kDamaged = "Das Foto ist beschädigt oder unvollständig und kann nicht gelesen werden.";
+
+// libvips is started once per process. Loaders of formats we never read
+// (and that were never meant for files from anywhere) stay blocked, and its
+// operation cache is kept small: each photo is read once.
+bool StartVips() {
+  static std::once_flag once;
+  static bool started = false;
+  std::call_once(once, [] {
+    started = vips_init("vistrel") == 0;
+    if (!started) return;
+    vips_block_untrusted_set(TRUE);
+    vips_cache_set_max(0);
+    vips_cache_set_max_mem(0);
+    vips_leak_set(FALSE);
+  });
+  return started;
+}
+
+struct Unref {
+  void operator()(VipsImage* image) const {
+    if (image) g_object_unref(image);
+  }
+};
+using ImagePtr = std::unique_ptr<VipsImage, Unref>;
+
+// The size the file's header claims, without decoding a pixel.
+bool HeaderSize(std::span<const std::uint8_t> bytes, PhotoFormat format, int& width, int& height) {
+  VipsImage* header = nullptr;
+  const int rc = format == PhotoFormat::Jpeg
+                     ? vips_jpegload_buffer(const_cast<std::uint8_t*>(bytes.data()), bytes.size(), &header, "access",
+                                            VIPS_ACCESS_SEQUENTIAL, NULL)
+                     : vips_pngload_buffer(const_cast<std::uint8_t*>(bytes.data()), bytes.size(), &header, "access",
+                                           VIPS_ACCESS_SEQUENTIAL, NULL);
+  ImagePtr owned(header);
+  if (rc != 0 || !header) return false;
+  width = vips_image_get_width(header);
+  height = vips_image_get_height(header);
+  return true;
+}
+
+// One operation on a vips image, replacing it; false on failure.
+template <typename Operation>
+bool Then(ImagePtr& image, Operation operation) {
+  VipsImage* next = nullptr;
+  if (operation(image.get(), &next) != 0 || !next) return false;
+  image.reset(next);
+  return true;
+}
+
+// 8-bit sRGB with three bands: greyscale, 16-bit, CMYK and transparent
+// photos all end up like this; transparency shows on white.
+bool ToPlainRgb(ImagePtr& image) {
+  if (vips_image_hasalpha(image.get())) {
+    VipsArrayDouble* white = vips_array_double_newv(1, 255.0);
+    const bool ok = Then(image, [&](VipsImage* in, VipsImage** out) {
+      return vips_flatten(in, out, "background", white, NULL);
+    });
+    vips_area_unref(VIPS_AREA(white));
+    if (!ok) return false;
+  }
+  if (!Then(image, [](VipsImage* in, VipsImage** out) {
+        return vips_colourspace(in, out, VIPS_INTERPRETATION_sRGB, NULL);
+      }))
+    return false;
+  if (vips_image_get_bands(image.get()) > 3 &&
+      !Then(image, [](VipsImage* in, VipsImage** out) { return vips_extract_band(in, out, 0, "n", 3, NULL); }))
+    return false;
+  return Then(image, [](VipsImage* in, VipsImage** out) { return vips_cast_uchar(in, out, NULL); });
+}
+
+}  // namespace
+
+PhotoFormat SniffFormat(std::span<const std::uint8_t> bytes) {
+  static const std::uint8_t kPng[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+  if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF) return PhotoFormat::Jpeg;
+  if (bytes.size() >= sizeof kPng && std::memcmp(bytes.data(), kPng, sizeof kPng) == 0) return PhotoFormat::Png;
+  return PhotoFormat::Unknown;
+}
+
+gamefile::Result<Picture> FitPhoto(std::span<const std::uint8_t> bytes) {
+  const PhotoFormat format = SniffFormat(bytes);
+  if (format == PhotoFormat::Unknown) return Refusal(kNotAPhoto);
+  if (!StartVips()) return Refusal("Die Bildbibliothek libvips lässt sich nicht starten.");
+  int width = 0, height = 0;
+  if (!HeaderSize(bytes, format, width, height)) {
+    vips_error_clear();
+    return Refusal(kDamaged);
+  }
+  if (width <= 0 || height <= 0) return Refusal(kDamaged);
+  if (width > kMaxPhotoSide || height > kMaxPhotoSide ||
+      static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) > kMaxPhotoPixels)
+    return Refusal("Das Foto ist mit " + std::to_string(width) + " x " + std::to_string(height) +
+                       " Pixeln zu groß (höchstens 120 Megapixel).",
+                   gamefile::ErrorCode::TooLarge);
+
+  // Shrink-on-load reads a large JPEG at an eighth of its size; the rest is
+  // lanczos3; the crop keeps what draws the eye (skin, colour, detail).
+  VipsImage* fitted = nullptr;
+  const int rc = vips_thumbnail_buffer(const_cast<std::uint8_t*>(bytes.data()), bytes.size(), &fitted,
+                                       gamefile::kPictureWidth, "height", gamefile::kPictureHeight, "crop",
+                                       VIPS_INTERESTING_ATTENTION, "size", VIPS_SIZE_BOTH, "fail_on",
+                                       VIPS_FAIL_ON_TRUNCATED, NULL);
+  ImagePtr image(fitted);
+  if (rc != 0 || !image || !ToPlainRgb(image)) {
+    vips_error_clear();
+    return Refusal(kDamaged);
+  }
+  if (vips_image_get_width(image.get()) != gamefile::kPictureWidth ||
+      vips_image_get_height(image.get()) != gamefile::kPictureHeight)
+    return Refusal(kDamaged);
+  std::size_t size = 0;
+  void* memory = vips_image_write_to_memory(image.get(), &size);
+  if (!memory) {
+    vips_error_clear();
+    return Refusal(kDamaged);
+  }
+  Picture picture;
+  picture.width = gamefile::kPictureWidth;
+  picture.height = gamefile::kPictureHeight;
+  const auto* begin = static_cast<const std::uint8_t*>(memory);
+  picture.rgb.assign(begin, begin + size);
+  g_free(memory);
+  if (picture.rgb.size() != static_cast<std::size_t>(picture.width) * picture.height * 3) return Refusal(kDamaged);
+  return picture;
+}
+
+gamefile::Result<Picture> FitPhotoFile(const std::string& path) {
+  auto bytes = gamefile::ReadWholeFile(path, kMaxPhotoBytes);
+  if (!bytes) {
+    if (bytes.error().code == gamefile::ErrorCode::TooLarge)
+      return Refusal("Die Fotodatei ist größer als 256 MB.", gamefile::ErrorCode::TooLarge);
+    return Refusal("Kann die Fotodatei " + path + " nicht lesen.", gamefile::ErrorCode::CannotOpen);
+  }
+  return FitPhoto(*bytes);
+}
+
+gamefile::Result<gamefile::Bytes> EncodeJpeg(const Picture& picture) {
+  const auto fail = [] { return Refusal("Das Bild lässt sich nicht als JPEG speichern."); };
+  if (picture.width <= 0 || picture.height <= 0 ||
+      picture.rgb.size() != static_cast<std::size_t>(picture.width) * picture.height * 3)
+    return fail();
+  tjhandle handle = tjInitCompress();
+  if (!handle) return fail();
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  const int rc = tjCompress2(handle, picture.rgb.data(), picture.width, 0, picture.height, TJPF_RGB, &buffer, &size,
+                             TJSAMP_444, kJpegQuality, TJFLAG_ACCURATEDCT);
+  gamefile::Bytes out;
+  if (rc == 0) out.assign(buffer, buffer + size);
+  tjFree(buffer);
+  tjDestroy(handle);
+  if (out.empty()) return fail();
+  return out;
+}
+
+}  // namespace photo
