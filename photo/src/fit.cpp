@@ -6,6 +6,8 @@
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <utility>
 
 #include "gamefile/jpeg_info.h"
 
@@ -88,6 +90,33 @@ bool ToPlainRgb(ImagePtr& image) {
   return Then(image, [](VipsImage* in, VipsImage** out) { return vips_cast_uchar(in, out, NULL); });
 }
 
+// The size the file claims before any library looks at it: the JPEG's frame
+// header or the PNG's IHDR chunk. Nothing when the header is cut short.
+std::optional<std::pair<std::uint32_t, std::uint32_t>> ClaimedSize(std::span<const std::uint8_t> bytes,
+                                                                   PhotoFormat format) {
+  if (format == PhotoFormat::Jpeg) {
+    const gamefile::JpegInfo info = gamefile::ReadJpegInfo(bytes);
+    if (!info.isJpeg) return std::nullopt;
+    return std::pair<std::uint32_t, std::uint32_t>(info.width, info.height);
+  }
+  if (bytes.size() < 24 || std::memcmp(bytes.data() + 12, "IHDR", 4) != 0) return std::nullopt;
+  const auto big = [&](std::size_t at) {
+    return (std::uint32_t{bytes[at]} << 24) | (std::uint32_t{bytes[at + 1]} << 16) | (std::uint32_t{bytes[at + 2]} << 8) |
+           bytes[at + 3];
+  };
+  return std::pair<std::uint32_t, std::uint32_t>(big(16), big(20));
+}
+
+gamefile::Error TooLarge(std::uint64_t width, std::uint64_t height) {
+  return Refusal("Das Foto ist mit " + std::to_string(width) + " x " + std::to_string(height) +
+                     " Pixeln zu groß (höchstens 120 Megapixel, 30000 Pixel je Seite).",
+                 gamefile::ErrorCode::TooLarge);
+}
+
+bool IsTooLarge(std::uint64_t width, std::uint64_t height) {
+  return width > kMaxPhotoSide || height > kMaxPhotoSide || width * height > kMaxPhotoPixels;
+}
+
 }  // namespace
 
 PhotoFormat SniffFormat(std::span<const std::uint8_t> bytes) {
@@ -100,6 +129,9 @@ PhotoFormat SniffFormat(std::span<const std::uint8_t> bytes) {
 gamefile::Result<Picture> FitPhoto(std::span<const std::uint8_t> bytes) {
   const PhotoFormat format = SniffFormat(bytes);
   if (format == PhotoFormat::Unknown) return Refusal(kNotAPhoto);
+  const auto claimed = ClaimedSize(bytes, format);
+  if (!claimed) return Refusal(kDamaged);
+  if (IsTooLarge(claimed->first, claimed->second)) return TooLarge(claimed->first, claimed->second);
   if (!StartVips()) return Refusal("Die Bildbibliothek libvips lässt sich nicht starten.");
   int width = 0, height = 0;
   if (!HeaderSize(bytes, format, width, height)) {
@@ -107,11 +139,9 @@ gamefile::Result<Picture> FitPhoto(std::span<const std::uint8_t> bytes) {
     return Refusal(kDamaged);
   }
   if (width <= 0 || height <= 0) return Refusal(kDamaged);
-  if (width > kMaxPhotoSide || height > kMaxPhotoSide ||
-      static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) > kMaxPhotoPixels)
-    return Refusal("Das Foto ist mit " + std::to_string(width) + " x " + std::to_string(height) +
-                       " Pixeln zu groß (höchstens 120 Megapixel).",
-                   gamefile::ErrorCode::TooLarge);
+  // The library's own reading of the header (an EXIF turn, another frame)
+  // is held to the same limit.
+  if (IsTooLarge(width, height)) return TooLarge(width, height);
 
   // Shrink-on-load reads a large JPEG at an eighth of its size; the rest is
   // lanczos3; the crop keeps what draws the eye (skin, colour, detail).

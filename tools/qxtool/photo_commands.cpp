@@ -177,7 +177,11 @@ std::optional<BuildArgs> ParseBuildArgs(std::vector<std::string> args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--name" || args[i] == "--description") {
       if (i + 1 >= args.size()) return std::nullopt;
-      (args[i] == "--name" ? parsed.name : parsed.description) = args[i + 1];
+      if (args[i] == "--name") {
+        parsed.name = args[i + 1];
+      } else {
+        parsed.description = args[i + 1];
+      }
       ++i;
     } else if (parsed.out.empty()) {
       parsed.out = args[i];
