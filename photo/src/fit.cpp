@@ -34,6 +34,10 @@ bool StartVips() {
     vips_cache_set_max(0);
     vips_cache_set_max_mem(0);
     vips_leak_set(FALSE);
+    // A damaged photo is reported once, in German, by the caller; the
+    // library's own English warnings about it would only confuse.
+    g_log_set_handler("VIPS", static_cast<GLogLevelFlags>(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_MESSAGE | G_LOG_LEVEL_INFO),
+                      [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
   });
   return started;
 }
