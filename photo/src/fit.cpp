@@ -3,6 +3,7 @@
 #include <turbojpeg.h>
 #include <vips/vips.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <mutex>
@@ -49,19 +50,54 @@ struct Unref {
 };
 using ImagePtr = std::unique_ptr<VipsImage, Unref>;
 
-// The size the file's header claims, without decoding a pixel.
-bool HeaderSize(std::span<const std::uint8_t> bytes, PhotoFormat format, int& width, int& height) {
-  VipsImage* header = nullptr;
+// Opens the photo without decoding a pixel yet; a JPEG is read at
+// 1 / shrink of its size (libjpeg's shrink-on-load). Decoding stops at the
+// first sign of a cut-off file.
+ImagePtr Open(std::span<const std::uint8_t> bytes, PhotoFormat format, int shrink) {
+  VipsImage* image = nullptr;
+  auto* data = const_cast<std::uint8_t*>(bytes.data());
   const int rc = format == PhotoFormat::Jpeg
-                     ? vips_jpegload_buffer(const_cast<std::uint8_t*>(bytes.data()), bytes.size(), &header, "access",
-                                            VIPS_ACCESS_SEQUENTIAL, NULL)
-                     : vips_pngload_buffer(const_cast<std::uint8_t*>(bytes.data()), bytes.size(), &header, "access",
-                                           VIPS_ACCESS_SEQUENTIAL, NULL);
-  ImagePtr owned(header);
-  if (rc != 0 || !header) return false;
-  width = vips_image_get_width(header);
-  height = vips_image_get_height(header);
-  return true;
+                     ? vips_jpegload_buffer(data, bytes.size(), &image, "access", VIPS_ACCESS_SEQUENTIAL, "fail_on",
+                                            VIPS_FAIL_ON_TRUNCATED, "shrink", shrink, NULL)
+                     : vips_pngload_buffer(data, bytes.size(), &image, "access", VIPS_ACCESS_SEQUENTIAL, "fail_on",
+                                           VIPS_FAIL_ON_TRUNCATED, NULL);
+  ImagePtr owned(image);
+  if (rc != 0) owned.reset();
+  return owned;
+}
+
+// The largest JPEG shrink (1, 2, 4 or 8) that still leaves twice the
+// pixels the crop needs, so lanczos3 does the last step of the scaling.
+int ShrinkFor(int width, int height, int orientation) {
+  if (orientation >= 5) std::swap(width, height);  // turned a quarter
+  const double scale = std::max(static_cast<double>(gamefile::kPictureWidth) / width,
+                                static_cast<double>(gamefile::kPictureHeight) / height);
+  int shrink = 1;
+  while (shrink < 8 && scale * shrink * 2 <= 0.5) shrink *= 2;
+  return shrink;
+}
+
+// Every chunk of a PNG must lie inside the file and the file must end with
+// IEND: the PNG library would otherwise set aside what a damaged length
+// field claims before it notices the file is shorter.
+bool ChunksFitInFile(std::span<const std::uint8_t> bytes) {
+  std::size_t at = 8;
+  while (at + 12 <= bytes.size()) {
+    const std::uint64_t length = (std::uint64_t{bytes[at]} << 24) | (std::uint64_t{bytes[at + 1]} << 16) |
+                                 (std::uint64_t{bytes[at + 2]} << 8) | bytes[at + 3];
+    if (length > bytes.size() - at - 12) return false;
+    if (std::memcmp(bytes.data() + at + 4, "IEND", 4) == 0) return true;
+    at += 12 + static_cast<std::size_t>(length);
+  }
+  return false;
+}
+
+// A PNG holding fewer bytes than deflate needs for its claimed pixels
+// (at most 1032 : 1, at one bit a pixel) is cut off: refused before any
+// buffer of the claimed size exists.
+bool PlausiblePng(std::span<const std::uint8_t> bytes, int width, int height) {
+  const std::uint64_t minimumRawBytes = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) / 8;
+  return static_cast<std::uint64_t>(bytes.size()) * 1032 >= minimumRawBytes;
 }
 
 // One operation on a vips image, replacing it; false on failure.
@@ -135,27 +171,40 @@ gamefile::Result<Picture> FitPhoto(std::span<const std::uint8_t> bytes) {
   if (format == PhotoFormat::Unknown) return Refusal(kNotAPhoto);
   const auto claimed = ClaimedSize(bytes, format);
   if (!claimed) return Refusal(kDamaged);
+  if (format == PhotoFormat::Png && !IsTooLarge(claimed->first, claimed->second) && !ChunksFitInFile(bytes))
+    return Refusal(kDamaged);
   if (IsTooLarge(claimed->first, claimed->second)) return TooLarge(claimed->first, claimed->second);
   if (!StartVips()) return Refusal("Die Bildbibliothek libvips lässt sich nicht starten.");
-  int width = 0, height = 0;
-  if (!HeaderSize(bytes, format, width, height)) {
+  ImagePtr header = Open(bytes, format, 1);
+  if (!header) {
     vips_error_clear();
     return Refusal(kDamaged);
   }
+  const int width = vips_image_get_width(header.get()), height = vips_image_get_height(header.get());
   if (width <= 0 || height <= 0) return Refusal(kDamaged);
-  // The library's own reading of the header (an EXIF turn, another frame)
-  // is held to the same limit.
+  // The library's own reading of the header is held to the same limit.
   if (IsTooLarge(width, height)) return TooLarge(width, height);
+  if (format == PhotoFormat::Png && !PlausiblePng(bytes, width, height)) return Refusal(kDamaged);
+  const int shrink = format == PhotoFormat::Jpeg ? ShrinkFor(width, height, vips_image_get_orientation(header.get())) : 1;
+  header.reset();
 
-  // Shrink-on-load reads a large JPEG at an eighth of its size; the rest is
-  // lanczos3; the crop keeps what draws the eye (skin, colour, detail).
-  VipsImage* fitted = nullptr;
-  const int rc = vips_thumbnail_buffer(const_cast<std::uint8_t*>(bytes.data()), bytes.size(), &fitted,
-                                       gamefile::kPictureWidth, "height", gamefile::kPictureHeight, "crop",
-                                       VIPS_INTERESTING_ATTENTION, "size", VIPS_SIZE_BOTH, "fail_on",
-                                       VIPS_FAIL_ON_TRUNCATED, NULL);
-  ImagePtr image(fitted);
-  if (rc != 0 || !image || !ToPlainRgb(image)) {
+  // Decoded once into memory (at most 1/64 of a large JPEG), so a damaged
+  // file fails here and at once; then turned upright by its EXIF
+  // orientation, cropped around what draws the eye (skin, colour, detail)
+  // and scaled with lanczos3.
+  ImagePtr image = Open(bytes, format, shrink);
+  const bool ok =
+      image && Then(image, [](VipsImage* in, VipsImage** out) { return vips_autorot(in, out, NULL); }) &&
+      Then(image, [](VipsImage* in, VipsImage** out) {
+        *out = vips_image_copy_memory(in);
+        return *out ? 0 : -1;
+      }) &&
+      Then(image, [](VipsImage* in, VipsImage** out) {
+        return vips_thumbnail_image(in, out, gamefile::kPictureWidth, "height", gamefile::kPictureHeight, "crop",
+                                    VIPS_INTERESTING_ATTENTION, "size", VIPS_SIZE_BOTH, "no_rotate", TRUE, NULL);
+      }) &&
+      ToPlainRgb(image);
+  if (!ok) {
     vips_error_clear();
     return Refusal(kDamaged);
   }
