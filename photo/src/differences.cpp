@@ -5,8 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "edits.h"
 #include "gamefile/jpeg_info.h"
@@ -138,7 +136,6 @@ struct Search {
 void FillUp(Search& s, const detail::Analysis& analysis, const std::vector<detail::Object>& objects, Rng& rng) {
   const cv::Mat base = AsMat(s.first);
   cv::Mat second = AsMat(s.second);
-  static const bool debug = std::getenv("PHOTO_DEBUG") != nullptr;
   for (const detail::Object& object : objects) {
     if (s.chosen.size() >= gamefile::kRectsPerPicture) return;
     const Box around{object.window.x, object.window.y, object.window.br().x, object.window.br().y};
@@ -149,10 +146,6 @@ void FillUp(Search& s, const detail::Analysis& analysis, const std::vector<detai
       // A pair of five recolourings would be dull to search.
       if (s.uses[static_cast<int>(kind)] >= kMaxOfOneKind) continue;
       auto attempt = TryEdit(base, analysis, object, kind, rng);
-      if (debug)
-        std::fprintf(stderr, "obj %d,%d %dx%d area %d spread %.1f patch %d kind %d -> %s\n", object.bounds.x,
-                     object.bounds.y, object.bounds.width, object.bounds.height, object.area, object.ringSpread,
-                     object.patch, static_cast<int>(kind), attempt ? "made" : "no");
       if (!attempt || !FitsBeside(attempt->box, s.chosen, base.cols, base.rows) ||
           BlocksOverlapAny(attempt->box, s.refused))
         continue;
@@ -160,7 +153,6 @@ void FillUp(Search& s, const detail::Analysis& analysis, const std::vector<detai
       trial.width = s.first.width, trial.height = s.first.height;
       trial.rgb.assign(attempt->changed.data, attempt->changed.data + s.first.rgb.size());
       const int luma = CountLumaChanges(s.first, trial, attempt->box);
-      if (debug) std::fprintf(stderr, "   luma %d box %dx%d\n", luma, attempt->box.Width(), attempt->box.Height());
       if (luma < kMinLumaPixels) continue;
       const cv::Rect r(attempt->box.left, attempt->box.top, attempt->box.Width(), attempt->box.Height());
       attempt->changed(r).copyTo(second(r));

@@ -180,7 +180,7 @@ std::vector<Object> Patches(const Analysis& analysis, Rng& rng) {
       o.window = cv::Rect(x + shift(rng), y + shift(rng), side, side) & Inside(analysis.lab);
       if (o.window.width != side || o.window.height != side) continue;
       o.mask = cv::Mat::zeros(side, side, CV_8U);
-      cv::circle(o.mask, {side / 2, side / 2}, side / 2 - 6, cv::Scalar(255), cv::FILLED);
+      cv::circle(o.mask, {side / 2, side / 2}, side / 2 - 12, cv::Scalar(255), cv::FILLED);
       cv::Scalar m, sd;
       cv::meanStdDev(analysis.lab(o.window), m, sd, o.mask);
       if (sd[0] < 9.0 || Coherence(analysis, o.window) > kMaxPatchCoherence) continue;
@@ -277,7 +277,12 @@ bool MirrorPatch(cv::Mat& picture, const Object& patch) {
   const cv::Mat source = picture(patch.window).clone();
   cv::Mat turned;
   cv::flip(source, turned, 1);
-  Blend(picture, patch.window, turned, Feathered(patch.mask));
+  // A wide fade: the mirrored detail runs into the unchanged ground over
+  // some ten pixels, so no circle shows.
+  cv::Mat alpha;
+  patch.mask.convertTo(alpha, CV_32F, 1.0 / 255.0);
+  cv::GaussianBlur(alpha, alpha, {0, 0}, 3.5);
+  Blend(picture, patch.window, turned, alpha);
   return true;
 }
 
