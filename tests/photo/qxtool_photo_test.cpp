@@ -94,6 +94,12 @@ TEST(QxtoolBuild, PhotosBecomeAGameFileThatExtractsAndBuildsBackTheSame) {
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(*gamefile::ReadWholeFile(dir.file("Wieder.vst.qxs")), *gamefile::ReadWholeFile(dir.file("Fotos.vst.qxs")));
   EXPECT_EQ(*gamefile::ReadWholeFile(dir.file("Wieder.vst")), *gamefile::ReadWholeFile(dir.file("Fotos.vst")));
+
+  // One photo twice would give the set two pairs of one scene.
+  run = Qxtool({"build", dir.file("Doppelt.vst"), "--name", "D", kCat, dir.file("ausgepackt")});
+  EXPECT_EQ(run.code, 1);
+  EXPECT_NE(run.err.find("dasselbe Bild"), std::string::npos) << run.err;
+  EXPECT_FALSE(gamefile::FileExists(dir.file("Doppelt.vst")));
 }
 
 TEST(QxtoolBuild, FolderOfQxtoolPairIsAnInputToo) {

@@ -276,6 +276,15 @@ int Build(const std::vector<std::string>& args, std::ostream& out, std::ostream&
   }
   for (const PairInput& pair : pairs)
     if (!Acceptable(pair.first, err) || !Acceptable(pair.second, err)) return kRefused;
+  // The same picture twice would make two pairs of one photo: the player
+  // would meet the same scene again with the same or other differences.
+  for (std::size_t p = 0; p < pairs.size(); ++p)
+    for (std::size_t q = p + 1; q < pairs.size(); ++q)
+      if (pairs[p].first.jpeg == pairs[q].first.jpeg) {
+        err << pairs[q].first.label << " ist dasselbe Bild wie " << pairs[p].first.label
+            << ". Jedes Bilderpaar einer Spieldatei braucht ein eigenes Foto.\n";
+        return kRefused;
+      }
   WarnUnfair(pairs, out);
 
   std::vector<gamefile::PictureRecord> records;
