@@ -106,6 +106,9 @@ Analysis Analyse(const cv::Mat& rgb) {
   cv::Sobel(lightness, a.dx, CV_32F, 1, 0, 3, 0.25);
   cv::Sobel(lightness, a.dy, CV_32F, 0, 1, 3, 0.25);
   cv::magnitude(a.dx, a.dy, a.edges);
+  cv::Mat blurred;
+  cv::GaussianBlur(lightness, blurred, {0, 0}, 3);
+  cv::absdiff(lightness, blurred, a.detail);
   return a;
 }
 
@@ -118,6 +121,7 @@ constexpr float kMinContrast = 14.f;  // Lab distance of object and surroundings
 // Mean lightness step per pixel along the outline.
 constexpr float kMinOutlineSharpness = 5.f;
 constexpr double kMaxPatchCoherence = 0.45;
+constexpr double kMinPatchDetail = 2.0;
 
 // Mean and lightness spread of the ring 2 to 7 pixels around the mask.
 void DescribeSurroundings(const Analysis& analysis, Object& o) {
@@ -183,7 +187,11 @@ std::vector<Object> Patches(const Analysis& analysis, Rng& rng) {
       cv::circle(o.mask, {side / 2, side / 2}, side / 2 - 12, cv::Scalar(255), cv::FILLED);
       cv::Scalar m, sd;
       cv::meanStdDev(analysis.lab(o.window), m, sd, o.mask);
-      if (sd[0] < 9.0 || Coherence(analysis, o.window) > kMaxPatchCoherence) continue;
+      // Fine detail (grass, leaves, fur), not a smooth bend of light: a
+      // mirrored gradient would show as a bright or dark blob.
+      if (sd[0] < 9.0 || cv::mean(analysis.detail(o.window), o.mask)[0] < kMinPatchDetail ||
+          Coherence(analysis, o.window) > kMaxPatchCoherence)
+        continue;
       o.area = cv::countNonZero(o.mask);
       o.bounds = o.window;
       o.centre = {o.window.x + side / 2.f, o.window.y + side / 2.f};
@@ -251,6 +259,9 @@ bool RecolourObject(cv::Mat& picture, const Object& object, Rng& rng) {
   // ones only their lightness. Light things darken and dark ones lighten,
   // so the change also shows without colour.
   const bool colourful = std::hypot(mean[1], mean[2]) > 12.0;
+  // A dark grey thing (a shadow, a gap) has no colour to change, and
+  // lightening it makes it glow.
+  if (!colourful && mean[0] < 35) return false;
   const double turn = colourful ? std::uniform_real_distribution<double>(0.3, 0.6)(rng) * CV_PI *
                                       (std::bernoulli_distribution(0.5)(rng) ? 1 : -1)
                                 : 0.0;

@@ -17,6 +17,7 @@ struct Analysis {
   cv::Mat saliency;  // CV_32F
   cv::Mat edges;     // CV_32F: gradient of the lightness
   cv::Mat dx, dy;    // CV_32F: its two components
+  cv::Mat detail;    // CV_32F: how far each lightness lies from its 3-pixel blur
 };
 Analysis Analyse(const cv::Mat& rgb);
 
