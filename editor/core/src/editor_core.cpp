@@ -198,6 +198,8 @@ void EditorCore::LoadPicture(int picture) {
   Refresh();
 }
 
+constexpr int kImportTries = 3;
+
 void EditorCore::ImportPhoto() {
   if (!selection_) {
     ui_.ShowMessage(text::kChoosePositionFirst);
@@ -225,21 +227,24 @@ void EditorCore::ImportPhoto() {
       return;
     }
   }
-  auto fitted = photo::FitPhotoFile(photoPath);
-  if (!fitted) {
-    ui_.ShowMessage(text::PhotoNotUsable(photoPath, fitted.error().detail));
-    return;
-  }
-  auto made = photo::MakePair(*fitted, importSeed_++);
-  if (!made) {
-    ui_.ShowMessage(text::PhotoNotUsable(photoPath, made.error().detail));
-    return;
-  }
   for (const std::string* path : {&paths.first, &paths.second, &paths.rects}) {
     if (IsPictureOfTable(*table_, *path) || SameFile(*path, photoPath)) {
       ui_.ShowMessage(text::kWouldReplacePicture);
       return;
     }
+  }
+  auto fitted = photo::FitPhotoFile(photoPath);
+  if (!fitted) {
+    ui_.ShowMessage(text::PhotoNotUsable(photoPath, fitted.error().detail));
+    return;
+  }
+  // A maker without a terminal cannot pass another seed: a few are tried
+  // before the photo is given up.
+  auto made = photo::MakePair(*fitted, importSeed_++);
+  for (int retry = 0; retry < kImportTries - 1 && !made; ++retry) made = photo::MakePair(*fitted, importSeed_++);
+  if (!made) {
+    ui_.ShowMessage(text::PhotoNotUsable(photoPath, made.error().detail));
+    return;
   }
   if ((gamefile::FileExists(paths.first) || gamefile::FileExists(paths.second) || gamefile::FileExists(paths.rects)) &&
       !ui_.AskOkCancel(text::ReplacePairFiles(paths.first, paths.second, paths.rects)))
