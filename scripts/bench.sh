@@ -28,5 +28,6 @@ run launcher "$build_dir/bench/launcher/launcher_bench"
 run platform "$build_dir/bench/platform/platform_bench"
 # The generator runs on one thread; pairs per second are per core.
 run scenegen "$build_dir/bench/scenegen/scenegen_bench"
+run photo "$build_dir/bench/photo/photo_bench"
 
 python3 "$source_dir/scripts/bench_report.py" "$results" "$source_dir/docs/performance.md"

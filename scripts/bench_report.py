@@ -88,6 +88,7 @@ def main():
     launcher, _ = load(results, "launcher")
     platform_runs, _ = load(results, "platform")
     scenegen_runs, _ = load(results, "scenegen")
+    photo_runs, _ = load(results, "photo")
 
     lines = []
     out = lines.append
@@ -164,6 +165,18 @@ def main():
         rate = run.get("pairs_per_second") if run and "error" not in run else None
         out(f"| picture pairs made per second, one core, {name} | {fmt(rate, 1)} | "
             f"at least 10: {verdict(rate is not None and rate >= 10)} |")
+    full = ms(find(photo_runs, "BM_DecodeFull12Megapixel"))
+    out(f"| baseline: decoding a 12-megapixel photo in full | {fmt(full, 0)} ms | |")
+    fit = ms(find(photo_runs, "BM_Fit12Megapixel"))
+    out(f"| fitting a 12-megapixel photo to 488 x 430 | {fmt(fit, 0)} ms | |")
+    pair = ms(find(photo_runs, "BM_Pair12Megapixel"))
+    out(f"| a pair from a 12-megapixel photo, in process | {fmt(pair, 0)} ms | |")
+    program_run = find(photo_runs, "BM_QxtoolPairProgram12Megapixel")
+    program = ms(program_run)
+    program_cpu = program_run.get("program_cpu_ms") if program_run and "error" not in program_run else None
+    out(f"| `qxtool pair`, 12-megapixel photo, whole program | {fmt(program, 0)} ms "
+        f"({fmt(program_cpu, 0)} ms of processor time) | under 1000 ms: "
+        f"{verdict(None if program is None else program < 1000)} |")
     out("")
     text = "\n".join(lines) + "\n"
     print(text)

@@ -29,7 +29,7 @@ cmake --build "$build" --target fuzzers -j "$(nproc)"
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   targets=(fuzz_game_file fuzz_list_file fuzz_choice_file fuzz_hand_off fuzz_project_file
-           fuzz_high_scores fuzz_sound_settings fuzz_played_record fuzz_wave fuzz_bitmap fuzz_jpeg)
+           fuzz_high_scores fuzz_sound_settings fuzz_played_record fuzz_wave fuzz_bitmap fuzz_jpeg fuzz_photo)
 fi
 
 mkdir -p "$work/seeds"

@@ -10,8 +10,10 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev fonts-dejavu-core libpng-dev
   libvorbis-dev libogg-dev espeak-ng
+  libvips-dev libopencv-core-dev libopencv-imgproc-dev libopencv-photo-dev
   xvfb xauth xdotool x11-utils xfonts-base imagemagick
   desktop-file-utils appstream man-db
+  mate-backgrounds python3-skimage plasma-workspace-wallpapers
 )
 
 # `install-deps.sh fuzz` adds the compiler the fuzz targets need (libFuzzer

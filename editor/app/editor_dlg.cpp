@@ -1,6 +1,7 @@
 #include "editor_dlg.h"
 
 #include <wx/button.h>
+#include <wx/utils.h>
 #include <wx/dcclient.h>
 #include <wx/image.h>
 #include <wx/log.h>
@@ -131,6 +132,8 @@ void CEditorDlg::CreateControls() {
   AddButton(kEditDifferences, "Fehler editieren", 363, 150, 87, 14);
   // On the row of "Fehler editieren", left where the group has room.
   AddButton(kCheckPairs, "Bilderpaare prüfen", 219, 150, 87, 14);
+  // Below it, the way from one photo to a whole pair.
+  AddButton(kImportPhoto, "Foto importieren…", 219, 170, 87, 14);
 
   AddGroup("Laden && Speichern", 7, 193, 172, 51);
   AddButton(kLoadProject, "Spielliste laden", 14, 209, 68, 14);
@@ -161,6 +164,10 @@ void CEditorDlg::CreateControls() {
   bindButton(kSaveProject, [](editor::EditorCore& c) { c.SaveProject(); });
   bindButton(kBuild, [](editor::EditorCore& c) { c.BuildGameFile(); });
   bindButton(kCheckPairs, [](editor::EditorCore& c) { c.CheckPairFairness(); });
+  bindButton(kImportPhoto, [](editor::EditorCore& c) {
+    wxBusyCursor busy;
+    c.ImportPhoto();
+  });
   bindButton(kHelp, [](editor::EditorCore& c) { c.OpenHelp(); });
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ShowAbout(); }, kAboutCommand);
   Bind(wxEVT_BUTTON, &CEditorDlg::OnQuit, this, kQuit);

@@ -36,6 +36,7 @@ class CEditorDlg final : public wxDialog {
     kHelp = 1035,
     kPairCount = 1037,
     kCheckPairs = 1040,
+    kImportPhoto = 1041,
     kQuit = 1,
     kAboutCommand = 16,
     kPollTimer = 133,

@@ -14,6 +14,7 @@
 #include "handoff/dat_file.h"
 #include "launcher/list_file.h"
 #include "logic/high_score_table.h"
+#include "photo/fit.h"
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
@@ -107,6 +108,32 @@ void DataSeeds(const fs::path& data, const fs::path& out) {
   Write(out / "fuzz_game_file", "name.vst", gamefile::EncodeNameFile({"Urlaub", "Bilder vom Strand"}));
 }
 
+// Small photos for the photo reader: JPEGs of the system's own encoder, one
+// with an EXIF orientation, and the small PNGs and JPEGs of scikit-image's
+// sample data when it is installed (greyscale, palette, 16-bit, truncated).
+void PhotoSeeds(const fs::path& out) {
+  photo::Picture picture;
+  picture.width = 40;
+  picture.height = 30;
+  for (int i = 0; i < 40 * 30; ++i)
+    for (int c = 0; c < 3; ++c) picture.rgb.push_back(static_cast<std::uint8_t>((i * (c + 3)) & 0xFF));
+  auto jpeg = photo::EncodeJpeg(picture);
+  if (!jpeg) return;
+  Write(out / "fuzz_photo", "small.jpg", *jpeg);
+  Bytes turned = *jpeg;
+  const Bytes exif = {0xFF, 0xE1, 0x00, 0x22, 'E', 'x', 'i', 'f', 0, 0, 'I', 'I', 0x2A, 0, 8, 0, 0, 0, 1, 0,
+                      0x12, 0x01, 3, 0, 1, 0, 0, 0, 6, 0, 0, 0, 0, 0, 0, 0};
+  turned.insert(turned.begin() + 2, exif.begin(), exif.end());
+  Write(out / "fuzz_photo", "exif_turned.jpg", turned);
+  const fs::path samples = "/usr/lib/python3/dist-packages/skimage/data";
+  for (const char* name : {"block.png", "checker_bilevel.png", "chessboard_GRAY.png", "chessboard_RGB.png",
+                           "palette_color.png", "palette_gray.png", "foo3x5x4indexed.png", "green_palette.png",
+                           "truncated.jpg"}) {
+    auto bytes = gamefile::ReadWholeFile((samples / name).string());
+    if (bytes) Write(out / "fuzz_photo", name, *bytes);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -120,5 +147,6 @@ int main(int argc, char** argv) {
   EditorSeeds(out);
   GameSeeds(out);
   DataSeeds(argv[1], out);
+  PhotoSeeds(out);
   return 0;
 }

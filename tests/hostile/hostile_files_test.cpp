@@ -14,6 +14,7 @@
 #include "gamefile/file_io.h"
 #include "gamefile/game_file.h"
 #include "gamefile/little_endian.h"
+#include "photo/fit.h"
 #include "handoff/dat_file.h"
 #include "launcher/chooser.h"
 #include "launcher/list_file.h"
@@ -229,6 +230,14 @@ TEST(FuzzerFindings, StayRefusedOrReadSafely) {
   for (const Bytes& input : RegressionInputs("hand_off")) (void)handoff::DecodeRequest(input);
   for (const Bytes& input : RegressionInputs("project_file")) (void)editor::DecodeProjectFile(input);
   for (const Bytes& input : RegressionInputs("high_scores")) (void)logic::DecodeHighScores(input);
+  for (const Bytes& input : RegressionInputs("photo")) {
+    auto fitted = photo::FitPhoto(input);
+    if (fitted) {
+      EXPECT_EQ(fitted->rgb.size(), 488u * 430u * 3u);
+    } else {
+      EXPECT_FALSE(fitted.error().detail.empty());
+    }
+  }
   Display display;
   for (const Bytes& input : RegressionInputs("jpeg")) {
     (void)platform::DecodeJpeg(display.game, 490, 430, input.data(), input.size());

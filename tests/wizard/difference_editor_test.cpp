@@ -304,3 +304,31 @@ TEST_F(DifferenceEditorTest, SuggestFillsOnlyEmptyRectanglesAroundRealChanges) {
   editor_->Suggest();
   EXPECT_EQ(ui_.messages.back(), wizard::kMsgNoPictures);
 }
+
+namespace {
+
+TEST_F(DifferenceEditorTest, ComparingShowsTheSecondPictureOnTheLeftOnlyWhileHeld) {
+  ExchangeRects rects{};
+  rects[0] = {.x1 = 12, .y1 = 30, .x2 = 40, .y2 = 50};
+  auto& editor = Opened(rects);
+  EXPECT_FALSE(editor.Comparing());
+  EXPECT_EQ(editor.ShownLeftPicturePath(), "/bilder/eins.jpg");
+  const auto outlines = editor.Outlines();
+  editor.StartComparing();
+  EXPECT_EQ(editor.ShownLeftPicturePath(), "/bilder/zwei.jpg");
+  // The rectangles stay where they are and can still be edited.
+  EXPECT_EQ(editor.Outlines(), outlines);
+  editor.Press(100, 100);
+  editor.Move(150, 140);
+  editor.Release();
+  EXPECT_EQ(editor.Rects()[0], (ClientRect{.x1 = 100, .x2 = 150, .y1 = 100, .y2 = 140}));
+  editor.StopComparing();
+  EXPECT_EQ(editor.ShownLeftPicturePath(), "/bilder/eins.jpg");
+  // The result written is the same whichever picture was shown.
+  editor.StartComparing();
+  ASSERT_TRUE(editor.Accept());
+  EXPECT_EQ(WrittenResult()[0], (handoff::ExchangeRect{.x1 = 90, .y1 = 90, .x2 = 140, .y2 = 130}));
+  EXPECT_EQ(editor.LeftPicturePath(), "/bilder/eins.jpg");
+}
+
+}  // namespace

@@ -13,6 +13,8 @@
 #include "gamefile/game_file.h"
 #include "gamefile/jpeg_info.h"
 #include "gamefile/text_encoding.h"
+#include "photo/pair_files.h"
+#include "photo_commands.h"
 
 namespace qxtool {
 namespace {
@@ -158,21 +160,13 @@ bool WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
   return gamefile::WriteFileAtomically(path, bytes).ok();
 }
 
-std::string RectsAsText(const gamefile::RectSet& rects) {
-  std::string text = "# x1 x2 y1 y2\n";
-  for (const auto& r : rects)
-    text += std::to_string(r.x1) + " " + std::to_string(r.x2) + " " + std::to_string(r.y1) + " " +
-            std::to_string(r.y2) + "\n";
-  return text;
-}
-
 int Extract(const LoadedGameFile& file, const std::string& dir, std::ostream& err) {
   ::mkdir(dir.c_str(), 0755);
   for (std::size_t i = 0; i < file.records.size(); ++i) {
     char stem[32];
     std::snprintf(stem, sizeof stem, "/pair%03zu_%zu", i / 2 + 1, i % 2 + 1);
     const std::string base = dir + stem;
-    const std::string rects = RectsAsText(file.records[i].rects);
+    const std::string rects = photo::RectsText(file.records[i].rects);
     if (!WriteBytes(base + ".jpg", PictureBytesOf(file.records, i)) ||
         !WriteBytes(base + ".txt", std::span(reinterpret_cast<const std::uint8_t*>(rects.data()), rects.size()))) {
       err << "Kann nicht nach " << dir << " schreiben.\n";
@@ -213,7 +207,11 @@ void PrintUsage(std::ostream& err) {
          "        qxtool check [--fair] DATEI\n"
          "        qxtool extract DATEI ORDNER\n"
          "        qxtool generate [--seed N] [--pairs N] [--difficulty leicht|mittel|schwer] NAME.vst\n"
-         "DATEI ist eine Namensdatei (.vst, mit ihrer .vst.qxs daneben) oder eine Bildpaardatei.\n";
+         "        qxtool fit FOTO AUSGABE.jpg\n"
+         "        qxtool pair FOTO ORDNER [--seed N] [--preview VORSCHAU.png]\n"
+         "        qxtool build AUSGABE.vst --name NAME [--description TEXT] [--seed N] EINGABE...\n"
+         "DATEI ist eine Namensdatei (.vst, mit ihrer .vst.qxs daneben) oder eine Bildpaardatei.\n"
+         "FOTO ist ein JPEG oder PNG beliebiger Größe; EINGABE ein Foto oder ein Ordner, wie ihn extract schreibt.\n";
 }
 
 }  // namespace
@@ -225,6 +223,12 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   }
   const std::string& command = args[0];
   if (command == "generate") return Generate({args.begin() + 1, args.end()}, out, err, options.showProgress);
+  if (command == "fit" || command == "pair" || command == "build") {
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    const int code = command == "fit" ? Fit(rest, out, err) : command == "pair" ? Pair(rest, out, err) : Build(rest, out, err);
+    if (code == 2) PrintUsage(err);
+    return code;
+  }
   const bool json = args.size() == 3 && command == "info" && args[1] == "--json";
   const bool fair = args.size() == 3 && command == "check" && args[1] == "--fair";
   const bool wellFormed = (command == "info" && (args.size() == 2 || json)) ||

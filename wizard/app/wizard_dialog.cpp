@@ -14,6 +14,7 @@ enum ControlId {
   kIdMouseY = 1006,
   kIdInfoButton = 1010,
   kIdSuggest = 1011,
+  kIdCompare = 1012,
   kIdInfoCommand = 16,
   kIdRedrawTimer = 333,
 };
@@ -74,7 +75,21 @@ void CWizardDlg::CreateControls() {
     cancel->Move(accept->GetRect().GetRight() + gap, cancel->GetPosition().y);
   Place(new wxButton(this, kIdInfoButton, wxString::FromUTF8("Info...")), 610, 286, 50, 16, true);
 
-  Place(new wxButton(this, kIdSuggest, wxString::FromUTF8("Vorschlagen")), 6, 314, 60, 16, true);
+  auto* suggest = new wxButton(this, kIdSuggest, wxString::FromUTF8("Vorschlagen"));
+  Place(suggest, 6, 314, 60, 16, true);
+  // Beside it: the second picture in place of the first while held.
+  compare_ = new wxButton(this, kIdCompare, wxString::FromUTF8(wizard::kCompareLabel));
+  Place(compare_, 72, 314, 90, 16, true);
+  if (compare_->GetPosition().x < suggest->GetRect().GetRight() + 6)
+    compare_->Move(suggest->GetRect().GetRight() + 6, compare_->GetPosition().y);
+  compare_->Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent& event) {
+    SetComparing(true);
+    event.Skip();
+  });
+  compare_->Bind(wxEVT_LEFT_UP, [this](wxMouseEvent& event) {
+    SetComparing(false);
+    event.Skip();
+  });
   const int choiceX[] = {19, 71, 126, 177, 230};
   const int choiceY[] = {292, 292, 292, 293, 293};
   for (int i = 0; i < wizard::kRectCount; ++i) {
@@ -129,7 +144,8 @@ void CWizardDlg::OnPaint(wxPaintEvent&) {
   wxAutoBufferedPaintDC dc(this);
   dc.SetBackground(wxBrush(GetBackgroundColour()));
   dc.Clear();
-  if (leftPicture_.IsOk()) dc.DrawBitmap(leftPicture_, wizard::kLeftPictureX, wizard::kPictureY);
+  const wxBitmap& left = editor_.Comparing() ? rightPicture_ : leftPicture_;
+  if (left.IsOk()) dc.DrawBitmap(left, wizard::kLeftPictureX, wizard::kPictureY);
   if (rightPicture_.IsOk()) dc.DrawBitmap(rightPicture_, wizard::kRightPictureX, wizard::kPictureY);
   dc.SetBrush(*wxTRANSPARENT_BRUSH);
   for (const wizard::Outline& outline : editor_.Outlines()) {
@@ -170,7 +186,16 @@ void CWizardDlg::OnCaptureLost(wxMouseCaptureLostEvent&) {
 }
 
 void CWizardDlg::OnTimer(wxTimerEvent&) {
+  // Key-up events go to whichever control has the focus; asking the
+  // keyboard and mouse directly ends the comparison wherever they are let go.
+  if (editor_.Comparing() && !wxGetKeyState(WXK_SPACE) && !wxGetMouseState().LeftIsDown()) SetComparing(false);
   if (editor_.Dragging()) Refresh(false);
+}
+
+void CWizardDlg::SetComparing(bool comparing) {
+  if (comparing == editor_.Comparing()) return;
+  comparing ? editor_.StartComparing() : editor_.StopComparing();
+  Refresh(false);
 }
 
 void CWizardDlg::OnChoose(wxCommandEvent& event) {
@@ -189,6 +214,10 @@ void CWizardDlg::OnCharHook(wxKeyEvent& event) {
     case WXK_RETURN:
     case WXK_NUMPAD_ENTER:
       Accept();  // the default button, whichever control has the focus
+      return;
+    case WXK_SPACE:
+      // Held, not toggled: the focused check box must not take it either.
+      SetComparing(true);
       return;
     default:
       event.Skip();

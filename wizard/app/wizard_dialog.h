@@ -32,10 +32,12 @@ class CWizardDlg : public wxDialog, private wizard::WizardUi {
   void Accept();
   void Cancel();
   void ShowAbout();
+  void SetComparing(bool comparing);
 
   wizard::DifferenceEditor editor_{*this};
   wxBitmap leftPicture_;
   wxBitmap rightPicture_;
+  wxButton* compare_ = nullptr;
   wxTimer redrawTimer_;
   std::array<wxCheckBox*, wizard::kRectCount> choices_{};
   wxTextCtrl* mouseX_ = nullptr;

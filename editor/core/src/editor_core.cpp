@@ -11,6 +11,9 @@
 #include "editor/project_file.h"
 #include "gamefile/file_io.h"
 #include "handoff/dat_file.h"
+#include "photo/differences.h"
+#include "photo/fit.h"
+#include "photo/pair_files.h"
 
 namespace editor {
 namespace {
@@ -193,6 +196,84 @@ void EditorCore::LoadPicture(int picture) {
   slot.fileName = FileNameOf(path);
   slot.path = path;
   slot.byteCount = check.byteCount;
+  Refresh();
+}
+
+constexpr int kImportTries = 3;
+
+void EditorCore::ImportPhoto() {
+  if (!selection_) {
+    ui_.ShowMessage(text::kChoosePositionFirst);
+    return;
+  }
+  const int pair = *selection_;
+  if (pair > pairCount_) {
+    ui_.ShowMessage(text::EditPairFirst(pairCount_));
+    return;
+  }
+  PictureSlot& first = (*table_)[FirstSlotOf(pair)];
+  PictureSlot& second = (*table_)[SecondSlotOf(pair)];
+  if (!first.path.empty() || !second.path.empty()) {
+    ui_.ShowMessage(text::kImportNeedsEmptyPair);
+    return;
+  }
+  const FileDialogRequest photoDialog{text::kPhotoDialogFilter, "jpg"};
+  const auto chosen = ui_.ChooseFileToOpen(photoDialog);
+  if (!chosen || chosen->empty()) return;
+  const std::string photoPath = WithOpenDefault(*chosen, photoDialog);
+  const photo::PairPaths paths = photo::PairPathsFor(photo::FolderOf(photoPath), photo::NameOfPhoto(photoPath));
+  for (const std::string* path : {&photoPath, &paths.first, &paths.second, &paths.rects}) {
+    if (path->find(static_cast<char>(kProjectStringEnd)) != std::string::npos) {
+      ui_.ShowMessage(text::kPathNotStorable);
+      return;
+    }
+  }
+  for (const std::string* path : {&paths.first, &paths.second, &paths.rects}) {
+    if (IsPictureOfTable(*table_, *path) || SameFile(*path, photoPath)) {
+      ui_.ShowMessage(text::kWouldReplacePicture);
+      return;
+    }
+  }
+  auto fitted = photo::FitPhotoFile(photoPath);
+  if (!fitted) {
+    ui_.ShowMessage(text::PhotoNotUsable(photoPath, fitted.error().detail));
+    return;
+  }
+  // A maker without a terminal cannot pass another seed: a few are tried
+  // before the photo is given up.
+  auto made = photo::MakePair(*fitted, importSeed_++);
+  for (int retry = 0; retry < kImportTries - 1 && !made; ++retry) made = photo::MakePair(*fitted, importSeed_++);
+  if (!made) {
+    ui_.ShowMessage(text::PhotoNotUsable(photoPath, made.error().detail));
+    return;
+  }
+  if ((gamefile::FileExists(paths.first) || gamefile::FileExists(paths.second) || gamefile::FileExists(paths.rects)) &&
+      !ui_.AskOkCancel(text::ReplacePairFiles(paths.first, paths.second, paths.rects)))
+    return;
+  if (!photo::WritePair(*made, paths)) {
+    ui_.ShowMessage(text::kCannotOpenOrCreate);
+    return;
+  }
+  // The written pictures pass the same checks as pictures loaded by hand.
+  const PictureCheck check1 = CheckPictureFile(paths.first);
+  const PictureCheck check2 = CheckPictureFile(paths.second);
+  if (check1.verdict != PictureVerdict::Usable || check2.verdict != PictureVerdict::Usable) {
+    ui_.ShowMessage(text::CannotAccessPicture(check1.verdict != PictureVerdict::Usable ? paths.first : paths.second));
+    return;
+  }
+  first.fileName = FileNameOf(paths.first);
+  first.path = paths.first;
+  first.byteCount = check1.byteCount;
+  second.fileName = FileNameOf(paths.second);
+  second.path = paths.second;
+  second.byteCount = check2.byteCount;
+  for (int i = 0; i < kRectsUsed; ++i) {
+    const gamefile::Rect& r = made->rects[static_cast<std::size_t>(i)];
+    first.rects.x1[i] = r.x1;
+    first.rects.x2[i] = r.x2;
+    first.rects.y1[i] = r.y1;
+    first.rects.y2[i] = r.y2;
+  }
   Refresh();
 }
 

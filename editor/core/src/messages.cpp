@@ -54,4 +54,13 @@ std::string CannotStartWizard() {
          kSupportAddress;
 }
 
+std::string PhotoNotUsable(const std::string& path, const std::string& reason) {
+  return "Aus dem Foto " + path + " lässt sich kein Bilderpaar machen:\r\n\r\n" + reason;
+}
+
+std::string ReplacePairFiles(const std::string& first, const std::string& second, const std::string& rects) {
+  return "Neben dem Foto gibt es schon die Dateien\r\n" + first + "\r\n" + second + "\r\n" + rects +
+         "\r\n\r\nSollen sie durch das neue Bilderpaar ersetzt werden ?";
+}
+
 }  // namespace editor::text

@@ -40,6 +40,10 @@ class EditorCore {
   void Select(std::optional<int> line);
 
   void LoadPicture(int picture);    // 1 or 2, into the selected pair
+  // "Foto importieren…": one photo becomes the selected pair. Its two
+  // pictures and their rectangles are written beside the photo and loaded
+  // into the pair with its five rectangles, ready for the difference editor.
+  void ImportPhoto();
   void RemovePicture(int picture);  // 1 or 2, of the selected pair
   void BuildGameFile();
   // "Bilderpaare prüfen": the fairness report of every complete pair.
@@ -94,6 +98,9 @@ class EditorCore {
   std::string field2_;
   Previews previews_;
   gamefile::NameFile rememberedName_;
+  // Each import tries other differences, so importing a photo again gives
+  // the maker another choice.
+  std::uint64_t importSeed_ = 1;
 
   struct HandOffState {
     bool pollRunning = false;

@@ -63,6 +63,14 @@ inline constexpr const char* kHandOffPairChanged =
     "Das Bilderpaar wurde verändert während die Fehler editiert wurden. "
     "Die neuen Fehlerkoordinaten wurden daher verworfen.";
 
+// Importing a photo as a whole pair.
+inline constexpr const char* kPhotoDialogFilter =
+    "Fotos (*.jpg;*.jpeg;*.png)|*.jpg;*.jpeg;*.JPG;*.JPEG;*.png;*.PNG|Alle Dateien (*.*)|*.*";
+inline constexpr const char* kImportNeedsEmptyPair =
+    "Entfernen sie zuerst beide Bilder dieses Bilderpaares, bevor sie ein Foto hinein importieren !";
+std::string PhotoNotUsable(const std::string& path, const std::string& reason);
+std::string ReplacePairFiles(const std::string& first, const std::string& second, const std::string& rects);
+
 // Program shell.
 inline constexpr const char* kCannotStartBrowser =
     "Konnte ihren Browser nicht starten um die Anleitung editor.html anzuzeigen. Öffnen sie diese "

@@ -38,6 +38,7 @@ inline constexpr char kMsgNoSuggestion[] =
     "Es wurde kein weiterer Unterschied zwischen den beiden Bildern gefunden, der noch nicht markiert ist.";
 inline constexpr char kMsgNoPictures[] =
     "Die beiden Bilder konnten nicht gelesen werden, daher kann nichts vorgeschlagen werden.";
+inline constexpr char kCompareLabel[] = "Vergleichen (Leertaste)";
 inline constexpr char kMsgCannotSignal[] =
     "Der Editor kann nicht benachrichtigt werden !\r\nBitte versuchen sie es noch einmal.";
 
@@ -91,6 +92,16 @@ class DifferenceEditor {
   // between the two pictures (see SuggestRects in suggestions.h).
   void Suggest();
 
+  // "Vergleichen": while the key or button is held, the left picture shows
+  // the second picture in its place, so each difference flickers where it
+  // is. Editing and the outlines go on as before; the picture switches back
+  // when it is let go.
+  void StartComparing() { comparing_ = true; }
+  void StopComparing() { comparing_ = false; }
+  bool Comparing() const { return comparing_; }
+  // The picture to draw on the left: the first, or the second while comparing.
+  const std::string& ShownLeftPicturePath() const { return comparing_ ? rightPath_ : leftPath_; }
+
   const std::string& LeftPicturePath() const { return leftPath_; }
   const std::string& RightPicturePath() const { return rightPath_; }
   const std::array<ClientRect, kRectCount>& Rects() const { return rects_; }
@@ -112,6 +123,7 @@ class DifferenceEditor {
   std::array<ClientRect, kRectCount> rects_{};
   int current_ = 0;
   bool dragging_ = false;
+  bool comparing_ = false;
   std::string mouseX_;
   std::string mouseY_;
 };
