@@ -31,7 +31,10 @@ int RunGame(platform::Backend& backend) {
 
   platform::LoopHooks hooks;
   hooks.keyDown = [&](int virtualKey) { HandleKeyDown(*state, platform, virtualKey); };
-  hooks.frame = [&] { RunFrame(*state, platform); };
+  hooks.frame = [&] {
+    RunFrame(*state, platform);
+    platform::AllowScreenSaver(platform, ScreenSaverMayRun(*state));
+  };
   hooks.running = [&] { return state->flow.running; };
   const int exitCode = platform::RunMainLoop(platform, hooks);
 

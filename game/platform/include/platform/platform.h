@@ -57,6 +57,12 @@ struct Platform {
   MouseState mouse;
   FramePacing pacing;
 
+  // Shown in a resizable window instead of the whole screen (fenster.qxf).
+  bool windowed = false;
+  // The screen saver is let run (the game only waits); kept so the backend
+  // hears of a change only once.
+  bool screenSaverAllowed = false;
+
   // State of the 15-bit random generator (x = x * 214013 + 2531011).
   std::uint32_t randomState = 1;
 
@@ -74,3 +80,4 @@ struct Platform {
 #include "platform/input.h"
 #include "platform/lifecycle.h"
 #include "platform/sound.h"
+#include "platform/window_settings.h"
