@@ -8,6 +8,7 @@
 #include "logic/level_end.h"
 #include "logic/level_rules.h"
 #include "logic/level_setup.h"
+#include "logic/magnifier.h"
 #include "platform/platform.h"
 
 namespace logic {
@@ -418,6 +419,7 @@ void PlayFrame(GameState& state, Platform& platform) {
     TickLastSeconds(state, platform);
     UpdateMarkers(state, platform);
     UpdateBursts(state, platform);
+    if (state.level.phase == kPhaseSearching) DrawMagnifier(state, platform, reading);
   }
   if (state.level.phase > kPhaseIntroB || IsEndPhase(state.level.phase))
     DrawSlotAtOwnSize(platform, kCursorSlot, state.play.cursorX, state.play.cursorY);

@@ -78,6 +78,7 @@ struct Platform {
 #include "platform/draw.h"
 #include "platform/images.h"
 #include "platform/input.h"
+#include "platform/lens.h"
 #include "platform/lifecycle.h"
 #include "platform/sound.h"
 #include "platform/window_settings.h"
