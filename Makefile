@@ -3,7 +3,7 @@ BUILD_DIR := build
 DIST_DIR  := $(BUILD_DIR)/dist
 JOBS      ?= $(shell nproc)
 
-.PHONY: run test setup build install uninstall
+.PHONY: run test setup build install uninstall deb
 
 # System-wide installation; DESTDIR stages into a tree for packaging.
 PREFIX    ?= /usr/local
@@ -59,3 +59,14 @@ install: build
 
 uninstall:
 	cmake -DROOT="$(DESTDIR)$(PREFIX)" -P packaging/uninstall.cmake
+
+# The Debian package vistrel_<version>_<arch>.deb from the Release build,
+# checked with lintian (`scripts/install-deps.sh deb` brings it). DEB_DIR is
+# where it lands.
+DEB_DIR ?= $(BUILD_DIR)
+
+deb: build
+	./scripts/install-deps.sh deb
+	./packaging/deb/build-deb.sh $(BUILD_DIR) $(DEB_DIR) >$(BUILD_DIR)/deb-path
+	lintian --fail-on error --display-info "$$(cat $(BUILD_DIR)/deb-path)"
+	@echo "Built $$(cat $(BUILD_DIR)/deb-path)"

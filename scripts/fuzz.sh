@@ -18,11 +18,12 @@ if [ ! -d "$root/build/dist/data" ]; then
   exit 1
 fi
 
+mkdir -p "$build"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   "-DCMAKE_C_FLAGS=-fsanitize=fuzzer-no-link,address,undefined" \
   "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined" \
-  "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined" > "$build/../build-fuzz.configure.log"
+  "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined" > "$build/configure.log"
 cmake --build "$build" --target fuzzers -j "$(nproc)"
 
 targets=("$@")

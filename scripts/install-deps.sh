@@ -11,7 +11,7 @@ PACKAGES=(
   libfreetype-dev fonts-dejavu-core libpng-dev
   libvorbis-dev libogg-dev espeak-ng
   xvfb xauth xdotool x11-utils xfonts-base imagemagick
-  desktop-file-utils appstream
+  desktop-file-utils appstream man-db
 )
 
 # `install-deps.sh fuzz` adds the compiler the fuzz targets need (libFuzzer
@@ -24,6 +24,21 @@ if [ "${1:-}" = "bench" ]; then
   PACKAGES+=(python3)
 fi
 
+# `install-deps.sh deb` adds the checker `make deb` runs on the package.
+if [ "${1:-}" = "deb" ]; then
+  PACKAGES+=(lintian)
+fi
+
+# A stamp per package list: when the list is the one last found complete
+# and dpkg's database has not changed since, nothing needs asking.
+root=$(cd "$(dirname "$0")/.." && pwd)
+stamp_dir=${VISTREL_DEPS_STAMP_DIR:-$root/build/.deps}
+stamp=$stamp_dir/$(printf '%s\n' "${PACKAGES[@]}" | sha256sum | cut -c1-16)
+dpkg_status=/var/lib/dpkg/status
+if [ -e "$stamp" ] && [ ! "$dpkg_status" -nt "$stamp" ]; then
+  exit 0
+fi
+
 missing=()
 for pkg in "${PACKAGES[@]}"; do
   if ! dpkg -s "$pkg" 2>/dev/null | grep -q '^Status: install ok installed'; then
@@ -32,6 +47,7 @@ for pkg in "${PACKAGES[@]}"; do
 done
 
 if [ ${#missing[@]} -eq 0 ]; then
+  mkdir -p "$stamp_dir" && touch "$stamp"
   exit 0
 fi
 
@@ -43,3 +59,4 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -q
 $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+mkdir -p "$stamp_dir" && touch "$stamp"

@@ -92,7 +92,7 @@ class InstalledGame {
     while (platform::PumpEvent(platform, event)) {
       if (event.virtualKey != 0) logic::HandleKeyDown(*state, platform, event.virtualKey);
     }
-    logic::RunFrame(*state, platform);
+    logic::RunFrame(*state, platform, backend.Milliseconds());
   }
   void Frames(int count) {
     for (int i = 0; i < count; ++i) Frame();

@@ -29,11 +29,12 @@ class PreviewPane final : public wxWindow {
     Bind(wxEVT_PAINT, &PreviewPane::OnPaint, this);
   }
 
-  // Decodes only when the picture changed, so refreshing a long list stays
-  // cheap; `reload` forces it after the files may have changed on disk.
-  void Show(const std::string& path, bool reload) {
-    if (path == path_ && !reload) return;
+  // Decodes when the picture or the load count changed: the file may have
+  // been replaced on disk under the same name.
+  void Show(const std::string& path, unsigned loads) {
+    if (path == path_ && loads == loads_) return;
     path_ = path;
+    loads_ = loads;
     bitmap_ = wxBitmap();
     if (!path.empty()) {
       wxLogNull quiet;  // an unreadable picture is shown as empty
@@ -59,6 +60,7 @@ class PreviewPane final : public wxWindow {
   }
 
   std::string path_;
+  unsigned loads_ = 0;
   wxBitmap bitmap_;
 };
 
@@ -199,8 +201,8 @@ void CEditorDlg::ShowCore() {
   path1_->ChangeValue(ToWx(core_.picture1Field()));
   path2_->ChangeValue(ToWx(core_.picture2Field()));
   pairCount_->ChangeValue(ToWx(core_.pairCountText()));
-  preview1_->Show(core_.previews().picture1, false);
-  preview2_->Show(core_.previews().picture2, false);
+  preview1_->Show(core_.previews().picture1, core_.previews().loads);
+  preview2_->Show(core_.previews().picture2, core_.previews().loads);
 }
 
 void CEditorDlg::OnSelect(wxCommandEvent&) {

@@ -66,8 +66,12 @@ void Blur(std::vector<float>& values, int width, int height, int r) {
   }
 }
 
-// The smoothed colour difference of every pixel (see the measurement above).
-std::vector<std::uint8_t> DifferenceOf(const Picture& a, const Picture& b) {
+struct Differences {
+  std::vector<std::uint8_t> colour;  // the smoothed difference of every pixel (see above)
+  std::vector<std::uint8_t> bright;  // 1 where the smoothed brightness moved by kClearLumaStep or more
+};
+
+Differences DifferenceOf(const Picture& a, const Picture& b) {
   const std::size_t count = static_cast<std::size_t>(a.width) * a.height;
   std::vector<float> luma(count), blue(count), red(count);
   for (std::size_t i = 0; i < count; ++i) {
@@ -81,12 +85,15 @@ std::vector<std::uint8_t> DifferenceOf(const Picture& a, const Picture& b) {
   Blur(luma, a.width, a.height, 1);
   Blur(blue, a.width, a.height, 2);
   Blur(red, a.width, a.height, 2);
-  std::vector<std::uint8_t> difference(count);
+  Differences out;
+  out.colour.resize(count);
+  out.bright.resize(count);
   for (std::size_t i = 0; i < count; ++i) {
     const float d = std::max({std::fabs(luma[i]), std::fabs(blue[i]), std::fabs(red[i])});
-    difference[i] = static_cast<std::uint8_t>(std::min(255.0f, d + 0.5f));
+    out.colour[i] = static_cast<std::uint8_t>(std::min(255.0f, d + 0.5f));
+    out.bright[i] = std::fabs(luma[i]) >= static_cast<float>(kClearLumaStep) ? 1 : 0;
   }
-  return difference;
+  return out;
 }
 
 Box Grow(const Box& b, int by, int width, int height) {
@@ -202,7 +209,8 @@ ChangeMap FindChanges(const Picture& first, const Picture& second) {
   const int width = first.width, height = first.height;
   map.width = width;
   map.height = height;
-  const std::vector<std::uint8_t> difference = DifferenceOf(first, second);
+  Differences differences = DifferenceOf(first, second);
+  const std::vector<std::uint8_t>& difference = differences.colour;
   const Components parts = Label(width, height, [&](int i) { return difference[i] >= kWeakStep; });
 
   const std::vector<ChangedRegion> part =
@@ -250,6 +258,7 @@ ChangeMap FindChanges(const Picture& first, const Picture& second) {
       map.strong[i] = difference[i] >= kStrongStep ? 1 : 0;
     }
   }
+  map.brighter = std::move(differences.bright);
   return map;
 }
 
@@ -316,16 +325,14 @@ std::vector<ChangedRegion> UncoveredChanges(const ChangeMap& map, const std::vec
   return found;
 }
 
-}  // namespace
+Problem SizesDiffer() {
+  Problem p;
+  p.kind = ProblemKind::Undecodable;
+  return p;
+}
 
-std::vector<Problem> CheckPair(const gamefile::RectSet& rects, const Picture& first, const Picture& second) {
+std::vector<Problem> ProblemsOf(const gamefile::RectSet& rects, const ChangeMap& map) {
   std::vector<Problem> problems;
-  if (first.width != second.width || first.height != second.height) {
-    Problem p;
-    p.kind = ProblemKind::Undecodable;
-    problems.push_back(p);
-    return problems;
-  }
   int drawn = 0;
   for (const auto& r : rects) drawn += IsDrawn(r) ? 1 : 0;
   if (drawn < gamefile::kRectsPerPicture) {
@@ -354,7 +361,6 @@ std::vector<Problem> CheckPair(const gamefile::RectSet& rects, const Picture& fi
       }
     }
   }
-  const ChangeMap map = FindChanges(first, second);
   for (int i = 0; i < gamefile::kRectsPerPicture; ++i) {
     if (!IsDrawn(rects[i])) continue;
     const Box b = ClickableBox(rects[i], map.width, map.height);
@@ -377,17 +383,88 @@ std::vector<Problem> CheckPair(const gamefile::RectSet& rects, const Picture& fi
   return problems;
 }
 
-std::vector<Problem> CheckPair(const gamefile::RectSet& rects, std::span<const std::uint8_t> firstJpeg,
-                               std::span<const std::uint8_t> secondJpeg) {
+// The changed pixels inside `box`, and of those the ones whose brightness
+// moved clearly; `where` shrinks to the changed pixels.
+ColourWarning BrightnessWithin(const Box& box, const ChangeMap& map) {
+  ColourWarning measured;
+  Box where{box.right, box.bottom, box.left, box.top};
+  for (int y = box.top; y < box.bottom; ++y) {
+    for (int x = box.left; x < box.right; ++x) {
+      const std::size_t i = static_cast<std::size_t>(y) * map.width + x;
+      if (!map.changed[i]) continue;
+      ++measured.pixels;
+      measured.brightPixels += map.brighter[i];
+      where = Union(where, Box{x, y, x + 1, y + 1});
+    }
+  }
+  measured.where = measured.pixels > 0 ? where : Box{};
+  return measured;
+}
+
+bool ShowsInGrey(const ColourWarning& measured) {
+  return measured.brightPixels * 100 >= kMinBrightPercent * measured.pixels &&
+         measured.brightPixels >= kMinBrightPixels;
+}
+
+}  // namespace
+
+std::vector<Problem> CheckPair(const gamefile::RectSet& rects, const Picture& first, const Picture& second) {
+  if (first.width != second.width || first.height != second.height) return {SizesDiffer()};
+  return ProblemsOf(rects, FindChanges(first, second));
+}
+
+std::vector<ColourWarning> FindColourOnlyChanges(const gamefile::RectSet& rects, const ChangeMap& map) {
+  std::vector<ColourWarning> warnings;
+  if (map.width == 0 || map.brighter.size() != map.changed.size()) return warnings;
+  // A difference is what the player looks for inside one rectangle, however
+  // many pieces the comparison splits it into; so it is measured as a whole.
+  const std::vector<Box> boxes = ClickableBoxes(rects, map);
+  for (int i = 0, drawn = 0; i < gamefile::kRectsPerPicture; ++i) {
+    if (!IsDrawn(rects[i])) continue;
+    ColourWarning measured = BrightnessWithin(boxes[drawn++], map);
+    if (measured.pixels == 0 || ShowsInGrey(measured)) continue;
+    measured.rect = i;
+    warnings.push_back(measured);
+  }
+  for (const ChangedRegion& region : map.regions) {
+    const bool marked = std::any_of(boxes.begin(), boxes.end(), [&](const Box& b) { return Intersect(b, region.box); });
+    if (marked) continue;
+    ColourWarning measured = BrightnessWithin(region.box, map);
+    if (!ShowsInGrey(measured)) warnings.push_back(measured);
+  }
+  return warnings;
+}
+
+PairReview ReviewPair(const gamefile::RectSet& rects, const Picture& first, const Picture& second) {
+  if (first.width != second.width || first.height != second.height) return {{SizesDiffer()}, {}};
+  const ChangeMap map = FindChanges(first, second);
+  return {ProblemsOf(rects, map), FindColourOnlyChanges(rects, map)};
+}
+
+PairReview ReviewPair(const gamefile::RectSet& rects, std::span<const std::uint8_t> firstJpeg,
+                      std::span<const std::uint8_t> secondJpeg) {
   auto first = DecodePicture(firstJpeg);
   auto second = DecodePicture(secondJpeg);
   if (!first || !second) {
     Problem p;
     p.kind = ProblemKind::Undecodable;
     p.picture = first ? 2 : 1;
-    return {p};
+    return {{p}, {}};
   }
-  return CheckPair(rects, *first, *second);
+  return ReviewPair(rects, *first, *second);
+}
+
+std::vector<Problem> CheckPair(const gamefile::RectSet& rects, std::span<const std::uint8_t> firstJpeg,
+                               std::span<const std::uint8_t> secondJpeg) {
+  return ReviewPair(rects, firstJpeg, secondJpeg).problems;
+}
+
+std::string DescribeWarning(const ColourWarning& w) {
+  const std::string what = w.rect >= 0 ? "Fehler " + std::to_string(w.rect + 1)
+                                       : "Der Unterschied bei X " + std::to_string(w.where.left) + ", Y " +
+                                             std::to_string(w.where.top);
+  return what + " ändert fast nur die Farbe: nur " + std::to_string(w.BrightPercent()) + " % seiner " +
+         std::to_string(w.pixels) + " geänderten Pixel werden deutlich heller oder dunkler.";
 }
 
 std::string DescribeProblem(const Problem& p) {

@@ -32,37 +32,60 @@ Result<Bytes> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
 
 namespace {
 
-// A name in the target's folder, so the final rename stays on one file system.
-std::string TemporaryNameBeside(const std::string& path) {
+// Beside the target, so the final rename stays on one file system.
+std::string TemporaryNameBeside(const std::string& target) {
   static std::mt19937 generator{std::random_device{}()};
-  return path + ".tmp" + std::to_string(getpid()) + "_" + std::to_string(generator() % 1000000);
-}
-
-bool WriteAll(int fd, std::span<const std::uint8_t> data) {
-  std::size_t written = 0;
-  while (written < data.size()) {
-    ssize_t n = ::write(fd, data.data() + written, data.size() - written);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    written += static_cast<std::size_t>(n);
-  }
-  return true;
+  return target + ".tmp" + std::to_string(getpid()) + "_" + std::to_string(generator() % 1000000);
 }
 
 }  // namespace
 
-Status WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data, Flush flush) {
-  const std::string temporary = TemporaryNameBeside(path);
-  int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-  if (fd < 0) return Error{ErrorCode::CannotWrite, "Datei kann nicht erzeugt werden: " + path};
-  bool ok = WriteAll(fd, data) && (flush == Flush::Later || ::fsync(fd) == 0);
-  ok = (::close(fd) == 0) && ok;
-  if (!ok || std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    return Error{ErrorCode::CannotWrite, "Datei kann nicht geschrieben werden: " + path};
+StagedFile::StagedFile(std::string target) : target_(std::move(target)) {
+  for (int attempt = 0; attempt < 5 && fd_ < 0; ++attempt) {
+    temporary_ = TemporaryNameBeside(target_);
+    fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd_ < 0 && errno != EEXIST) break;
   }
+  good_ = fd_ >= 0;
+}
+
+StagedFile::~StagedFile() {
+  if (fd_ >= 0) ::close(fd_);
+  if (!committed_ && !temporary_.empty()) std::remove(temporary_.c_str());
+}
+
+bool StagedFile::Write(std::span<const std::uint8_t> data) {
+  std::size_t written = 0;
+  while (good_ && written < data.size()) {
+    ssize_t n = ::write(fd_, data.data() + written, data.size() - written);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      good_ = false;
+      break;
+    }
+    written += static_cast<std::size_t>(n);
+  }
+  return good_;
+}
+
+bool StagedFile::Commit(Flush flush) {
+  if (!good_) return false;
+  good_ = flush == Flush::Later || ::fsync(fd_) == 0;
+  good_ = (::close(fd_) == 0) && good_;
+  fd_ = -1;
+  if (good_ && std::rename(temporary_.c_str(), target_.c_str()) == 0) {
+    committed_ = true;
+    return true;
+  }
+  good_ = false;
+  return false;
+}
+
+Status WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data, Flush flush) {
+  StagedFile file(path);
+  if (!file.isOpen()) return Error{ErrorCode::CannotWrite, "Datei kann nicht erzeugt werden: " + path};
+  if (!file.Write(data) || !file.Commit(flush))
+    return Error{ErrorCode::CannotWrite, "Datei kann nicht geschrieben werden: " + path};
   return Success();
 }
 

@@ -54,16 +54,11 @@ class FileSource final : public ByteSource {
   std::uint64_t size_ = 0;
 };
 
-std::uint16_t U16At(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
-std::uint32_t U32At(const std::uint8_t* p) {
-  return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-         (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
 
 RectSet DecodeRects(const std::uint8_t* p) {
   RectSet rects;
   for (auto& r : rects) {
-    r = Rect{U16At(p), U16At(p + 2), U16At(p + 4), U16At(p + 6)};
+    r = Rect{GetU16(p), GetU16(p + 2), GetU16(p + 4), GetU16(p + 6)};
     p += 8;
   }
   return rects;
@@ -79,10 +74,10 @@ Result<RecordLocation> ScanRecord(ByteSource& source, std::uint64_t offset, std:
     return Error{ErrorCode::Truncated, "Die Datei endet vor " + RecordLabel(recordIndex) + "."};
   RecordLocation location;
   location.offset = offset;
-  location.sourceIndex = static_cast<std::int32_t>(U32At(header));
-  location.byteCount = U32At(header + 4);
-  location.widthField = U16At(header + 8);
-  location.heightField = U16At(header + 10);
+  location.sourceIndex = static_cast<std::int32_t>(GetU32(header));
+  location.byteCount = GetU32(header + 4);
+  location.widthField = GetU16(header + 8);
+  location.heightField = GetU16(header + 10);
 
   const std::uint64_t afterHeader = offset + kRecordHeaderSize;
   if (location.byteCount > source.size() - afterHeader)
@@ -94,6 +89,21 @@ Result<RecordLocation> ScanRecord(ByteSource& source, std::uint64_t offset, std:
                  "Die Rechtecke von " + RecordLabel(recordIndex) + " sind unvollständig."};
   location.rects = DecodeRects(rects);
   return location;
+}
+
+// The first `count` records after the leading u16, each found by skipping
+// the one before it by its byte count.
+Result<std::vector<RecordLocation>> ScanRecords(ByteSource& source, std::uint64_t count) {
+  std::vector<RecordLocation> records;
+  records.reserve(count);
+  std::uint64_t offset = 2;
+  for (std::size_t i = 0; i < count; ++i) {
+    auto location = ScanRecord(source, offset, i);
+    if (!location) return location.error();
+    offset = location->offset + kRecordHeaderSize + location->byteCount + kRectBlockSize;
+    records.push_back(*location);
+  }
+  return records;
 }
 
 Status CheckSourceIndexes(const PicturePairIndex& index) {
@@ -114,7 +124,7 @@ Result<PicturePairIndex> Scan(ByteSource& source) {
   std::uint8_t countBytes[2];
   if (!source.read(0, countBytes, 2)) return Error{ErrorCode::Truncated, "Die Datei ist leer."};
   PicturePairIndex index;
-  index.pairCount = U16At(countBytes);
+  index.pairCount = GetU16(countBytes);
   index.fileSize = source.size();
   if (index.pairCount == 0) return Error{ErrorCode::ZeroPairs, "Die Datei enthält keine Bildpaare."};
 
@@ -123,15 +133,9 @@ Result<PicturePairIndex> Scan(ByteSource& source) {
   const std::uint64_t recordCount = 2u * index.pairCount;
   if (recordCount * (kRecordHeaderSize + kRectBlockSize) > source.size() - 2)
     return Error{ErrorCode::Truncated, "Die Datei enthält weniger Bilder als angegeben."};
-  index.records.reserve(recordCount);
-
-  std::uint64_t offset = 2;
-  for (std::size_t i = 0; i < recordCount; ++i) {
-    auto location = ScanRecord(source, offset, i);
-    if (!location) return location.error();
-    offset = location->offset + kRecordHeaderSize + location->byteCount + kRectBlockSize;
-    index.records.push_back(*location);
-  }
+  auto records = ScanRecords(source, recordCount);
+  if (!records) return records.error();
+  index.records = std::move(*records);
   if (auto status = CheckSourceIndexes(index); !status) return status.error();
   return index;
 }
@@ -210,6 +214,23 @@ std::string PicturePairPathFor(const std::string& nameFilePath) { return nameFil
 
 // Picture-pair file -------------------------------------------------------
 
+void PutRecordHeader(Bytes& out, std::int32_t sourceIndex, std::uint32_t byteCount, std::uint16_t widthField,
+                     std::uint16_t heightField) {
+  PutU32(out, static_cast<std::uint32_t>(sourceIndex));
+  PutU32(out, byteCount);
+  PutU16(out, widthField);
+  PutU16(out, heightField);
+}
+
+void PutRects(Bytes& out, const RectSet& rects) {
+  for (const Rect& r : rects) {
+    PutU16(out, r.x1);
+    PutU16(out, r.x2);
+    PutU16(out, r.y1);
+    PutU16(out, r.y2);
+  }
+}
+
 Bytes EncodePicturePairFile(std::span<const PictureRecord> records) {
   std::size_t total = 2;
   for (const auto& record : records) total += kRecordHeaderSize + record.jpeg.size() + kRectBlockSize;
@@ -217,23 +238,21 @@ Bytes EncodePicturePairFile(std::span<const PictureRecord> records) {
   out.reserve(total);
   PutU16(out, static_cast<std::uint16_t>(records.size() / 2));
   for (const auto& record : records) {
-    PutU32(out, static_cast<std::uint32_t>(record.sourceIndex));
-    PutU32(out, static_cast<std::uint32_t>(record.jpeg.size()));
-    PutU16(out, record.widthField);
-    PutU16(out, record.heightField);
+    PutRecordHeader(out, record.sourceIndex, static_cast<std::uint32_t>(record.jpeg.size()), record.widthField,
+                    record.heightField);
     out.insert(out.end(), record.jpeg.begin(), record.jpeg.end());
-    for (const Rect& r : record.rects) {
-      PutU16(out, r.x1);
-      PutU16(out, r.x2);
-      PutU16(out, r.y1);
-      PutU16(out, r.y2);
-    }
+    PutRects(out, record.rects);
   }
   return out;
 }
 
 Status WritePicturePairFile(const std::string& path, std::span<const PictureRecord> records) {
   return WriteFileAtomically(path, EncodePicturePairFile(records));
+}
+
+Result<std::vector<RecordLocation>> ScanPictureRecords(std::span<const std::uint8_t> bytes, std::size_t count) {
+  SpanSource source(bytes);
+  return ScanRecords(source, count);
 }
 
 Result<PicturePairIndex> ScanPicturePairs(std::span<const std::uint8_t> bytes) {

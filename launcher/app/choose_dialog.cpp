@@ -1,7 +1,11 @@
 #include "choose_dialog.h"
 
+#include <wx/choicdlg.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
+#include <wx/progdlg.h>
+
+#include "launcher/generation_job.h"
 
 namespace {
 
@@ -11,7 +15,11 @@ enum ControlId {
   kIdDescription = 1004,
   kIdCombo = 1011,
   kIdRemove = 1012,
+  kIdGenerate = 1013,
 };
+
+// How often the progress of a generation is looked at.
+constexpr int kProgressPollMs = 40;
 
 // The files hold "\r\n"; GTK shows a lone "\n" as the line break.
 wxString ToUi(const std::string& utf8) {
@@ -56,10 +64,15 @@ void CChoose::PlaceByDialogUnits(wxWindow* control, int x, int y, int width, int
 }
 
 void CChoose::CreateControls() {
-  SetClientSize(ConvertDialogToPixels(wxSize(306, 134)));
+  // One row more than the classic chooser, under "hinzufügen" and
+  // "entfernen", for "neu erzeugen"; both group boxes grow with it.
+  constexpr int kExtraRow = 15;
+  SetClientSize(ConvertDialogToPixels(wxSize(306, 134 + kExtraRow)));
   // Group boxes first, so the controls inside them lie above them.
-  PlaceByDialogUnits(new wxStaticBox(this, wxID_ANY, wxString::FromUTF8("Willkommen zu Vistrel")), 15, 7, 133, 113);
-  PlaceByDialogUnits(new wxStaticBox(this, wxID_ANY, wxString::FromUTF8("Aktuelle Spieldatei")), 153, 7, 146, 113);
+  PlaceByDialogUnits(new wxStaticBox(this, wxID_ANY, wxString::FromUTF8("Willkommen zu Vistrel")), 15, 7, 133,
+                     113 + kExtraRow);
+  PlaceByDialogUnits(new wxStaticBox(this, wxID_ANY, wxString::FromUTF8("Aktuelle Spieldatei")), 153, 7, 146,
+                     113 + kExtraRow);
 
   auto* start = new wxButton(this, kIdStart, wxString::FromUTF8("Vistrel starten !"));
   start->SetDefault();
@@ -78,6 +91,8 @@ void CChoose::CreateControls() {
 
   PlaceByDialogUnits(new wxButton(this, kIdAdd, wxString::FromUTF8("hinzufügen")), 164, 94, 55, 14);
   PlaceByDialogUnits(new wxButton(this, kIdRemove, wxString::FromUTF8("entfernen")), 237, 94, 54, 14);
+  PlaceByDialogUnits(new wxButton(this, kIdGenerate, wxString::FromUTF8(launcher::kGenerateButtonText)), 164, 94 + kExtraRow + 4,
+                     127, 14);
 
   description_ = new wxTextCtrl(this, kIdDescription, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                                 wxTE_MULTILINE | wxTE_READONLY);
@@ -93,6 +108,7 @@ void CChoose::CreateControls() {
   Bind(wxEVT_COMBOBOX, &CChoose::OnSelectionChange, this, kIdCombo);
   Bind(wxEVT_BUTTON, &CChoose::OnAdd, this, kIdAdd);
   Bind(wxEVT_BUTTON, &CChoose::OnRemove, this, kIdRemove);
+  Bind(wxEVT_BUTTON, &CChoose::OnGenerate, this, kIdGenerate);
   Bind(wxEVT_BUTTON, &CChoose::OnStart, this, kIdStart);
 }
 
@@ -129,6 +145,11 @@ void CChoose::OnRemove(wxCommandEvent&) {
   ShowChooserState();
 }
 
+void CChoose::OnGenerate(wxCommandEvent&) {
+  chooser_.Generate();
+  ShowChooserState();
+}
+
 void CChoose::OnStart(wxCommandEvent&) {
   if (chooser_.Start(combo_->GetSelection())) EndModal(wxID_OK);
 }
@@ -146,4 +167,42 @@ std::optional<std::string> CChoose::AskGameFileToAdd() {
   // dialog did.
   if (!chosen.HasExt()) chosen.SetExt("vst");
   return std::string(chosen.GetFullPath().fn_str().data());
+}
+
+std::optional<int> CChoose::AskChoice(const std::string& caption, const std::string& question,
+                                      const std::vector<std::string>& choices, int preselected) {
+  wxArrayString items;
+  for (const std::string& choice : choices) items.Add(wxString::FromUTF8(choice));
+  wxSingleChoiceDialog dialog(this, ToUi(question), ToUi(caption), items);
+  dialog.SetSelection(preselected);
+  // GTK gives the list room for two lines; show every choice at once.
+  for (wxWindow* child : dialog.GetChildren()) {
+    if (auto* list = dynamic_cast<wxListBox*>(child)) {
+      list->SetMinSize(wxSize(-1, static_cast<int>(choices.size()) * list->GetCharHeight() * 2));
+      dialog.Fit();
+    }
+  }
+  if (auto* cancel = dialog.FindWindow(wxID_CANCEL)) cancel->SetLabel("Abbrechen");
+  if (dialog.ShowModal() != wxID_OK) return std::nullopt;
+  return dialog.GetSelection();
+}
+
+void CChoose::FollowGeneration(launcher::GenerationJob& job) {
+  wxWindow* focus = wxWindow::FindFocus();
+  {
+    const int total = job.PairsTotal();
+    wxProgressDialog progress(ToUi(launcher::kGenerateCaption), ToUi(launcher::GenerationProgressText(0, total)),
+                              total, this, wxPD_APP_MODAL | wxPD_CAN_ABORT);
+    if (auto* cancel = progress.FindWindow(wxID_CANCEL)) cancel->SetLabel("Abbrechen");
+    // Update() keeps the dialogs painted and answering while the pictures
+    // are painted on the job's own thread.
+    while (!job.Finished()) {
+      const int done = std::min(job.PairsDone(), total - 1);
+      if (!progress.Update(done, ToUi(launcher::GenerationProgressText(done, total)))) job.Stop();
+      wxMilliSleep(kProgressPollMs);
+    }
+  }
+  // The application-modal progress dialog disabled every window, and GTK
+  // gives the focus back to none of them.
+  if (focus) focus->SetFocus();
 }

@@ -13,6 +13,9 @@ class CChoose : public wxDialog, private launcher::ChooserUi {
   // launcher::ChooserUi
   void ShowMessage(const std::string& text) override;
   std::optional<std::string> AskGameFileToAdd() override;
+  std::optional<int> AskChoice(const std::string& caption, const std::string& question,
+                               const std::vector<std::string>& choices, int preselected) override;
+  void FollowGeneration(launcher::GenerationJob& job) override;
 
   void CreateControls();
   void PlaceByDialogUnits(wxWindow* control, int x, int y, int width, int height);
@@ -23,6 +26,7 @@ class CChoose : public wxDialog, private launcher::ChooserUi {
   void OnCharHook(wxKeyEvent& event);
   void OnAdd(wxCommandEvent& event);
   void OnRemove(wxCommandEvent& event);
+  void OnGenerate(wxCommandEvent& event);
   void OnStart(wxCommandEvent& event);
 
   launcher::Chooser chooser_{*this};

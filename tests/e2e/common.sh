@@ -81,12 +81,13 @@ make_installation() {
   # calls.
   local renderer=
   ldd "$E2E_DIST/qxdata" | grep -q libasan && renderer="SDL_RENDER_DRIVER=software SDL_FRAMEBUFFER_ACCELERATION=0"
+  # Its files are written aside and renamed, so they are never read half-written.
   cat > "$WORK/qxdata" <<EOF
 #!/bin/sh
 $renderer "$E2E_DIST/qxdata" > game.log 2>&1 &
-echo \$! > game.pid
+echo \$! > game.pid.tmp && mv game.pid.tmp game.pid
 wait \$!
-echo \$? > game.rc
+echo \$? > game.rc.tmp && mv game.rc.tmp game.rc
 EOF
   chmod +x "$WORK/qxdata"
   cd "$WORK" || exit 1
@@ -224,3 +225,12 @@ rects_of() { grep -v '^#' "$1"; }
 
 played_count() { od -An -tu1 -v "$1" 2>/dev/null | tr -s ' ' '\n' | grep -c '^1$'; }
 played_index() { od -An -tu1 -v "$1" | tr -s ' ' '\n' | grep -v '^$' | grep -n '^1$' | head -1 | cut -d: -f1; }
+
+# --- Dialog programs ---------------------------------------------------------
+
+# Sets WID to the first mapped window whose name contains NAME.
+dialog_shown() { WID=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1); [ -n "$WID" ]; }
+dialog_gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+process_ended() { ! still_running "$1"; }
+# The window holds the keyboard focus.
+has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }

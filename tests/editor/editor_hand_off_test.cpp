@@ -29,6 +29,17 @@ struct HandOffFixture : EditorFixture {
   }
 };
 
+// Both pictures of the first pair, through the open dialog as a user loads them.
+void LoadFirstPair(editor::EditorCore& core, editortest::ScriptedUi& ui, const editortest::TempDir& dir) {
+  for (int picture : {1, 2}) {
+    const std::string path = dir.file("b" + std::to_string(picture) + ".jpg");
+    editortest::WriteBytes(path, editortest::MakeJpeg(488, 430, picture));
+    core.Select(0);
+    ui.openAnswers.push_back(path);
+    core.LoadPicture(picture);
+  }
+}
+
 TEST(EditorHandOff, UndrawnPairIsHandedOverAsTwoPathsAndTwentyZeros) {
   HandOffFixture f;
   f.core.Select(1);
@@ -178,13 +189,7 @@ TEST(EditorHandOff, RoundTripThroughTheSystemFlag) {
   editortest::ScriptedUi ui;
   editor::EditorCore core(ui, wizard, dir.path());
   core.Start();
-  for (int picture : {1, 2}) {
-    const std::string path = dir.file("b" + std::to_string(picture) + ".jpg");
-    editortest::WriteBytes(path, editortest::MakeJpeg(488, 430, picture));
-    core.Select(0);
-    ui.openAnswers.push_back(path);
-    core.LoadPicture(picture);
-  }
+  LoadFirstPair(core, ui, dir);
   core.table()[0].rects.x1[0] = 7;
   core.EditDifferences();
   for (int i = 0; i < 3; ++i) core.PollTick();
@@ -217,13 +222,7 @@ TEST(EditorHandOff, RoundTripWithAStartedProgram) {
   editor::SystemHandOffPort port(flag, "./wizard");
   editor::EditorCore core(ui, port, dir.path());
   core.Start();
-  for (int picture : {1, 2}) {
-    const std::string path = dir.file("b" + std::to_string(picture) + ".jpg");
-    editortest::WriteBytes(path, editortest::MakeJpeg(488, 430, picture));
-    core.Select(0);
-    ui.openAnswers.push_back(path);
-    core.LoadPicture(picture);
-  }
+  LoadFirstPair(core, ui, dir);
   core.EditDifferences();
   ASSERT_TRUE(ui.messages.empty()) << ui.lastMessage();
   for (int tick = 0; tick < 100 && core.pollRunning(); ++tick) {

@@ -151,7 +151,13 @@ TEST(EditorList, UnreachablePictureIsReportedButTheListStays) {
   f.core.Refresh();
   EXPECT_EQ(f.ui.lastMessage(), editor::text::CannotAccessPicture(f.dir.file("p1b.jpg")));
   EXPECT_EQ(f.core.listLines().size(), 512u);
-  EXPECT_EQ(f.core.pairCount(), 1);
+  // The refresh stopped at the picture: the count keeps its previous value.
+  EXPECT_EQ(f.core.pairCount(), 3);
+  EXPECT_EQ(f.core.pairCountText(), "3");
+  std::filesystem::remove(f.dir.file("p0a.jpg"));
+  f.core.Refresh();
+  EXPECT_EQ(f.ui.lastMessage(), editor::text::CannotAccessPicture(f.dir.file("p0a.jpg")));
+  EXPECT_EQ(f.core.pairCount(), 3);
 }
 
 TEST(EditorList, PreviewsFollowTheSelectionOrElseTheLastPictures) {
@@ -166,6 +172,20 @@ TEST(EditorList, PreviewsFollowTheSelectionOrElseTheLastPictures) {
   f.core.Refresh();
   EXPECT_EQ(f.core.previews().picture1, f.dir.file("p2a.jpg"));
   EXPECT_EQ(f.core.previews().picture2, f.dir.file("p2b.jpg"));
+}
+
+TEST(EditorList, PreviewsAreReadAgainOnEverySelection) {
+  EditorFixture f;
+  f.FillPairs(2);
+  f.core.Select(1);
+  const unsigned before = f.core.previews().loads;
+  // The same line again, after its picture was replaced under the same name.
+  f.core.Select(1);
+  EXPECT_EQ(f.core.previews().picture1, f.dir.file("p1a.jpg"));
+  EXPECT_GT(f.core.previews().loads, before);
+  const unsigned selected = f.core.previews().loads;
+  f.core.Refresh();
+  EXPECT_GT(f.core.previews().loads, selected);
 }
 
 }  // namespace

@@ -15,6 +15,8 @@
 #include "editor/editor_ui.h"
 #include "editor/hand_off.h"
 #include "gamefile/file_io.h"
+#include "test_support/jpeg.h"
+#include "test_support/temp_dir.h"
 
 namespace editortest {
 
@@ -113,37 +115,17 @@ class FakeHandOff final : public editor::HandOffPort {
   }
 };
 
-class TempDir {
+class TempDir : public testsupport::TempDir {
  public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vistrel-editor-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
-  }
-  ~TempDir() { std::filesystem::remove_all(path_); }
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-  std::string path() const { return path_.string(); }
-  std::vector<std::string> names() const {
-    std::vector<std::string> found;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) found.push_back(entry.path().filename());
-    return found;
-  }
-
- private:
-  std::filesystem::path path_;
+  TempDir() : testsupport::TempDir("vistrel-editor") {}
+  std::string path() const { return testsupport::TempDir::path().string(); }
 };
 
 // A real, decodable JFIF JPEG; `shade` makes pictures differ.
 inline std::vector<std::uint8_t> MakeJpeg(int width, int height, int shade = 100) {
   std::vector<unsigned char> pixels(static_cast<std::size_t>(width) * height * 3);
   for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<unsigned char>((i * 7 + shade) & 0xFF);
-  tjhandle encoder = tjInitCompress();
-  unsigned char* jpeg = nullptr;
-  unsigned long size = 0;
-  tjCompress2(encoder, pixels.data(), width, 0, height, TJPF_RGB, &jpeg, &size, TJSAMP_420, 80, 0);
-  std::vector<std::uint8_t> bytes(jpeg, jpeg + size);
-  tjFree(jpeg);
-  tjDestroy(encoder);
-  return bytes;
+  return testsupport::EncodeJpeg(pixels, width, height, 80, TJSAMP_420);
 }
 
 inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {

@@ -6,6 +6,7 @@
 
 #include "fairness/fairness.h"
 #include "qxtool.h"
+#include "test_support/jpeg.h"
 
 namespace {
 
@@ -38,13 +39,8 @@ void Paint(Picture& p, const Box& b, std::uint8_t r, std::uint8_t g, std::uint8_
 
 // Through JPEG and back, as every picture of a game file goes.
 Picture ThroughJpeg(const Picture& p, int quality, int subsampling = TJSAMP_420) {
-  tjhandle c = tjInitCompress();
-  unsigned char* out = nullptr;
-  unsigned long size = 0;
-  EXPECT_EQ(tjCompress2(c, p.rgb.data(), p.width, p.width * 3, p.height, TJPF_RGB, &out, &size, subsampling, quality, 0), 0);
-  std::vector<std::uint8_t> bytes(out, out + size);
-  tjFree(out);
-  tjDestroy(c);
+  const std::vector<std::uint8_t> bytes = testsupport::EncodeJpeg(p.rgb, p.width, p.height, quality, subsampling);
+  EXPECT_FALSE(bytes.empty());
   auto decoded = fairness::DecodePicture(bytes);
   EXPECT_TRUE(decoded.ok());
   return decoded.ok() ? *decoded : Picture{};
@@ -220,7 +216,9 @@ TEST(Suggestions, KeepDrawnRectanglesAndFillOnlyTheEmptyOnes) {
 TEST(BuiltInPictureSet, PassesTheFairnessCheck) {
   std::ostringstream out, err;
   EXPECT_EQ(qxtool::Run({"check", "--fair", VISTREL_DATASET}, out, err), 0) << out.str();
-  EXPECT_EQ(out.str(), "In Ordnung: 40 Bildpaare, alle fair.\n");
+  // Colour hints may stand above it; they do not make a pair unfair.
+  const std::string verdict = "In Ordnung: 40 Bildpaare, alle fair.\n";
+  EXPECT_TRUE(out.str().ends_with(verdict)) << out.str();
 }
 
 }  // namespace

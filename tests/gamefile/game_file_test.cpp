@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "gamefile/jpeg_info.h"
+#include "gamefile/little_endian.h"
 #include "gamefile/text_encoding.h"
 #include "test_support.h"
 
@@ -177,6 +178,28 @@ TEST(PicturePairFile, BytesAfterTheLastRecordAreIgnored) {
   EXPECT_TRUE(ScanPicturePairs(file).ok());
 }
 
+// The built-in pictures' file: records walked by their byte counts without
+// reading the leading count, which there is not a pair count.
+TEST(PicturePairFile, RecordsCanBeWalkedWithoutTheirCount) {
+  std::vector<PictureRecord> records = {Picture(1, SampleRects()), Picture(2), Picture(3)};
+  records[2].widthField = 1024;
+  Bytes file = EncodePicturePairFile(records);
+  file[0] = 0x08;  // a count the walk must not believe
+  auto walked = ScanPictureRecords(file, 3);
+  ASSERT_TRUE(walked.ok());
+  ASSERT_EQ(walked->size(), 3u);
+  EXPECT_EQ((*walked)[0].rects, SampleRects());
+  EXPECT_EQ((*walked)[2].widthField, 1024);
+  EXPECT_EQ((*walked)[2].byteCount, records[2].jpeg.size());
+  EXPECT_EQ(Bytes(file.begin() + (*walked)[1].offset + kRecordHeaderSize,
+                  file.begin() + (*walked)[1].offset + kRecordHeaderSize + (*walked)[1].byteCount),
+            records[1].jpeg);
+  EXPECT_FALSE(ScanPictureRecords(file, 4).ok());
+  file.pop_back();  // the last rectangle block cut short
+  EXPECT_EQ(ScanPictureRecords(file, 3).error().code, ErrorCode::Truncated);
+  EXPECT_TRUE(ScanPictureRecords(file, 2).ok());
+}
+
 TEST(JpegInfo, ReadsSizeAndJfifMark) {
   auto info = ReadJpegInfo(FakeJpeg(488, 430));
   EXPECT_TRUE(info.isJpeg);
@@ -214,6 +237,45 @@ TEST(AtomicWrite, FailureLeavesThePreviousFileAndNoTemporary) {
   std::size_t entries = 0;
   for ([[maybe_unused]] auto& entry : std::filesystem::directory_iterator(dir.path())) ++entries;
   EXPECT_EQ(entries, 2u);  // keep.dat and adir only
+}
+
+TEST(StagedFile, TargetChangesOnlyOnCommitAndAnAbandonedFileLeavesNothing) {
+  testsupport::TempDir dir;
+  const std::string path = dir.file("big.qxs");
+  ASSERT_TRUE(WriteFileAtomically(path, Bytes{1, 2, 3}).ok());
+  {
+    StagedFile staged(path);
+    ASSERT_TRUE(staged.isOpen());
+    EXPECT_TRUE(staged.Write(Bytes{4, 5}));
+    EXPECT_TRUE(staged.Write(Bytes{6}));
+    EXPECT_EQ(*ReadWholeFile(path), (Bytes{1, 2, 3}));  // the old file stays until the end
+  }  // abandoned, as when a picture cannot be read halfway
+  EXPECT_EQ(*ReadWholeFile(path), (Bytes{1, 2, 3}));
+  EXPECT_EQ(dir.names().size(), 1u);
+  {
+    StagedFile staged(path);
+    EXPECT_TRUE(staged.Write(Bytes{4, 5}));
+    EXPECT_TRUE(staged.Commit(Flush::Later));
+    EXPECT_FALSE(staged.Commit());  // once only
+  }
+  EXPECT_EQ(*ReadWholeFile(path), (Bytes{4, 5}));
+  EXPECT_EQ(dir.names().size(), 1u);
+  StagedFile nowhere(dir.file("missing/x.qxs"));
+  EXPECT_FALSE(nowhere.isOpen());
+  EXPECT_FALSE(nowhere.Write(Bytes{1}));
+  EXPECT_FALSE(nowhere.Commit());
+}
+
+TEST(LittleEndian, ReadsBackWhatTheWriterPuts) {
+  Bytes out;
+  PutU16(out, 0xBEEF);
+  PutU32(out, 0x89ABCDEFu);
+  PutU16(out, 0x12345);  // only the low 16 bits
+  ASSERT_EQ(out.size(), 8u);
+  EXPECT_EQ(out[0], 0xEF);
+  EXPECT_EQ(GetU16(&out[0]), 0xBEEF);
+  EXPECT_EQ(GetU32(&out[2]), 0x89ABCDEFu);
+  EXPECT_EQ(GetU16(&out[6]), 0x2345);
 }
 
 TEST(ReadWholeFile, RefusesFilesAboveTheLimit) {

@@ -1,10 +1,12 @@
 #pragma once
-// Small builders for game-file tests: JPEG-shaped bytes and temporary folders.
+// Small builders for game-file tests: JPEG-shaped bytes and picture records
+// (temporary folders come from the shared test support).
 #include <cstdint>
 #include <filesystem>
 #include <string>
 
 #include "gamefile/game_file.h"
+#include "test_support/temp_dir.h"
 
 namespace testsupport {
 
@@ -31,19 +33,5 @@ inline gamefile::PictureRecord Picture(std::uint8_t fill, gamefile::RectSet rect
   record.rects = rects;
   return record;
 }
-
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vistrel-test-XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
-  }
-  ~TempDir() { std::filesystem::remove_all(path_); }
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
 
 }  // namespace testsupport

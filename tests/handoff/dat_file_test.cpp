@@ -8,6 +8,8 @@
 #include <fstream>
 #include <string>
 
+#include "test_support/temp_dir.h"
+
 namespace {
 
 using gamefile::Bytes;
@@ -130,13 +132,9 @@ TEST(DatFileDecode, RequestWithPathsOnlyIsRefusedButPathsEndAtEndOfFile) {
 
 class DatFileOnDisk : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "handoff-XXXXXX").string();
-    dir_ = mkdtemp(pattern.data());
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  std::filesystem::path dir_;
+  std::string Path(const std::string& name) const { return temp_.file(name); }
+  testsupport::TempDir temp_{"handoff"};
+  std::filesystem::path dir_ = temp_.path();
 };
 
 TEST_F(DatFileOnDisk, ResultReplacesRequestWholeAndReadsBack) {

@@ -12,6 +12,9 @@
 #include <fstream>
 #include <thread>
 
+#include "test_support/temp_dir.h"
+#include "test_support/wait.h"
+
 namespace {
 
 std::string UniqueFlagName(const char* what) {
@@ -38,20 +41,17 @@ TEST(DoneSignal, InvalidNameReportsFailure) {
 }
 
 bool WaitForFile(const std::filesystem::path& path) {
-  for (int i = 0; i < 200; ++i) {
-    if (std::filesystem::exists(path)) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  return false;
+  return testsupport::WaitUntil([&] { return std::filesystem::exists(path); });
 }
 
 TEST(StartDetached, RunsProgramInCurrentDirectoryWithoutArguments) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "handoff-start-XXXXXX").string();
-  std::filesystem::path dir = mkdtemp(pattern.data());
+  testsupport::TempDir temp("handoff-start");
+  const std::filesystem::path& dir = temp.path();
   const auto program = dir / "fake";
   {
     std::ofstream script(program);
-    script << "#!/bin/sh\necho \"$#:$(pwd)\" > started.txt\n";
+    // Written aside and renamed, so the file is never seen half-written.
+    script << "#!/bin/sh\necho \"$#:$(pwd)\" > started.tmp && mv started.tmp started.txt\n";
   }
   std::filesystem::permissions(program, std::filesystem::perms::owner_all);
   const auto previous = std::filesystem::current_path();
@@ -60,21 +60,18 @@ TEST(StartDetached, RunsProgramInCurrentDirectoryWithoutArguments) {
   std::filesystem::current_path(previous);
   ASSERT_TRUE(status.ok()) << status.error().detail;
   ASSERT_TRUE(WaitForFile(dir / "started.txt"));
-  std::this_thread::sleep_for(std::chrono::milliseconds(50));
   std::ifstream in(dir / "started.txt");
   std::string line;
   std::getline(in, line);
   EXPECT_EQ(line, "0:" + std::filesystem::canonical(dir).string());
-  std::filesystem::remove_all(dir);
 }
 
 TEST(StartDetached, MissingOrNotExecutableProgramFails) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "handoff-start-XXXXXX").string();
-  std::filesystem::path dir = mkdtemp(pattern.data());
+  testsupport::TempDir temp("handoff-start");
+  const std::filesystem::path& dir = temp.path();
   EXPECT_FALSE(handoff::StartDetached((dir / "qxdata").string()).ok());
   std::ofstream(dir / "plain") << "not a program";
   EXPECT_FALSE(handoff::StartDetached((dir / "plain").string()).ok());
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

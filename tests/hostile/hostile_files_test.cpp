@@ -24,6 +24,8 @@
 #include "platform/images.h"
 #include "platform/platform.h"
 #include "platform/sound.h"
+#include "test_support/temp_dir.h"
+#include "test_support/wave.h"
 
 namespace {
 
@@ -37,23 +39,16 @@ constexpr std::uint32_t kOwnBytes = 0xFFFFFFFF;
 
 class HostileFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "vistrel-hostile-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    previous_ = fs::current_path();
-  }
-  void TearDown() override {
-    fs::current_path(previous_);
-    fs::remove_all(folder_);
-  }
+  void SetUp() override { previous_ = fs::current_path(); }
+  void TearDown() override { fs::current_path(previous_); }
   std::string Put(const std::string& name, const Bytes& bytes) {
     const std::string path = (folder_ / name).string();
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return path;
   }
-  fs::path folder_;
+  testsupport::TempDir temp_{"vistrel-hostile"};
+  fs::path folder_ = temp_.path();
   fs::path previous_;
 };
 
@@ -184,22 +179,11 @@ struct Display {
 };
 
 Bytes Wave(std::uint32_t claimedDataBytes, std::size_t presentDataBytes) {
-  Bytes out;
-  gamefile::PutTag(out, "RIFF");
-  PutU32(out, static_cast<std::uint32_t>(36 + presentDataBytes));
-  gamefile::PutTag(out, "WAVE");
-  gamefile::PutTag(out, "fmt ");
-  PutU32(out, 16);
-  PutU16(out, 1);
-  PutU16(out, 2);
-  PutU32(out, 44100);
-  PutU32(out, 44100 * 4);
-  PutU16(out, 4);
-  PutU16(out, 16);
-  gamefile::PutTag(out, "data");
-  PutU32(out, claimedDataBytes);
-  out.insert(out.end(), presentDataBytes, 0x11);
-  return out;
+  testsupport::WaveLayout layout;
+  layout.channels = 2;
+  layout.rate = 44100;
+  layout.claimedDataBytes = claimedDataBytes;
+  return testsupport::MakeWave(layout, Bytes(presentDataBytes, 0x11));
 }
 
 TEST_F(HostileFolder, WavesAndBitmapsThatClaimTooMuchAreRefused) {

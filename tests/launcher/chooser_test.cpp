@@ -14,6 +14,8 @@
 
 #include "gamefile/game_file.h"
 #include "launcher/list_file.h"
+#include "test_support/temp_dir.h"
+#include "test_support/wait.h"
 
 namespace {
 
@@ -53,15 +55,8 @@ Bytes Concat(std::initializer_list<std::string> pieces) {
 
 class ChooserTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "launcher-XXXXXX").string();
-    home_ = mkdtemp(pattern.data());
-    previousDirectory_ = fs::current_path();
-  }
-  void TearDown() override {
-    fs::current_path(previousDirectory_);
-    fs::remove_all(home_);
-  }
+  void SetUp() override { previousDirectory_ = fs::current_path(); }
+  void TearDown() override { fs::current_path(previousDirectory_); }
 
   // A name file in the home directory; returns its full path.
   std::string GameFile(const std::string& stem, const std::string& name, const std::string& description) {
@@ -79,7 +74,8 @@ class ChooserTest : public ::testing::Test {
     return chooser_;
   }
 
-  fs::path home_;
+  testsupport::TempDir temp_{"launcher"};
+  fs::path home_ = temp_.path();
   fs::path previousDirectory_;
   FakeUi ui_;
   launcher::Chooser chooser_{ui_};
@@ -150,7 +146,9 @@ TEST_F(ChooserTest, StartWithoutCurrentItemCountsAsBuiltIn) {
   WriteList(1, {a});
   ASSERT_TRUE(Loaded().Start(-1));
   EXPECT_EQ(ReadBytes(home_ / "vst.dat"), (Bytes{0xFF}));
-  EXPECT_EQ(ReadBytes(home_ / "vsts.dat")[1], 0x00);
+  // The list remembers that no item was current; the next start shows item 0.
+  EXPECT_EQ(ReadBytes(home_ / "vsts.dat")[1], 0xFF);
+  EXPECT_EQ(Loaded().Selection(), 0);
 }
 
 TEST_F(ChooserTest, RemoveWritesListAtOnceAndSelectsBuiltIn) {
@@ -290,14 +288,13 @@ TEST_F(ChooserTest, UnreadableExistingListIsNotOverwritten) {
 TEST_F(ChooserTest, StartGameRunsQxdataFromCurrentDirectory) {
   {
     std::ofstream script(home_ / "qxdata");
-    script << "#!/bin/sh\necho \"$#\" > gestartet.txt\n";
+    // Written aside and renamed, so the file is never seen half-written.
+    script << "#!/bin/sh\necho \"$#\" > gestartet.tmp && mv gestartet.tmp gestartet.txt\n";
   }
   fs::permissions(home_ / "qxdata", fs::perms::owner_all);
   fs::current_path(home_);
   launcher::StartGame(ui_);
-  for (int i = 0; i < 200 && !fs::exists(home_ / "gestartet.txt"); ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  ASSERT_TRUE(testsupport::WaitUntil([&] { return fs::exists(home_ / "gestartet.txt"); }));
   EXPECT_EQ(ReadBytes(home_ / "gestartet.txt"), Concat({"0\n"}));
   EXPECT_TRUE(ui_.messages.empty());
 

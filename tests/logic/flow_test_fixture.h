@@ -7,7 +7,6 @@
 // events first (keys to the keyboard handling), then one screen.
 #include <gtest/gtest.h>
 #include <turbojpeg.h>
-#include <vorbis/vorbisenc.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -22,6 +21,8 @@
 #include "logic/screen_flow.h"
 #include "platform/headless_backend.h"
 #include "platform/platform.h"
+#include "test_support/jpeg.h"
+#include "test_support/ogg.h"
 
 namespace flowtest {
 
@@ -36,16 +37,8 @@ inline Rgb SlotColour(int slot) {
 }
 
 inline gamefile::Bytes FlatJpeg(int width, int height, Rgb colour) {
-  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3);
-  for (std::size_t i = 0; i < rgb.size(); i += 3) rgb[i] = colour.r, rgb[i + 1] = colour.g, rgb[i + 2] = colour.b;
-  tjhandle handle = tjInitCompress();
-  unsigned char* out = nullptr;
-  unsigned long size = 0;
-  tjCompress2(handle, rgb.data(), width, 0, height, TJPF_RGB, &out, &size, TJSAMP_444, 90, 0);
-  gamefile::Bytes bytes(out, out + size);
-  tjFree(out);
-  tjDestroy(handle);
-  return bytes;
+  return testsupport::EncodeJpeg(testsupport::FlatRgb(width, height, {colour.r, colour.g, colour.b}), width, height, 90,
+                                 TJSAMP_444);
 }
 
 inline void WriteFlatBitmap(const std::string& path, int width, int height, Rgb colour) {
@@ -57,51 +50,11 @@ inline void WriteFlatBitmap(const std::string& path, int width, int height, Rgb 
 
 // A short silent mono Ogg Vorbis file, enough for a music track to open.
 inline bool WriteSilentOgg(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
-  vorbis_info info;
-  vorbis_info_init(&info);
-  vorbis_encode_init_vbr(&info, 1, 22050, 0.0f);
-  vorbis_comment comment;
-  vorbis_comment_init(&comment);
-  vorbis_dsp_state dsp;
-  vorbis_analysis_init(&dsp, &info);
-  vorbis_block block;
-  vorbis_block_init(&dsp, &block);
-  ogg_stream_state stream;
-  ogg_stream_init(&stream, 7);
-  ogg_page page;
-  auto writePage = [&] {
-    std::fwrite(page.header, 1, static_cast<std::size_t>(page.header_len), file);
-    std::fwrite(page.body, 1, static_cast<std::size_t>(page.body_len), file);
-  };
-  ogg_packet header, headerComment, headerCode;
-  vorbis_analysis_headerout(&dsp, &comment, &header, &headerComment, &headerCode);
-  ogg_stream_packetin(&stream, &header);
-  ogg_stream_packetin(&stream, &headerComment);
-  ogg_stream_packetin(&stream, &headerCode);
-  while (ogg_stream_flush(&stream, &page)) writePage();
-  const int frames = 4410;
-  float** buffer = vorbis_analysis_buffer(&dsp, frames);
-  std::fill(buffer[0], buffer[0] + frames, 0.0f);
-  vorbis_analysis_wrote(&dsp, frames);
-  vorbis_analysis_wrote(&dsp, 0);
-  while (vorbis_analysis_blockout(&dsp, &block) == 1) {
-    vorbis_analysis(&block, nullptr);
-    vorbis_bitrate_addblock(&block);
-    ogg_packet packet;
-    while (vorbis_bitrate_flushpacket(&dsp, &packet)) {
-      ogg_stream_packetin(&stream, &packet);
-      while (ogg_stream_pageout(&stream, &page)) writePage();
-    }
-  }
-  while (ogg_stream_flush(&stream, &page)) writePage();
-  ogg_stream_clear(&stream);
-  vorbis_block_clear(&block);
-  vorbis_dsp_clear(&dsp);
-  vorbis_comment_clear(&comment);
-  vorbis_info_clear(&info);
-  return std::fclose(file) == 0;
+  testsupport::OggTone silence;
+  silence.channels = 1;
+  silence.rate = 22050;
+  silence.amplitude = 0.0f;
+  return testsupport::WriteOgg(path, silence);
 }
 
 class FlowGame {
@@ -141,7 +94,7 @@ class FlowGame {
       if (event.quit) state->flow.running = false;
       if (event.virtualKey != 0) logic::HandleKeyDown(*state, platform, event.virtualKey);
     }
-    logic::RunFrame(*state, platform);
+    logic::RunFrame(*state, platform, backend.Milliseconds());
   }
   void Frames(int count) {
     for (int i = 0; i < count; ++i) Frame();

@@ -5,36 +5,13 @@
 #include "flow_test_fixture.h"
 #include "logic/game_program.h"
 #include "logic/name_entry.h"
+#include "test_support/wave.h"
 
 namespace logic {
 namespace {
 
 void WriteSilentWave(const std::string& path) {
-  const std::uint32_t dataBytes = 4410 * 2;
-  std::vector<std::uint8_t> bytes;
-  auto text = [&](const char* s) { bytes.insert(bytes.end(), s, s + 4); };
-  auto u32 = [&](std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-  };
-  auto u16 = [&](std::uint16_t v) {
-    bytes.push_back(static_cast<std::uint8_t>(v));
-    bytes.push_back(static_cast<std::uint8_t>(v >> 8));
-  };
-  text("RIFF");
-  u32(36 + dataBytes);
-  text("WAVE");
-  text("fmt ");
-  u32(16);
-  u16(1);
-  u16(1);
-  u32(22050);
-  u32(44100);
-  u16(2);
-  u16(16);
-  text("data");
-  u32(dataBytes);
-  bytes.resize(bytes.size() + dataBytes, 0);
-  leveltest::WriteBytes(path, bytes);
+  leveltest::WriteBytes(path, testsupport::MakeWave({}, std::vector<std::uint8_t>(4410 * 2, 0)));
 }
 
 // Everything the catalogue names, in flat colours and silence.
@@ -151,6 +128,21 @@ TEST_F(GameProgramTest, WindowModeIsRememberedForTheNextStart) {
   EXPECT_EQ(RunGame(next), 0);
   EXPECT_TRUE(next.windowedChosen);
   EXPECT_EQ(leveltest::ReadBytes("fenster.qxf"), (std::vector<std::uint8_t>{0}));
+}
+
+TEST_F(GameProgramTest, PointerOnBeendenBeforeTheStartEndsTheGameWithOneClick) {
+  // Taking the mouse moves the system pointer to the window's middle; the
+  // menu cursor still starts where the player left it, on "Beenden".
+  backend.cursorX = 530;
+  backend.cursorY = 540;
+  backend.onPresent = [](platform::HeadlessBackend& b, int frame) {
+    if (frame == 3) b.ScriptKey('A');  // skip the intro
+    if (frame == 6) b.ScriptButton(0, true);
+    if (frame == 8) b.ScriptButton(0, false);
+    if (frame == 100) b.ScriptQuit();  // the click did nothing
+  };
+  EXPECT_EQ(RunGame(backend), 0);
+  EXPECT_LT(backend.presentCount, 20);
 }
 
 TEST_F(GameProgramTest, MissingPicturePairFileEndsWithItsMessage) {

@@ -56,14 +56,15 @@ TEST(HighScoreEncoding, RoundTripKeepsNamesBytesAndLargePoints) {
   EXPECT_EQ(EncodeHighScores(table)[4 * 15 + 10], 0x01);
 }
 
-TEST(HighScoreEncoding, WrongLengthIsDamaged) {
+TEST(HighScoreEncoding, ShortIsDamagedAndTrailingBytesAreIgnored) {
   std::vector<std::uint8_t> bytes = EncodeHighScores(DefaultHighScoreTable());
   EXPECT_TRUE(DecodeHighScores(bytes).has_value());
   bytes.pop_back();
   EXPECT_FALSE(DecodeHighScores(bytes).has_value());
-  bytes.push_back(0);
-  bytes.push_back(0);
-  EXPECT_FALSE(DecodeHighScores(bytes).has_value());
+  bytes.push_back(3);
+  bytes.push_back(0xEE);
+  bytes.push_back(0xEE);
+  EXPECT_EQ(DecodeHighScores(bytes), DefaultHighScoreTable());
   EXPECT_FALSE(DecodeHighScores({}).has_value());
 }
 
@@ -90,6 +91,25 @@ TEST_F(HighScoreFileTest, TruncatedFileIsReplacedByTheDefaultTable) {
   ASSERT_TRUE(gamefile::WriteFileAtomically(path, damaged).ok());
   EXPECT_EQ(LoadOrCreateHighScores(path), DefaultHighScoreTable());
   EXPECT_EQ(fs::file_size(path), 150u);
+}
+
+TEST_F(HighScoreFileTest, LongerFileIsReadAndLeftAsItIs) {
+  const std::string path = PathOf("game.vst.qxh");
+  HighScoreTable table = DefaultHighScoreTable();
+  table[0].name = {'A', 'n', 'n', 'a', ' ', ' ', ' ', ' ', ' ', ' '};
+  table[0].points = 61000;
+  table[0].level = 20;
+  std::vector<std::uint8_t> stored = EncodeHighScores(table);
+  stored.insert(stored.end(), {0x0D, 0x0A, 'x', 0x00});  // left there by some other program
+  ASSERT_TRUE(gamefile::WriteFileAtomically(path, stored).ok());
+  EXPECT_EQ(LoadOrCreateHighScores(path), table);
+  EXPECT_EQ(*gamefile::ReadWholeFile(path), stored);
+
+  // Far larger than any table: still only its first ten entries count.
+  stored.resize(1u << 20, 0x55);
+  ASSERT_TRUE(gamefile::WriteFileAtomically(path, stored).ok());
+  EXPECT_EQ(LoadOrCreateHighScores(path), table);
+  EXPECT_EQ(fs::file_size(path), 1u << 20);
 }
 
 TEST_F(HighScoreFileTest, UnwritablePlaceStillGivesTheDefaultTable) {

@@ -2,8 +2,6 @@
 // Fixtures for the level tests: a scratch folder made current for the test's
 // lifetime (the game opens every file relative to its start directory) and
 // picture-pair files built from small records.
-#include <unistd.h>
-
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -11,28 +9,11 @@
 #include <vector>
 
 #include "gamefile/game_file.h"
+#include "test_support/temp_dir.h"
 
 namespace leveltest {
 
-class ScratchDirectory {
- public:
-  ScratchDirectory() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vistrel-level-XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
-    previous_ = std::filesystem::current_path();
-    std::filesystem::current_path(path_);
-  }
-  ~ScratchDirectory() {
-    std::filesystem::current_path(previous_);
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all);
-    std::filesystem::remove_all(path_);
-  }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-  std::filesystem::path previous_;
-};
+using ScratchDirectory = testsupport::ScopedWorkDir;
 
 inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary);

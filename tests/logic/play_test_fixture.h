@@ -16,6 +16,7 @@
 #include "logic/play.h"
 #include "platform/headless_backend.h"
 #include "platform/platform.h"
+#include "test_support/jpeg.h"
 
 namespace playtest {
 
@@ -26,16 +27,8 @@ struct Colour {
 // A baseline JFIF JPEG of one flat colour; flat colours survive compression
 // closely enough to tell pictures apart.
 inline gamefile::Bytes SolidJpeg(int width, int height, Colour colour) {
-  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3);
-  for (std::size_t i = 0; i < rgb.size(); i += 3) rgb[i] = colour.r, rgb[i + 1] = colour.g, rgb[i + 2] = colour.b;
-  tjhandle handle = tjInitCompress();
-  unsigned char* out = nullptr;
-  unsigned long size = 0;
-  tjCompress2(handle, rgb.data(), width, 0, height, TJPF_RGB, &out, &size, TJSAMP_444, 95, 0);
-  gamefile::Bytes bytes(out, out + size);
-  tjFree(out);
-  tjDestroy(handle);
-  return bytes;
+  return testsupport::EncodeJpeg(testsupport::FlatRgb(width, height, {colour.r, colour.g, colour.b}), width, height, 95,
+                                 TJSAMP_444);
 }
 
 inline std::uint32_t Xrgb(Colour c) { return (c.r << 16) | (c.g << 8) | c.b; }
@@ -114,7 +107,7 @@ class PlayGame {
     platform::PumpedEvent event;
     while (platform::PumpEvent(platform, event)) {
     }
-    logic::PlayFrame(state, platform);
+    logic::PlayFrame(state, platform, backend.Milliseconds());
   }
 
   void SetUp() { logic::SetUpLevel(state, platform); }

@@ -1,9 +1,7 @@
 #include "fixtures.h"
 
-#include <png.h>
 #include <turbojpeg.h>
 #include <unistd.h>
-#include <vorbis/vorbisenc.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -12,6 +10,10 @@
 
 #include "gamefile/game_file.h"
 #include "gamefile/little_endian.h"
+#include "test_support/golden.h"
+#include "test_support/jpeg.h"
+#include "test_support/ogg.h"
+#include "test_support/wave.h"
 
 namespace fixtures {
 namespace {
@@ -82,96 +84,21 @@ void WriteBitmap(const std::string& path, int width, int height, Rgb colour) {
 
 std::vector<std::uint8_t> WaveBytes(int frames, int rate, std::uint16_t formatTag,
                                     bool listChunkFirst) {
-  std::vector<std::uint8_t> body;
-  PutTag(body, "WAVE");
-  if (listChunkFirst) {
-    PutTag(body, "LIST");
-    PutU32(body, 5);
-    body.insert(body.end(), {'I', 'N', 'F', 'O', 'x', 0});  // odd size, padded
-  }
-  PutTag(body, "fmt ");
-  PutU32(body, 16);
-  PutU16(body, formatTag);
-  PutU16(body, 1);
-  PutU32(body, static_cast<std::uint32_t>(rate));
-  PutU32(body, static_cast<std::uint32_t>(rate * 2));
-  PutU16(body, 2);
-  PutU16(body, 16);
-  PutTag(body, "data");
-  PutU32(body, static_cast<std::uint32_t>(frames * 2));
-  for (int i = 0; i < frames; ++i) PutU16(body, static_cast<std::uint16_t>((i % 50) * 200));
-  std::vector<std::uint8_t> out;
-  PutTag(out, "RIFF");
-  PutU32(out, static_cast<std::uint32_t>(body.size()));
-  out.insert(out.end(), body.begin(), body.end());
-  return out;
+  testsupport::WaveLayout layout;
+  layout.formatTag = formatTag;
+  layout.rate = static_cast<std::uint32_t>(rate);
+  if (listChunkFirst) layout.chunkBeforeFormat = {'L', 'I', 'S', 'T', 5, 0, 0, 0, 'I', 'N', 'F', 'O', 'x', 0};  // odd size, padded
+  std::vector<std::uint8_t> samples;
+  for (int i = 0; i < frames; ++i) PutU16(samples, static_cast<std::uint16_t>((i % 50) * 200));
+  return testsupport::MakeWave(layout, samples);
 }
 
 void WriteOgg(const std::string& path, double seconds, int rate) {
-  vorbis_info info;
-  vorbis_info_init(&info);
-  vorbis_encode_init_vbr(&info, 2, rate, 0.1f);
-  vorbis_comment comment;
-  vorbis_comment_init(&comment);
-  vorbis_dsp_state dsp;
-  vorbis_analysis_init(&dsp, &info);
-  vorbis_block block;
-  vorbis_block_init(&dsp, &block);
-  ogg_stream_state stream;
-  ogg_stream_init(&stream, 1);
   CreateParent(path);
-  std::ofstream out(path, std::ios::binary);
-  auto writePage = [&](const ogg_page& page) {
-    out.write(reinterpret_cast<const char*>(page.header), page.header_len);
-    out.write(reinterpret_cast<const char*>(page.body), page.body_len);
-  };
-  ogg_packet header, headerComment, headerCode;
-  vorbis_analysis_headerout(&dsp, &comment, &header, &headerComment, &headerCode);
-  ogg_stream_packetin(&stream, &header);
-  ogg_stream_packetin(&stream, &headerComment);
-  ogg_stream_packetin(&stream, &headerCode);
-  ogg_page page;
-  while (ogg_stream_flush(&stream, &page) != 0) writePage(page);
-
-  const int totalFrames = static_cast<int>(seconds * rate);
-  int written = 0;
-  bool finished = false;
-  while (!finished) {
-    const int chunk = std::min(1024, totalFrames - written);
-    if (chunk <= 0) {
-      vorbis_analysis_wrote(&dsp, 0);
-    } else {
-      float** buffer = vorbis_analysis_buffer(&dsp, chunk);
-      for (int i = 0; i < chunk; ++i) {
-        const float value = 0.5f * static_cast<float>(std::sin((written + i) * 2 * M_PI * 441.0 / rate));
-        buffer[0][i] = value;
-        buffer[1][i] = value;
-      }
-      vorbis_analysis_wrote(&dsp, chunk);
-      written += chunk;
-    }
-    while (vorbis_analysis_blockout(&dsp, &block) == 1) {
-      vorbis_analysis(&block, nullptr);
-      vorbis_bitrate_addblock(&block);
-      ogg_packet packet;
-      while (vorbis_bitrate_flushpacket(&dsp, &packet) != 0) {
-        ogg_stream_packetin(&stream, &packet);
-        while (ogg_stream_pageout(&stream, &page) != 0) {
-          writePage(page);
-          if (ogg_page_eos(&page) != 0) finished = true;
-        }
-      }
-    }
-    if (chunk <= 0 && !finished) {
-      while (ogg_stream_flush(&stream, &page) != 0) writePage(page);
-      finished = true;
-    }
-  }
-  ogg_stream_clear(&stream);
-  vorbis_block_clear(&block);
-  vorbis_dsp_clear(&dsp);
-  vorbis_comment_clear(&comment);
-  vorbis_info_clear(&info);
+  testsupport::OggTone tone;
+  tone.rate = rate;
+  tone.seconds = seconds;
+  testsupport::WriteOgg(path, tone);
 }
 
 std::vector<std::uint8_t> JpegBytes(int width, int height, const PixelFunction& pixel, bool grey) {
@@ -185,15 +112,7 @@ std::vector<std::uint8_t> JpegBytes(int width, int height, const PixelFunction& 
       p[2] = c.blue;
     }
   }
-  tjhandle encoder = tjInitCompress();
-  unsigned char* jpeg = nullptr;
-  unsigned long size = 0;
-  tjCompress2(encoder, rgb.data(), width, width * 3, height, TJPF_RGB, &jpeg, &size,
-              grey ? TJSAMP_GRAY : TJSAMP_444, 95, 0);
-  std::vector<std::uint8_t> out(jpeg, jpeg + size);
-  tjFree(jpeg);
-  tjDestroy(encoder);
-  return out;
+  return testsupport::EncodeJpeg(rgb, width, height, 95, grey ? TJSAMP_GRAY : TJSAMP_444);
 }
 
 void WriteDataFolder(const std::filesystem::path& root) {
@@ -219,18 +138,6 @@ void WriteDataFolder(const std::filesystem::path& root) {
     pictures[i].heightField = 768;
   }
   WriteFile((root / "data/igdata.qxs").string(), gamefile::EncodePicturePairFile(pictures));
-}
-
-ScopedWorkDir::ScopedWorkDir() : previous_(std::filesystem::current_path()) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "platform-test-XXXXXX").string();
-  path_ = mkdtemp(pattern.data());
-  std::filesystem::current_path(path_);
-}
-
-ScopedWorkDir::~ScopedWorkDir() {
-  std::filesystem::current_path(previous_);
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
 }
 
 BareGame::BareGame(int depth) {
@@ -263,34 +170,10 @@ void PaintSlot(platform::Platform& game, int slot, int width, int height,
     for (int column = 0; column < width; ++column) crop.pixels.push_back(frame.Pixel(x + column, y + row));
   }
   const std::string path = std::string(PLATFORM_GOLDEN_DIR) + "/" + name + ".png";
+  auto result = testsupport::MatchesGoldenPng(width, height, crop.pixels, path);
   const char* update = std::getenv("VISTREL_UPDATE_GOLDEN");
-  if (update != nullptr && std::string(update) == "1") {
-    platform::HeadlessBackend::WriteFramePng(crop, path);
-    return ::testing::AssertionFailure() << "golden image written: " << path;
-  }
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  if (png_image_begin_read_from_file(&image, path.c_str()) == 0) {
-    return ::testing::AssertionFailure() << "no golden image " << path
-                                         << " (run with VISTREL_UPDATE_GOLDEN=1 to create it)";
-  }
-  image.format = PNG_FORMAT_RGB;
-  std::vector<std::uint8_t> rgb(PNG_IMAGE_SIZE(image));
-  png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr);
-  if (static_cast<int>(image.width) != width || static_cast<int>(image.height) != height) {
-    return ::testing::AssertionFailure() << "golden image " << name << " has another size";
-  }
-  for (int i = 0; i < width * height; ++i) {
-    const std::uint32_t golden = (std::uint32_t{rgb[i * 3]} << 16) | (std::uint32_t{rgb[i * 3 + 1]} << 8) |
-                                 rgb[i * 3 + 2];
-    if (golden != crop.pixels[i]) {
-      return ::testing::AssertionFailure()
-             << name << ": pixel (" << i % width << ", " << i / width << ") is " << std::hex
-             << crop.pixels[i] << ", golden " << golden;
-    }
-  }
-  return ::testing::AssertionSuccess();
+  if (update != nullptr && result) return ::testing::AssertionFailure() << "golden image written: " << path;
+  return result;
 }
 
 }  // namespace fixtures

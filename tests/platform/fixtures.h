@@ -11,6 +11,7 @@
 
 #include "platform/headless_backend.h"
 #include "platform/platform.h"
+#include "test_support/temp_dir.h"
 
 namespace fixtures {
 
@@ -43,16 +44,7 @@ std::vector<std::uint8_t> JpegBytes(int width, int height, const PixelFunction& 
 void WriteDataFolder(const std::filesystem::path& root);
 
 // Creates a temporary directory and makes it current; restores on exit.
-class ScopedWorkDir {
- public:
-  ScopedWorkDir();
-  ~ScopedWorkDir();
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path previous_;
-  std::filesystem::path path_;
-};
+using ScopedWorkDir = testsupport::ScopedWorkDir;
 
 // A platform started on the headless backend with only a back buffer and
 // an image table (no data files), for compositor and loader tests.

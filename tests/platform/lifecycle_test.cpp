@@ -48,7 +48,6 @@ TEST_F(Game, StartsAndLoadsEveryAsset) {
   EXPECT_EQ(game.startCursorX, 321);
   EXPECT_EQ(game.startCursorY, 123);
   EXPECT_EQ(game.startDirectory, dir.path().string());
-  EXPECT_EQ(game.randomState, 1'700'000'000u);
 
   for (const platform::BitmapEntry& entry : platform::BitmapCatalogue()) {
     const platform::ImageSlot& slot = game.images[entry.slot];
@@ -270,7 +269,7 @@ TEST(MainLoop, EventsRunNoFrameAndAQuitEndsTheLoopAtOnce) {
   int frames = 0;
   platform::LoopHooks hooks;
   hooks.keyDown = [&](int key) { log.push_back("key " + std::to_string(key)); };
-  hooks.frame = [&] {
+  hooks.frame = [&](std::uint32_t) {
     ++frames;
     log.push_back("frame");
     if (frames == 2) {
@@ -297,16 +296,24 @@ TEST(MainLoop, EndsWhenTheRunningFlagClearsOrAFatalMessageWasShown) {
   bool running = true;
   int frames = 0;
   platform::LoopHooks hooks;
-  hooks.frame = [&] { running = ++frames < 5; };
+  std::vector<std::uint32_t> frameTimes;
+  hooks.frame = [&](std::uint32_t milliseconds) {
+    // The frame's time is the reading that made it due: nothing has read
+    // the clock since.
+    EXPECT_EQ(milliseconds, backend.clock / 1000);
+    frameTimes.push_back(milliseconds);
+    running = ++frames < 5;
+  };
   hooks.running = [&] { return running; };
   platform::RunMainLoop(game, hooks);
   EXPECT_EQ(frames, 5);
+  for (std::size_t i = 1; i < frameTimes.size(); ++i) EXPECT_GE(frameTimes[i] - frameTimes[i - 1], 10u);
   // Frames are paced: 5 frames need at least 4 intervals of clock.
   EXPECT_GE(backend.clock, 40'000u);
 
   frames = 0;
   running = true;
-  hooks.frame = [&] {
+  hooks.frame = [&](std::uint32_t) {
     ++frames;
     platform::FailWithMessage(game, "", "Error reading image");
   };
@@ -324,7 +331,7 @@ TEST(MainLoop, IdlesOnlyWellBeforeTheNextFrame) {
   std::vector<int> idleCallsAfter;
   int frames = 0;
   platform::LoopHooks hooks;
-  hooks.frame = [&] { ++frames; };
+  hooks.frame = [&](std::uint32_t) { ++frames; };
   hooks.running = [&] {
     if (iteration > 0) idleCallsAfter.push_back(backend.idleCalls);
     if (iteration == clockPerIteration.size()) return false;
@@ -396,14 +403,6 @@ TEST(Keys, DesktopCursorPositionsMapIntoTheLetterboxedFrame) {
   EXPECT_EQ(mapped(1024, 1024, 1023, 128), std::pair(1023, 0));
   EXPECT_EQ(mapped(2048, 1536, 1024, 768), std::pair(512, 384));
   EXPECT_EQ(mapped(0, 0, 5, 6), std::pair(5, 6));  // no desktop size known: unchanged
-}
-
-TEST(Random, MatchesTheFifteenBitGenerator) {
-  Platform game;
-  platform::SeedRandom(game, 1);
-  EXPECT_EQ(platform::NextRandom15(game), 41);
-  EXPECT_EQ(platform::NextRandom15(game), 18467);
-  EXPECT_EQ(platform::NextRandom15(game), 6334);
 }
 
 // fenster.qxf: one byte, 1 = window; anything else, a damaged or missing

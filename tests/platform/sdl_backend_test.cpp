@@ -61,7 +61,7 @@ TEST_F(SdlGame, MainLoopEndsOnAQuitEvent) {
   ASSERT_TRUE(platform::StartUp(game, backend));
   int frames = 0;
   platform::LoopHooks hooks;
-  hooks.frame = [&] {
+  hooks.frame = [&](std::uint32_t) {
     if (++frames == 3) {
       SDL_Event quit{};
       quit.type = SDL_QUIT;

@@ -4,48 +4,24 @@
 
 #include <cstring>
 
+#include "gamefile/little_endian.h"
+#include "test_support/wave.h"
+
 namespace soundgen {
 namespace {
 
 using gamefile::Bytes;
 
-void PutU32(Bytes& b, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
-void PutU16(Bytes& b, std::uint16_t v) {
-  b.push_back(static_cast<std::uint8_t>(v));
-  b.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void PutTag(Bytes& b, const char* tag) {
-  for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(tag[i]));
-}
-
-// A hand-made wave with an optional chunk before "fmt " (as some tools
-// write), a chosen format tag and a data chunk that may claim more bytes
-// than it holds.
 Bytes HandMadeWave(std::uint16_t formatTag, bool extraChunkFirst, std::uint32_t claimedData,
                    const std::vector<std::int16_t>& samples) {
-  Bytes b;
-  PutTag(b, "RIFF");
-  PutU32(b, 0);  // not trusted by the reader
-  PutTag(b, "WAVE");
-  if (extraChunkFirst) {
-    PutTag(b, "LIST");
-    PutU32(b, 3);
-    b.insert(b.end(), {'a', 'b', 'c', 0});  // odd size, padded to even
-  }
-  PutTag(b, "fmt ");
-  PutU32(b, 16);
-  PutU16(b, formatTag);
-  PutU16(b, 1);
-  PutU32(b, 22050);
-  PutU32(b, 44100);
-  PutU16(b, 2);
-  PutU16(b, 16);
-  PutTag(b, "data");
-  PutU32(b, claimedData);
-  for (auto s : samples) PutU16(b, static_cast<std::uint16_t>(s));
-  return b;
+  testsupport::WaveLayout layout;
+  layout.formatTag = formatTag;
+  layout.riffSize = 0;  // not trusted by the reader
+  if (extraChunkFirst) layout.chunkBeforeFormat = {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};  // odd size, padded
+  layout.claimedDataBytes = claimedData;
+  Bytes data;
+  for (auto sample : samples) gamefile::PutU16(data, static_cast<std::uint16_t>(sample));
+  return testsupport::MakeWave(layout, data);
 }
 
 TEST(WaveFile, EncodedWaveHasTheLayoutTheGameReads) {

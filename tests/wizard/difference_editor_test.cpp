@@ -15,6 +15,8 @@
 #include "gamefile/file_io.h"
 #include "handoff/dat_file.h"
 #include "handoff/done_signal.h"
+#include "test_support/jpeg.h"
+#include "test_support/temp_dir.h"
 
 namespace {
 
@@ -40,14 +42,11 @@ class FakeUi : public wizard::WizardUi {
 class DifferenceEditorTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "wizard-XXXXXX").string();
-    dir_ = mkdtemp(pattern.data());
     handoff::DeleteDoneSignal(signal_);
     editor_ = std::make_unique<wizard::DifferenceEditor>(ui_, DatPath(), signal_);
   }
   void TearDown() override {
     handoff::DeleteDoneSignal(signal_);
-    fs::remove_all(dir_);
   }
 
   std::string DatPath() const { return (dir_ / "dat.txt").string(); }
@@ -68,7 +67,8 @@ class DifferenceEditorTest : public ::testing::Test {
     return result.ok() ? *result : ExchangeRects{};
   }
 
-  fs::path dir_;
+  testsupport::TempDir temp_{"wizard"};
+  fs::path dir_ = temp_.path();
   std::string signal_ = "/vistrel-wizard-test-" + std::to_string(getpid());
   FakeUi ui_;
   std::unique_ptr<wizard::DifferenceEditor> editor_;
@@ -269,14 +269,7 @@ std::vector<std::uint8_t> BandJpeg(bool changed, int x, int y) {
       p[2] = inSquare ? 30 : 120;
     }
   }
-  tjhandle encoder = tjInitCompress();
-  unsigned char* jpeg = nullptr;
-  unsigned long size = 0;
-  tjCompress2(encoder, rgb.data(), 488, 0, 430, TJPF_RGB, &jpeg, &size, TJSAMP_420, 85, 0);
-  std::vector<std::uint8_t> bytes(jpeg, jpeg + size);
-  tjFree(jpeg);
-  tjDestroy(encoder);
-  return bytes;
+  return testsupport::EncodeJpeg(rgb, 488, 430, 85, TJSAMP_420);
 }
 
 }  // namespace

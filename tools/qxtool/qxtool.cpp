@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "fairness/fairness.h"
+#include "generate_command.h"
 #include "gamefile/file_io.h"
 #include "gamefile/game_file.h"
 #include "gamefile/jpeg_info.h"
@@ -181,19 +182,24 @@ int Extract(const LoadedGameFile& file, const std::string& dir, std::ostream& er
   return 0;
 }
 
-// The fairness check of every pair: the problems of each pair under its
-// number, then a count. Exit code 1 when any pair has a problem.
+// The fairness check of every pair: the problems and colour hints of each
+// pair under its number, then a count. Exit code 1 when any pair has a
+// problem; hints alone leave it at 0, the game plays such pairs.
 int CheckFairness(const LoadedGameFile& file, std::ostream& out) {
   const std::size_t pairs = file.records.size() / 2;
-  std::size_t unfair = 0;
+  std::size_t unfair = 0, hints = 0;
   for (std::size_t p = 0; p < pairs; ++p) {
-    const auto problems = fairness::CheckPair(file.records[2 * p].rects, PictureBytesOf(file.records, 2 * p),
-                                              PictureBytesOf(file.records, 2 * p + 1));
-    if (problems.empty()) continue;
-    ++unfair;
+    const auto review = fairness::ReviewPair(file.records[2 * p].rects, PictureBytesOf(file.records, 2 * p),
+                                             PictureBytesOf(file.records, 2 * p + 1));
+    if (review.problems.empty() && review.warnings.empty()) continue;
+    unfair += review.problems.empty() ? 0 : 1;
+    hints += review.warnings.size();
     out << "Bilderpaar " << p + 1 << ":\n";
-    for (const auto& problem : problems) out << "  " << fairness::DescribeProblem(problem) << "\n";
+    for (const auto& problem : review.problems) out << "  " << fairness::DescribeProblem(problem) << "\n";
+    for (const auto& warning : review.warnings) out << "  Hinweis: " << fairness::DescribeWarning(warning) << "\n";
   }
+  if (hints > 0)
+    out << hints << (hints == 1 ? " Hinweis" : " Hinweise") << " zur Farbe.\n" << fairness::kColourWarningExplanation;
   if (unfair == 0) {
     out << "In Ordnung: " << pairs << " Bildpaare, alle fair.\n";
     return 0;
@@ -206,17 +212,19 @@ void PrintUsage(std::ostream& err) {
   err << "Aufruf: qxtool info [--json] DATEI\n"
          "        qxtool check [--fair] DATEI\n"
          "        qxtool extract DATEI ORDNER\n"
+         "        qxtool generate [--seed N] [--pairs N] [--difficulty leicht|mittel|schwer] NAME.vst\n"
          "DATEI ist eine Namensdatei (.vst, mit ihrer .vst.qxs daneben) oder eine Bildpaardatei.\n";
 }
 
 }  // namespace
 
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const RunOptions& options) {
   if (args.empty()) {
     PrintUsage(err);
     return 2;
   }
   const std::string& command = args[0];
+  if (command == "generate") return Generate({args.begin() + 1, args.end()}, out, err, options.showProgress);
   const bool json = args.size() == 3 && command == "info" && args[1] == "--json";
   const bool fair = args.size() == 3 && command == "check" && args[1] == "--fair";
   const bool wellFormed = (command == "info" && (args.size() == 2 || json)) ||

@@ -60,4 +60,42 @@ void PaintChair(Pen& p, const Item& it);
 void PaintPlate(Pen& p, const Item& it);
 void PaintWindow(Pen& p, const Item& it);
 
+// Kitchen, classroom, market, workshop, playground, farm, forest, mountain village.
+void PaintPot(Pen& p, const Item& it);
+void PaintKettle(Pen& p, const Item& it);
+void PaintJar(Pen& p, const Item& it);
+void PaintUtensil(Pen& p, const Item& it);
+void PaintLoaf(Pen& p, const Item& it);
+void PaintDesk(Pen& p, const Item& it);
+void PaintGlobe(Pen& p, const Item& it);
+void PaintSatchel(Pen& p, const Item& it);
+void PaintChalkDrawing(Pen& p, const Item& it);
+void PaintStall(Pen& p, const Item& it);
+void PaintFruitCrate(Pen& p, const Item& it);
+void PaintBasket(Pen& p, const Item& it);
+void PaintSack(Pen& p, const Item& it);
+void PaintTool(Pen& p, const Item& it);
+void PaintPaintCan(Pen& p, const Item& it);
+void PaintToolbox(Pen& p, const Item& it);
+void PaintHangingLamp(Pen& p, const Item& it);
+void PaintSwing(Pen& p, const Item& it);
+void PaintSlide(Pen& p, const Item& it);
+void PaintSeesaw(Pen& p, const Item& it);
+void PaintBucket(Pen& p, const Item& it);
+void PaintBarn(Pen& p, const Item& it);
+void PaintCow(Pen& p, const Item& it);
+void PaintPig(Pen& p, const Item& it);
+void PaintHen(Pen& p, const Item& it);
+void PaintTractor(Pen& p, const Item& it);
+void PaintDeer(Pen& p, const Item& it);
+void PaintFox(Pen& p, const Item& it);
+void PaintStump(Pen& p, const Item& it);
+void PaintFern(Pen& p, const Item& it);
+void PaintOwl(Pen& p, const Item& it);
+void PaintHedgehog(Pen& p, const Item& it);
+void PaintChalet(Pen& p, const Item& it);
+void PaintChapel(Pen& p, const Item& it);
+void PaintGoat(Pen& p, const Item& it);
+void PaintCableCar(Pen& p, const Item& it);
+
 }  // namespace scenegen

@@ -114,6 +114,78 @@ void PaintItem(Canvas& canvas, const Item& item) {
       return PaintShell(p, item);
     case Kind::Sandcastle:
       return PaintSandcastle(p, item);
+    case Kind::Pot:
+      return PaintPot(p, item);
+    case Kind::Kettle:
+      return PaintKettle(p, item);
+    case Kind::Jar:
+      return PaintJar(p, item);
+    case Kind::Utensil:
+      return PaintUtensil(p, item);
+    case Kind::Loaf:
+      return PaintLoaf(p, item);
+    case Kind::Desk:
+      return PaintDesk(p, item);
+    case Kind::Globe:
+      return PaintGlobe(p, item);
+    case Kind::Satchel:
+      return PaintSatchel(p, item);
+    case Kind::ChalkDrawing:
+      return PaintChalkDrawing(p, item);
+    case Kind::Stall:
+      return PaintStall(p, item);
+    case Kind::FruitCrate:
+      return PaintFruitCrate(p, item);
+    case Kind::Basket:
+      return PaintBasket(p, item);
+    case Kind::Sack:
+      return PaintSack(p, item);
+    case Kind::Tool:
+      return PaintTool(p, item);
+    case Kind::PaintCan:
+      return PaintPaintCan(p, item);
+    case Kind::Toolbox:
+      return PaintToolbox(p, item);
+    case Kind::HangingLamp:
+      return PaintHangingLamp(p, item);
+    case Kind::Swing:
+      return PaintSwing(p, item);
+    case Kind::Slide:
+      return PaintSlide(p, item);
+    case Kind::Seesaw:
+      return PaintSeesaw(p, item);
+    case Kind::Bucket:
+      return PaintBucket(p, item);
+    case Kind::Barn:
+      return PaintBarn(p, item);
+    case Kind::Cow:
+      return PaintCow(p, item);
+    case Kind::Pig:
+      return PaintPig(p, item);
+    case Kind::Hen:
+      return PaintHen(p, item);
+    case Kind::Tractor:
+      return PaintTractor(p, item);
+    case Kind::Deer:
+      return PaintDeer(p, item);
+    case Kind::Fox:
+      return PaintFox(p, item);
+    case Kind::Stump:
+      return PaintStump(p, item);
+    case Kind::Fern:
+      return PaintFern(p, item);
+    case Kind::Owl:
+      return PaintOwl(p, item);
+    case Kind::Hedgehog:
+      return PaintHedgehog(p, item);
+    case Kind::Chalet:
+      return PaintChalet(p, item);
+    case Kind::Chapel:
+      return PaintChapel(p, item);
+    case Kind::Goat:
+      return PaintGoat(p, item);
+    case Kind::CableCar:
+      return PaintCableCar(p, item);
   }
 }
 

@@ -67,8 +67,12 @@ enum class Kind {
   Towel,
   Shell,
   Sandcastle,
+  // Kitchen, classroom, market, workshop, playground, farm, forest, mountain village.
+  Pot, Kettle, Jar, Utensil, Loaf, Desk, Globe, Satchel, ChalkDrawing, Stall, FruitCrate, Basket, Sack, Tool,
+  PaintCan, Toolbox, HangingLamp, Swing, Slide, Seesaw, Bucket, Barn, Cow, Pig, Hen, Tractor, Deer, Fox,
+  Stump, Fern, Owl, Hedgehog, Chalet, Chapel, Goat, CableCar,
 };
-inline constexpr Kind kLastKind = Kind::Sandcastle;
+inline constexpr Kind kLastKind = Kind::CableCar;
 
 // One painted object. (x, y) is its anchor, usually where it stands on the
 // ground; `size` is pixels per unit of its painter's drawing.

@@ -6,6 +6,7 @@
 
 #include "backdrop.h"
 #include "noise.h"
+#include "scenes_kinds_a.h"
 
 namespace scenegen {
 
@@ -960,6 +961,9 @@ std::string SceneKindName(SceneKind kind) {
       return "Winterdorf";
     case SceneKind::Beach:
       return "Strand";
+    case SceneKind::Kitchen: case SceneKind::Classroom: case SceneKind::Market: case SceneKind::Workshop:
+    case SceneKind::Playground: case SceneKind::Farm: case SceneKind::Forest: case SceneKind::MountainVillage:
+      return KindAName(kind);
   }
   return "?";
 }
@@ -991,6 +995,10 @@ Scene BuildScene(SceneKind kind, std::uint32_t seed) {
       break;
     case SceneKind::Beach:
       s = Beach(r);
+      break;
+    case SceneKind::Kitchen: case SceneKind::Classroom: case SceneKind::Market: case SceneKind::Workshop:
+    case SceneKind::Playground: case SceneKind::Farm: case SceneKind::Forest: case SceneKind::MountainVillage:
+      s = BuildKindA(kind, r);
       break;
   }
   s.grainSeed = seed * 31 + 7;

@@ -7,8 +7,11 @@
 
 namespace scenegen {
 
-enum class SceneKind { Landscape, Harbour, Garden, Room, StillLife, City, Winter, Beach };
-inline constexpr int kSceneKindCount = 8;
+enum class SceneKind {
+  Landscape, Harbour, Garden, Room, StillLife, City, Winter, Beach,
+  Kitchen, Classroom, Market, Workshop, Playground, Farm, Forest, MountainVillage,
+};
+inline constexpr int kSceneKindCount = 16;
 
 std::string SceneKindName(SceneKind kind);
 Scene BuildScene(SceneKind kind, std::uint32_t seed);

@@ -59,7 +59,7 @@ CAboutDlg::CAboutDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, "Info") {
   icon->Move(ConvertDialogToPixels(wxPoint(18, 15)));
   auto* text = new wxStaticText(this, wxID_ANY,
                                 wxString::FromUTF8("Vistrel Bildeditor\nqualdrex\nCopyright (C) 2003"));
-  text->Move(ConvertDialogToPixels(wxPoint(55, 12)));
+  text->Move(ConvertDialogToPixels(wxPoint(55, 17)));
   auto* close = new wxButton(this, kIdClose, wxString::FromUTF8("schön!    ;)"));
   close->Move(ConvertDialogToPixels(wxPoint(150, 18)));
   close->SetSize(std::max(close->GetSize().x, ConvertDialogToPixels(wxSize(50, 16)).x), -1);

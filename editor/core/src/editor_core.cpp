@@ -97,9 +97,8 @@ bool EditorCore::CountPairs() {
         break;
       }
       if (!CanOpenForReading(path)) {
-        // The pairs before the unreachable picture are all that can go
-        // into a game file now.
-        pairCount_ = count;
+        // The count stops here and keeps its previous value; building
+        // measures every picture again and refuses an unreachable one.
         ui_.ShowMessage(text::CannotAccessPicture(path));
         return false;
       }
@@ -122,6 +121,7 @@ void EditorCore::BuildListLines() {
     if (!first.fileName.empty()) previews_.picture1 = first.path;
     if (!second.fileName.empty()) previews_.picture2 = second.path;
   }
+  ++previews_.loads;
 }
 
 void EditorCore::Refresh() {
@@ -148,6 +148,7 @@ void EditorCore::ShowSelectedPair() {
   field2_ = second.path.empty() ? text::kEmpty : second.path;
   previews_.picture1 = first.path;
   previews_.picture2 = second.path;
+  ++previews_.loads;
 }
 
 std::optional<std::string> EditorCore::LoadRefusal(int pair, int picture) const {

@@ -5,11 +5,13 @@
 
 #include "editor/messages.h"
 #include "editor/picture_check.h"
-#include "editor/staged_file.h"
+#include "gamefile/little_endian.h"
 #include "gamefile/text_encoding.h"
 
 namespace editor {
 namespace {
+
+using gamefile::StagedFile;
 
 using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
@@ -28,14 +30,14 @@ bool CopyBytes(std::FILE* from, std::uint32_t count, StagedFile& to) {
   return true;
 }
 
-void WriteRects(const RectTable& rects, StagedFile& out) {
+// The file holds the low 16 bits of each stored value.
+gamefile::RectSet StoredRects(const RectTable& rects) {
+  gamefile::RectSet stored;
   for (int i = 0; i < kRectsUsed; ++i) {
-    // The file holds the low 16 bits of each stored value.
-    out.WriteU16(static_cast<std::uint16_t>(rects.x1[i]));
-    out.WriteU16(static_cast<std::uint16_t>(rects.x2[i]));
-    out.WriteU16(static_cast<std::uint16_t>(rects.y1[i]));
-    out.WriteU16(static_cast<std::uint16_t>(rects.y2[i]));
+    stored[i] = {static_cast<std::uint16_t>(rects.x1[i]), static_cast<std::uint16_t>(rects.x2[i]),
+                 static_cast<std::uint16_t>(rects.y1[i]), static_cast<std::uint16_t>(rects.y2[i])};
   }
+  return stored;
 }
 
 FailureMessage WritePictureRecord(PictureSlot& slot, StagedFile& out) {
@@ -51,12 +53,14 @@ FailureMessage WritePictureRecord(PictureSlot& slot, StagedFile& out) {
   const std::uint32_t byteCount = ownBytes ? slot.byteCount : 0;
   slot.widthField = kSavedWidthField;
   slot.heightField = kSavedHeightField;
-  out.WriteU32(static_cast<std::uint32_t>(slot.sourceIndex));
-  out.WriteU32(byteCount);
-  out.WriteU16(static_cast<std::uint16_t>(slot.widthField));
-  out.WriteU16(static_cast<std::uint16_t>(slot.heightField));
+  gamefile::Bytes header;
+  gamefile::PutRecordHeader(header, slot.sourceIndex, byteCount, static_cast<std::uint16_t>(slot.widthField),
+                            static_cast<std::uint16_t>(slot.heightField));
+  out.Write(header);
   if (ownBytes && !CopyBytes(picture.get(), byteCount, out)) return text::NotAccessible(slot.path);
-  WriteRects(slot.rects, out);
+  gamefile::Bytes rects;
+  gamefile::PutRects(rects, StoredRects(slot.rects));
+  out.Write(rects);
   return std::nullopt;
 }
 
@@ -100,7 +104,9 @@ FailureMessage WriteGameFile(PictureTable& table, int pairCount, const std::stri
   if (!pairs.isOpen() || !names.isOpen()) return std::string(text::kCannotOpenOrCreate);
 
   names.Write(gamefile::EncodeNameFile(nameFile));
-  pairs.WriteU16(static_cast<std::uint16_t>(pairCount));
+  gamefile::Bytes count;
+  gamefile::PutU16(count, static_cast<std::uint32_t>(pairCount));
+  pairs.Write(count);
   for (int s = 0; s < 2 * pairCount; ++s) {
     if (auto failure = WritePictureRecord(table[s], pairs)) return failure;
     if (!pairs.good()) break;

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <turbojpeg.h>
 
+#include <atomic>
 #include <ctime>
 #include <memory>
 #include <mutex>
@@ -87,10 +88,16 @@ std::optional<FileVersion> VersionOf(const std::string& path) {
 // File times advance in ticks of the kernel's coarse clock, so a write in
 // the same tick as the check would leave them as they were. A file last
 // changed more than two seconds ago gets a later time from any new write.
-bool SettledLongAgo(const FileVersion& version) {
+std::int64_t SystemClockNs() {
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
-  const std::int64_t settled = Nanoseconds(now) - 2'000'000'000;
+  return Nanoseconds(now);
+}
+
+std::atomic<WallClockNs> wallClock{&SystemClockNs};
+
+bool SettledLongAgo(const FileVersion& version) {
+  const std::int64_t settled = wallClock.load()() - 2'000'000'000;
   return version.modifiedNs < settled && version.changedNs < settled;
 }
 
@@ -106,6 +113,8 @@ std::mutex rememberedMutex;
 std::unordered_map<std::string, RememberedCheck> remembered;
 
 }  // namespace
+
+void SetPictureCheckClock(WallClockNs clock) { wallClock.store(clock ? clock : &SystemClockNs); }
 
 PictureCheck CheckPictureFile(const std::string& path) {
   const std::optional<FileVersion> before = VersionOf(path);

@@ -54,14 +54,13 @@ class Reader {
   }
   bool U16(std::uint32_t& v) {
     if (pos_ + 2 > bytes_.size()) return false;
-    v = bytes_[pos_] | (static_cast<std::uint32_t>(bytes_[pos_ + 1]) << 8);
+    v = gamefile::GetU16(&bytes_[pos_]);
     pos_ += 2;
     return true;
   }
   bool U32(std::uint32_t& v) {
     if (pos_ + 4 > bytes_.size()) return false;
-    v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | bytes_[pos_ + i];
+    v = gamefile::GetU32(&bytes_[pos_]);
     pos_ += 4;
     return true;
   }

@@ -51,6 +51,9 @@ struct ChangeMap {
   std::vector<std::uint8_t> changed;  // 1 for a pixel of some region, row by row
   std::vector<std::uint8_t> strong;   // 1 for a pixel of some region changed beyond noise
   std::vector<ChangedRegion> regions;  // largest first
+  // 1 for a pixel (of a region or not) whose brightness changed clearly:
+  // what a greyscale copy of the two pictures still shows.
+  std::vector<std::uint8_t> brighter;
   bool At(int x, int y) const { return changed[static_cast<std::size_t>(y) * width + x] != 0; }
 };
 ChangeMap FindChanges(const Picture& first, const Picture& second);
@@ -109,6 +112,60 @@ std::vector<Problem> CheckPair(const gamefile::RectSet& rects, std::span<const s
 // as the difference editor names them, positions in picture pixels as its
 // "X" and "Y" fields show them.
 std::string DescribeProblem(const Problem& problem);
+
+// Colour without brightness --------------------------------------------------
+//
+// About one man in twelve tells red from green hardly or not at all. A
+// change of hue alone (a green tree turned red at the same brightness) is
+// invisible to him, so every difference should also change brightness. A
+// change is "colour only" when few of its changed pixels move clearly in
+// brightness: what a greyscale copy of the picture would still show. It is
+// a hint to the maker, not a fault: the game can play such a pair.
+//
+// Measured on the 40 pairs of the first built-in picture set: re-encoding
+// its 80 pictures at JPEG quality 50, 75 and 90 (4:2:0) moved no pixel's
+// 3 x 3 smoothed brightness by 20 steps, so kClearLumaStep counts no noise.
+// Its differences split in two groups: 0 to 3 % of the changed pixels
+// clearly brighter or darker (hue swaps) or 13 to 23 % (low-contrast
+// recolours, hard to see in a greyscale copy), against 25 % and more for the
+// others; 14 of its 200 differences are hinted.
+inline constexpr int kClearLumaStep = 20;           // brightness steps (of 255), beyond JPEG noise
+inline constexpr int kMinBrightPercent = 25;        // of a change's pixels
+inline constexpr int kMinBrightPixels = 25;         // however large the share: a very small change
+
+struct ColourWarning {
+  int rect = -1;          // 0-based rectangle of the difference; -1 for an unmarked change
+  Box where;              // the change, in picture pixels
+  int pixels = 0;         // its changed pixels
+  int brightPixels = 0;   // of those, pixels whose brightness changed clearly
+  int BrightPercent() const { return pixels > 0 ? brightPixels * 100 / pixels : 0; }
+  bool operator==(const ColourWarning&) const = default;
+};
+
+// Every difference of the pair that is colour only: the changes inside each
+// drawn rectangle measured together, in rectangle order, then the unmarked
+// changes one by one.
+std::vector<ColourWarning> FindColourOnlyChanges(const gamefile::RectSet& rects, const ChangeMap& map);
+
+// The whole review of one pair: the problems (which make it unfair) and the
+// colour hints (which do not), from one comparison of the two pictures.
+struct PairReview {
+  std::vector<Problem> problems;
+  std::vector<ColourWarning> warnings;
+};
+PairReview ReviewPair(const gamefile::RectSet& rects, const Picture& first, const Picture& second);
+PairReview ReviewPair(const gamefile::RectSet& rects, std::span<const std::uint8_t> firstJpeg,
+                      std::span<const std::uint8_t> secondJpeg);
+
+// One German line per hint, and the explanation shown once below them.
+std::string DescribeWarning(const ColourWarning& warning);
+// Lines end in "\n", short enough for a report window.
+inline constexpr const char* kColourWarningExplanation =
+    "Etwa jeder zwölfte Mann kann Rot und Grün kaum unterscheiden. Ein Unterschied,\n"
+    "der nur die Farbe ändert und nicht die Helligkeit, ist für ihn unsichtbar.\n"
+    "Ändern sie auch die Helligkeit, so dass der Unterschied in einer Schwarzweiß-Kopie\n"
+    "des Bildes zu sehen ist (z. B. hell gegen dunkel statt rot gegen grün).\n"
+    "Das Spiel kann die Bilderpaare trotzdem spielen.\n";
 
 // Suggestions for the rectangles still empty: the largest changes that no
 // drawn rectangle covers, each padded by kSuggestPadding pixels, inside the

@@ -2,17 +2,16 @@
 
 #include "logic/fireworks.h"
 #include "logic/screen_flow.h"
+#include "platform/asset_numbers.h"
 #include "platform/platform.h"
 
 namespace logic {
 namespace {
 
+namespace asset = platform::asset;
+
 using platform::Platform;
 
-constexpr int kBackgroundSlot = 28;
-constexpr int kLogoSlot = 21;
-constexpr int kFinalImageSlot = 9;
-constexpr int kCreditsMusic = 3;
 
 // Only letters and spaces have glyphs, so the credited names are written
 // without digits or punctuation.
@@ -52,7 +51,7 @@ void StartCredits(CreditsScreen& credits, Platform& platform) {
   credits.backgroundX = -6000;
   credits.backgroundY = 0;
   ParkSparks(credits.sparks);
-  platform::PlayMusic(platform, kCreditsMusic);
+  platform::PlayMusic(platform, asset::kCreditsMusic);
 }
 
 // The credits track may still be running, or have run out and stay running
@@ -60,8 +59,8 @@ void StartCredits(CreditsScreen& credits, Platform& platform) {
 // next round start the sequence together with its music from the beginning.
 void StartNextRound(CreditsScreen& credits, Platform& platform) {
   credits.counter = 0;
-  platform::StopMusic(platform, kCreditsMusic);
-  platform::RewindMusic(platform, kCreditsMusic);
+  platform::StopMusic(platform, asset::kCreditsMusic);
+  platform::RewindMusic(platform, asset::kCreditsMusic);
 }
 
 void AnimateSparks(GameState& state, Platform& platform) {
@@ -96,7 +95,7 @@ void DrawRoll(CreditsScreen& credits, Platform& platform) {
   };
   const int offset = static_cast<int>(credits.rollOffset);
   for (const Line& line : lines) DrawText(platform, line.text, 260, line.base - offset);
-  DrawSlotAt(platform, kFinalImageSlot, 400, 2250 - offset, true);
+  DrawSlotAt(platform, asset::kCreditsFinalSlot, 400, 2250 - offset, true);
   credits.rollOffset += 0.5;
 }
 
@@ -105,7 +104,7 @@ void DrawPages(CreditsScreen& credits, Platform& platform) {
   if (c > 60 && c < 400) DrawText(platform, "a game by", 425, 300);
   if (c > 410 && c < 900) {
     DrawText(platform, kMakerName, 370, 380);
-    DrawSlotAt(platform, kLogoSlot, 470, 260, true);
+    DrawSlotAt(platform, asset::kLogoSlot, 470, 260, true);
   }
   if (c > 920 && c < 1400) {
     DrawText(platform, "a game by", 360, 300);
@@ -114,17 +113,17 @@ void DrawPages(CreditsScreen& credits, Platform& platform) {
   if (c > 1450 && c < 2000) {
     DrawText(platform, "Programmer", 190, 240);
     DrawText(platform, kProgrammerName, 230, 280);
-    DrawSlotAt(platform, 109, 510, 330, false);
+    DrawSlotAt(platform, asset::kCreditsProgrammerPictureSlot, 510, 330, false);
   }
   if (c > 2050 && c < 2650) {
     DrawText(platform, "Music and Sound", 520, 420);
     DrawText(platform, kSoundName, 560, 460);
-    DrawSlotAt(platform, 108, 200, 200, false);
+    DrawSlotAt(platform, asset::kCreditsSoundPictureSlot, 200, 200, false);
   }
   if (c > 2700 && c < 3300) {
     DrawText(platform, "Graphics", 500, 210);
     DrawText(platform, kGraphicsName, 500, 260);
-    DrawSlotAt(platform, 110, 180, 360, false);
+    DrawSlotAt(platform, asset::kCreditsGraphicsPictureSlot, 180, 360, false);
   }
   if (c > 3350 && c < 3950) {
     DrawText(platform, "Additional Photos", 360, 320);
@@ -160,7 +159,7 @@ void CreditsFrame(GameState& state, platform::Platform& platform) {
   platform::ClearBackBuffer(platform, 1024, 768);
   platform::DrawSlot(platform,
                      {credits.backgroundX, credits.backgroundY, credits.backgroundX + 20480, credits.backgroundY + 1536},
-                     kBackgroundSlot);
+                     asset::kPanoramaSlot);
   MoveBackground(credits);
   if (credits.counter == 1) StartCredits(credits, platform);
   AnimateSparks(state, platform);

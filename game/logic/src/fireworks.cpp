@@ -1,10 +1,12 @@
 #include "logic/fireworks.h"
 
+#include "platform/asset_numbers.h"
 #include "platform/platform.h"
 
 namespace logic {
 namespace {
-constexpr int kFirstSparkSlot = 94;
+
+namespace asset = platform::asset;
 }
 
 void MoveSpark(Spark& spark) {
@@ -35,7 +37,7 @@ void DrawSpark(platform::Platform& platform, const Spark& spark) {
   const int size = static_cast<int>(spark.size);
   const platform::Rect rect{static_cast<int>(spark.x), static_cast<int>(spark.y),
                             static_cast<int>(spark.x + size), static_cast<int>(spark.y + size)};
-  platform::DrawSlotKeyed(platform, rect, kFirstSparkSlot + spark.colour % 6);
+  platform::DrawSlotKeyed(platform, rect, asset::kFirstColourSlot + spark.colour % asset::kColourCount);
 }
 
 }  // namespace logic

@@ -18,8 +18,6 @@ int RunGame(platform::Backend& backend) {
 
   if (!platform::StartUp(platform, backend)) return 0;
   SeedRandom(state->random, static_cast<std::uint32_t>(backend.CalendarSeconds()));
-  state->startCursorX = platform.startCursorX;
-  state->startCursorY = platform.startCursorY;
 
   const bool loaded = platform::LoadAssets(platform, [&] { ChooseGameFile(*state, platform); });
   if (!loaded || platform.endRequested) {
@@ -31,8 +29,8 @@ int RunGame(platform::Backend& backend) {
 
   platform::LoopHooks hooks;
   hooks.keyDown = [&](int virtualKey) { HandleKeyDown(*state, platform, virtualKey); };
-  hooks.frame = [&] {
-    RunFrame(*state, platform);
+  hooks.frame = [&](std::uint32_t milliseconds) {
+    RunFrame(*state, platform, milliseconds);
     platform::AllowScreenSaver(platform, ScreenSaverMayRun(*state));
   };
   hooks.running = [&] { return state->flow.running; };

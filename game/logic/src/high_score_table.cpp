@@ -1,6 +1,7 @@
 #include "logic/high_score_table.h"
 
 #include <algorithm>
+#include <fstream>
 
 #include "gamefile/file_io.h"
 
@@ -53,7 +54,7 @@ std::vector<std::uint8_t> EncodeHighScores(const HighScoreTable& table) {
 }
 
 std::optional<HighScoreTable> DecodeHighScores(std::span<const std::uint8_t> bytes) {
-  if (bytes.size() != kHighScoreFileBytes) return std::nullopt;
+  if (bytes.size() < kHighScoreFileBytes) return std::nullopt;
   HighScoreTable table;
   for (int rank = 0; rank < kHighScoreEntries; ++rank) {
     auto entry = bytes.subspan(static_cast<std::size_t>(rank) * kHighScoreEntryBytes, kHighScoreEntryBytes);
@@ -67,10 +68,14 @@ std::optional<HighScoreTable> DecodeHighScores(std::span<const std::uint8_t> byt
 }
 
 HighScoreTable LoadOrCreateHighScores(const std::string& path) {
-  // Anything beyond a sane size is not a high-score file; refuse to read it whole.
-  auto bytes = gamefile::ReadWholeFile(path, 4096);
-  if (bytes.ok()) {
-    if (auto table = DecodeHighScores(*bytes)) return *table;
+  // Only the first ten entries are read; whatever follows them is left in
+  // the file as it is, so the player's scores are never replaced.
+  std::array<std::uint8_t, kHighScoreFileBytes> bytes{};
+  std::ifstream file(path, std::ios::binary);
+  if (file) {
+    file.read(reinterpret_cast<char*>(bytes.data()), bytes.size());
+    const auto got = static_cast<std::size_t>(std::max<std::streamsize>(file.gcount(), 0));
+    if (auto table = DecodeHighScores(std::span<const std::uint8_t>(bytes.data(), got))) return *table;
   }
   HighScoreTable table = DefaultHighScoreTable();
   SaveHighScoreTable(path, table);

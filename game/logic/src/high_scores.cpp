@@ -6,23 +6,19 @@
 #include "logic/fireworks.h"
 #include "logic/letter_row.h"
 #include "logic/screen_flow.h"
+#include "platform/asset_numbers.h"
 #include "platform/platform.h"
 
 namespace logic {
 namespace {
 
+namespace asset = platform::asset;
+
 using platform::Platform;
 using platform::Rect;
 
-constexpr int kTableBackgroundSlot = 26;
-constexpr int kLogoSlot = 21;
-constexpr int kSweepSlot = 28;
-constexpr int kTableMusic = 0;
-constexpr int kNameEntryMusic = 6;
-constexpr int kCongratulationEffect = 16;
 constexpr int kTableScrollStart = 800;
 constexpr int kSweepCycleFrames = 300;
-constexpr int kCursorSlot = 8;
 
 struct Point {
   int x, y;
@@ -41,11 +37,11 @@ void ScrollTableBackground(HighScoreScreen& screen, Platform& platform) {
   screen.backgroundY2 -= 2;
   if (screen.backgroundY1 < -768) screen.backgroundY1 += 2 * 768;
   if (screen.backgroundY2 < -768) screen.backgroundY2 += 2 * 768;
-  const auto& image = Slot(platform, kTableBackgroundSlot);
+  const auto& image = Slot(platform, asset::kTableBackgroundSlot);
   platform::DrawSlot(platform, {0, screen.backgroundY1, image.width, screen.backgroundY1 + image.height},
-                     kTableBackgroundSlot);
+                     asset::kTableBackgroundSlot);
   platform::DrawSlot(platform, {0, screen.backgroundY2, image.width, screen.backgroundY2 + image.height},
-                     kTableBackgroundSlot);
+                     asset::kTableBackgroundSlot);
 }
 
 void DrawTableRows(const HighScoreScreen& screen, Platform& platform) {
@@ -82,29 +78,29 @@ void TableViewFrame(GameState& state, Platform& platform) {
   ScrollTableBackground(screen, platform);
   if (screen.frameCounter == 0) {
     screen.scrollOffset = kTableScrollStart;
-    platform::PlayMusic(platform, kTableMusic);
+    platform::PlayMusic(platform, asset::kTableMusic);
   }
   if (screen.frameCounter <= kTableScrollStart) {
     ++screen.frameCounter;
     --screen.scrollOffset;
   }
 
-  const auto& logo = Slot(platform, kLogoSlot);
+  const auto& logo = Slot(platform, asset::kLogoSlot);
   const int logoBottom = 150 + logo.height - screen.scrollOffset;
-  platform::DrawSlotKeyed(platform, {80, 150, 80 + logo.width, logoBottom}, kLogoSlot);
-  platform::DrawSlotKeyed(platform, {850, 150, 850 + logo.width, logoBottom}, kLogoSlot);
-  const auto& background = Slot(platform, kTableBackgroundSlot);
+  platform::DrawSlotKeyed(platform, {80, 150, 80 + logo.width, logoBottom}, asset::kLogoSlot);
+  platform::DrawSlotKeyed(platform, {850, 150, 850 + logo.width, logoBottom}, asset::kLogoSlot);
+  const auto& background = Slot(platform, asset::kTableBackgroundSlot);
   platform::DrawSlot(platform, {0, screen.backgroundY2, background.width, screen.backgroundY2 + background.height},
-                     kTableBackgroundSlot);
+                     asset::kTableBackgroundSlot);
 
   DrawTableRows(screen, platform);
   platform::present(platform);
 }
 
 void StartNameEntry(HighScoreScreen& screen, Platform& platform) {
-  platform::RewindMusic(platform, kNameEntryMusic);
-  platform::PlayMusic(platform, kNameEntryMusic);
-  platform::PlayEffect(platform, kCongratulationEffect);
+  platform::RewindMusic(platform, asset::kNameEntryMusic);
+  platform::PlayMusic(platform, asset::kNameEntryMusic);
+  platform::PlayEffect(platform, asset::kNameEntryFanfareSound);
   ParkSparks(screen.sparks);
 }
 
@@ -161,9 +157,9 @@ void StoreEnteredName(GameState& state, Platform& platform) {
   const bool stored = SaveHighScores(state);
   const HighScoreTable entered = screen.table;
   state.level.points = 0;
-  platform::StopMusic(platform, kTableMusic);
-  platform::RewindMusic(platform, kTableMusic);
-  platform::StopMusic(platform, kNameEntryMusic);
+  platform::StopMusic(platform, asset::kTableMusic);
+  platform::RewindMusic(platform, asset::kTableMusic);
+  platform::StopMusic(platform, asset::kNameEntryMusic);
   screen.blinkOn = true;
   screen.nameEntry = false;
   PrepareHighScores(state);
@@ -210,11 +206,11 @@ void PointAtLetters(GameState& state, const platform::MouseReading& mouse) {
 void DrawLettersAndCursor(const HighScoreScreen& screen, Platform& platform) {
   if (!screen.letterRowShown) return;
   DrawLetterRow(platform, screen.letterCursorX, screen.letterCursorY);
-  const auto& cursor = Slot(platform, kCursorSlot);
+  const auto& cursor = Slot(platform, platform::asset::kCursorSlot);
   platform::DrawSlotKeyed(platform,
                           {screen.letterCursorX, screen.letterCursorY, screen.letterCursorX + cursor.width,
                            screen.letterCursorY + cursor.height},
-                          kCursorSlot);
+                          platform::asset::kCursorSlot);
 }
 
 void NameEntryFrame(GameState& state, Platform& platform) {
@@ -222,7 +218,7 @@ void NameEntryFrame(GameState& state, Platform& platform) {
   platform::ClearBackBuffer(platform, 1024, 768);
   if (screen.frameCounter == 0) StartNameEntry(screen, platform);
   AdvanceSweep(screen);
-  platform::DrawSlot(platform, {screen.sweep, 0, screen.sweep + 20480, 1536}, kSweepSlot);
+  platform::DrawSlot(platform, {screen.sweep, 0, screen.sweep + 20480, 1536}, asset::kPanoramaSlot);
   AnimateNameEntrySparks(state, platform);
   DrawCongratulation(screen, platform);
   PointAtLetters(state, platform::ReadMouse(platform));

@@ -1,32 +1,31 @@
 #include "logic/intro.h"
 
+#include "platform/asset_numbers.h"
 #include "platform/platform.h"
 
 namespace logic {
 namespace {
 
+namespace asset = platform::asset;
+
 using platform::Platform;
 
-constexpr int kLogoSlot = 21;
-constexpr int kMenuBackgroundSlot = 27;
-constexpr int kMenuMusic = 2;
-constexpr int kStartSound = 4;
-constexpr int kBounceSound = 8;
-constexpr int kSettleSound = 17;
 constexpr int kLogoFloor = 320;
 constexpr int kTileRestY = 268;
 
 constexpr std::array<int, kTitleTiles> kTileX{65, 150, 230, 310, 380, 455, 520, 595, 685, 775, 860};
 // The eleven tiles spell "FEHLERSUCHE" with the eight letter images F, E,
-// H, L, R, S, U, C of the intro artwork (slots 86..93); letters that come
-// again reuse their image.
-constexpr std::array<int, kTitleTiles> kTileSlot{86, 87, 88, 89, 87, 90, 91, 92, 93, 88, 87};
+// H, L, R, S, U, C of the intro artwork; letters that come again reuse
+// their image.
+constexpr std::array<int, kTitleTiles> kTileLetter{0, 1, 2, 3, 1, 4, 5, 6, 7, 2, 1};
+
+constexpr int TileSlot(int tile) { return asset::kFirstTitleLetterSlot + kTileLetter[tile]; }
 
 void DropLogo(IntroScreen& intro, Platform& platform) {
   if (intro.logoY >= kLogoFloor) {
     intro.logoY = kLogoFloor - 1;
     intro.bouncing = true;
-    platform::PlayEffect(platform, kBounceSound);
+    platform::PlayEffect(platform, asset::kBounceSound);
     intro.logoSpeed = -4.0;
   }
   if (!intro.settled) {
@@ -45,7 +44,7 @@ void DropLogo(IntroScreen& intro, Platform& platform) {
   if (intro.logoSpeed < 0) {
     intro.settled = true;
     if (intro.settleSoundAllowed) {
-      platform::PlayEffect(platform, kSettleSound);
+      platform::PlayEffect(platform, asset::kLogoSettleSound);
       intro.settleSoundAllowed = false;
     }
   }
@@ -53,9 +52,9 @@ void DropLogo(IntroScreen& intro, Platform& platform) {
 
 void LogoPart(IntroScreen& intro, Platform& platform) {
   DropLogo(intro, platform);
-  const auto& logo = platform.images[kLogoSlot];
-  platform::DrawSlotKeyed(platform, {470, intro.logoY, 470 + logo.width, intro.logoY + logo.height}, kLogoSlot);
-  if (intro.counter == 10) platform::PlayEffect(platform, kStartSound);
+  const auto& logo = platform.images[asset::kLogoSlot];
+  platform::DrawSlotKeyed(platform, {470, intro.logoY, 470 + logo.width, intro.logoY + logo.height}, asset::kLogoSlot);
+  if (intro.counter == 10) platform::PlayEffect(platform, asset::kIntroStartSound);
   if (intro.counter >= 400) platform::DrawText(platform, "presents", 445, 430, 25, 25);
 }
 
@@ -63,11 +62,11 @@ void LogoPart(IntroScreen& intro, Platform& platform) {
 // all of them fall out of the screen.
 void TitlePart(IntroScreen& intro, Platform& platform) {
   const int frame = intro.counter;
-  if (frame == kIntroMusicFrame) platform::PlayMusic(platform, kMenuMusic);
+  if (frame == kIntroMusicFrame) platform::PlayMusic(platform, asset::kMenuMusic);
   for (int k = 0; k < kTitleTiles; ++k) {
     if (frame > 650 + 10 * k && frame < 690 + 10 * k) intro.tileY[k] += 12;
     if (frame >= 1001) intro.tileY[k] += 14;
-    const int slot = kTileSlot[k];
+    const int slot = TileSlot(k);
     const auto& image = platform.images[slot];
     platform::DrawSlotKeyed(platform, {kTileX[k], intro.tileY[k], kTileX[k] + image.width, intro.tileY[k] + image.height},
                             slot);
@@ -78,15 +77,15 @@ void TitlePart(IntroScreen& intro, Platform& platform) {
 void SlidePart(GameState& state, Platform& platform) {
   IntroScreen& intro = state.intro;
   intro.slide += 16;
-  const auto& background = platform.images[kMenuBackgroundSlot];
+  const auto& background = platform.images[asset::kMenuBackgroundSlot];
   const int top = intro.slide - 1024;
-  platform::DrawSlot(platform, {0, top, background.width, top + background.height}, kMenuBackgroundSlot);
+  platform::DrawSlot(platform, {0, top, background.width, top + background.height}, asset::kMenuBackgroundSlot);
   if (intro.counter == kIntroLastFrame) state.flow.intro = false;
 }
 
 }  // namespace
 
-int TitleTileSlot(int tile) { return kTileSlot[tile]; }
+int TitleTileSlot(int tile) { return TileSlot(tile); }
 
 void IntroFrame(GameState& state, platform::Platform& platform) {
   IntroScreen& intro = state.intro;

@@ -7,16 +7,17 @@
 #include "logic/level_rules.h"
 #include "logic/level_setup.h"
 #include "logic/play.h"
+#include "platform/asset_numbers.h"
 #include "platform/platform.h"
 
 namespace logic {
 
 namespace {
 
+namespace asset = platform::asset;
+
 using platform::Platform;
 
-constexpr int kFirstColourSlot = 94;
-constexpr int kPanelSlot = 22;
 constexpr const char* kPrompt = "Klick fuer weiter";
 
 bool LeftButtonDown(const Platform& platform) { return (platform.mouse.latest.buttons[0] & 0x80) != 0; }
@@ -54,8 +55,8 @@ void FirstLevelCompleteFrame(GameState& state, Platform& platform) {
   end.secondsNeeded = state.level.secondsAtStart - state.level.secondsLeft;
   state.level.timeBonus = TimeBonusFor(end.secondsNeeded);
   StartConfetti(state);
-  platform::PlaySpeech(platform, 10);
-  platform::PlayEffect(platform, 1);
+  platform::PlaySpeech(platform, asset::kAllFoundSpeech);
+  platform::PlayEffect(platform, asset::kLevelCompleteSound);
 }
 
 // After a pause of 100 frames every fifth frame turns one second left into
@@ -80,7 +81,7 @@ void ConvertTimeAndPrompt(GameState& state, Platform& platform) {
 }
 
 void DrawSummaryPanel(GameState& state, Platform& platform) {
-  platform::DrawSlot(platform, platform::Rect{100, 180, 900, 350}, kPanelSlot);
+  platform::DrawSlot(platform, platform::Rect{100, 180, 900, 350}, asset::kCoverSlot);
   platform::DrawText(platform, "GESCHAFFT IN", 290, 200, 25, 25);
   platform::DrawNumber(platform, TwoDigits(state.levelEnd.secondsNeeded), 2, 550, 200, 25, 25);
   platform::DrawText(platform, "SEKUNDEN", 610, 200, 25, 25);
@@ -95,7 +96,7 @@ void MoveConfetti(GameState& state, Platform& platform) {
     piece.vy -= 0.09;
     piece.y -= piece.vy;
     piece.x -= piece.dx;
-    const int slot = kFirstColourSlot + std::clamp(piece.colour, 0, 5);
+    const int slot = asset::kFirstColourSlot + std::clamp(piece.colour, 0, asset::kColourCount - 1);
     const platform::ImageSlot& image = platform.images[slot];
     const int x = static_cast<int>(piece.x), y = static_cast<int>(piece.y);
     platform::DrawSlotKeyed(platform, platform::Rect{x, y, x + image.width, y + image.height}, slot);
@@ -104,8 +105,8 @@ void MoveConfetti(GameState& state, Platform& platform) {
     piece.x = 512.0;
     piece.dx = DrawConfettiDx(state.random);
     piece.vy = RandomRawInRange(state.random, 5, 15);
-    platform::PlayEffect(platform, 9);
-    if (RandomRawInRange(state.random, 0, 100) == 22) platform::PlayEffect(platform, 10);
+    platform::PlayEffect(platform, asset::kConfettiSound);
+    if (RandomRawInRange(state.random, 0, 100) == 22) platform::PlayEffect(platform, asset::kAllFoundSpeech);
   }
 }
 
@@ -123,7 +124,7 @@ void FirstGameOverFrame(GameState& state, Platform& platform) {
   state.levelEnd.gameOverTextX = -100;
   state.levelEnd.gameOverTextY = 350;
   StopPlayMusic(state, platform);
-  platform::PlayEffect(platform, 0);
+  platform::PlayEffect(platform, asset::kGameOverSound);
   RevealDifferences(state, platform);
 }
 
@@ -154,7 +155,7 @@ void GameOverFrame(GameState& state, Platform& platform) {
   platform::DrawText(platform, "Gameover", end.gameOverTextX, end.gameOverTextY, 25, 25);
   SlideGameOverText(end);
   if (end.frameCounter >= 250) {
-    if (end.frameCounter == 501) platform::PlayEffect(platform, 8);
+    if (end.frameCounter == 501) platform::PlayEffect(platform, asset::kBounceSound);
     if (end.frameCounter > 700) {
       end.frameCounter = 500;
       DrawPrompt(platform);

@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
+#include "platform/asset_numbers.h"
+
 namespace logic {
+
+namespace asset = platform::asset;
 
 int SecondsForLevel(int levelNumber, int timeBonus) {
   static constexpr int kSecondsByLevel[] = {60, 50, 45, 40, 35, 30, 25};
@@ -48,17 +52,16 @@ void ApplyWrongClick(LevelValues& level) {
 
 int SpeechForDifferencesLeft(int differencesLeft, int r, int secondsLeft) {
   switch (differencesLeft) {
-    case 4: return r == 0 ? 11 : 18;
-    case 3: return 12;
-    case 2: return r == 0 ? 13 : 20;
-    case 1: return r == 0 ? 14 : 21;
-    default: return secondsLeft > 5 ? 15 : 22;
+    case 4: return r == 0 ? asset::kFourLeftSpeech : asset::kFourLeftOtherSpeech;
+    case 3: return asset::kThreeLeftSpeech;
+    case 2: return r == 0 ? asset::kTwoLeftSpeech : asset::kTwoLeftOtherSpeech;
+    case 1: return r == 0 ? asset::kOneLeftSpeech : asset::kOneLeftOtherSpeech;
+    default: return secondsLeft > 5 ? asset::kLastFoundSpeech : asset::kLastFoundLateSpeech;
   }
 }
 
 int PlayTrackForDraw(int draw) {
-  static constexpr int kTracks[] = {7, 1, 5, 4};
-  return kTracks[std::clamp(draw, 0, 3)];
+  return asset::kPlayMusicTracks[std::clamp(draw, 0, 3)];
 }
 
 }  // namespace logic

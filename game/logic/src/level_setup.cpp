@@ -7,15 +7,15 @@
 #include "logic/game_state.h"
 #include "logic/level_rules.h"
 #include "logic/played_record.h"
+#include "platform/asset_numbers.h"
 #include "platform/platform.h"
 
 namespace logic {
 
 namespace {
 
-constexpr int kLeftPictureSlot = 1;
-constexpr int kRightPictureSlot = 2;
-constexpr int kTimeBarSlot = 3;
+namespace asset = platform::asset;
+
 constexpr const char* kTimeBarFile = "data/data002.dat";
 
 const std::string kContactParagraph =
@@ -90,8 +90,8 @@ bool LoadPicture(GameState& state, platform::Platform& platform, std::size_t rec
 
 bool LoadPicturePair(GameState& state, platform::Platform& platform, int pick) {
   const std::size_t first = 2u * static_cast<std::size_t>(pick);
-  return LoadPicture(state, platform, first, kLeftPictureSlot, state.play.rects[0]) &&
-         LoadPicture(state, platform, first + 1, kRightPictureSlot, state.play.rects[1]);
+  return LoadPicture(state, platform, first, asset::kLeftPictureSlot, state.play.rects[0]) &&
+         LoadPicture(state, platform, first + 1, asset::kRightPictureSlot, state.play.rects[1]);
 }
 
 void ResetPlayClocks(GameState& state) {
@@ -128,7 +128,7 @@ bool ChooseGameFile(GameState& state, platform::Platform& platform) {
 }
 
 bool ReloadTimeBar(platform::Platform& platform) {
-  platform::ImageSlot& bar = platform.images[kTimeBarSlot];
+  platform::ImageSlot& bar = platform.images[asset::kTimeBarSlot];
   bar.surface.reset();
   platform::RestoreStartDirectory(platform);
   bar.surface = platform::LoadBitmapFile(platform, kTimeBarFile, kTimeBarWidth, kTimeBarHeight);

@@ -2,12 +2,14 @@
 
 #include "logic/game_state.h"
 #include "logic/level_rules.h"
+#include "platform/asset_numbers.h"
 #include "platform/platform.h"
 
 namespace logic {
 namespace {
 
-constexpr int kLeftPictureSlot = 1, kRightPictureSlot = 2;
+using platform::asset::kLeftPictureSlot;
+using platform::asset::kRightPictureSlot;
 constexpr int kLeftPictureX = 10, kRightPictureX = 524, kPictureTop = 73;
 constexpr int kRightButton = 1;
 

@@ -7,24 +7,17 @@
 #include "logic/high_scores.h"
 #include "logic/level_setup.h"
 #include "logic/menu_layout.h"
+#include "platform/asset_numbers.h"
 #include "platform/platform.h"
 
 namespace logic {
 namespace {
 
+namespace asset = platform::asset;
+
 using platform::Platform;
 
 constexpr int kUnsetCursor = -99999;
-constexpr int kMenuMusic = 2;
-constexpr int kBackgroundSlot = 27;
-constexpr int kHighlightSlot = 0;
-constexpr int kCursorSlot = 8;
-constexpr int kRightPictureSlot = 2;
-constexpr int kKnobSlot = 104;
-constexpr int kBarSlot = 105;
-constexpr int kHoverEffect = 5;
-constexpr int kEffectsSample = 8;
-constexpr int kSpeechSample = 20;
 constexpr int kHelpLineX = 365, kHelpLineY = 735;
 
 constexpr std::array<MenuItem, kMenuItemCount> kItems{MenuItem::NewGame, MenuItem::HighScore, MenuItem::Info,
@@ -33,12 +26,12 @@ constexpr std::array<int, kMenuItemCount> kItemTextY{275, 365, 445, 530};
 
 MenuArtSizes ArtSizes(const Platform& platform) {
   MenuArtSizes sizes;
-  sizes.switchWidth = platform.images[101].width;
-  sizes.switchHeight = platform.images[101].height;
-  sizes.knobWidth = platform.images[kKnobSlot].width;
-  sizes.knobHeight = platform.images[kKnobSlot].height;
-  sizes.barWidth = platform.images[kBarSlot].width;
-  sizes.barHeight = platform.images[kBarSlot].height;
+  sizes.switchWidth = platform.images[asset::kSpeechOnSlot].width;
+  sizes.switchHeight = platform.images[asset::kSpeechOnSlot].height;
+  sizes.knobWidth = platform.images[asset::kKnobSlot].width;
+  sizes.knobHeight = platform.images[asset::kKnobSlot].height;
+  sizes.barWidth = platform.images[asset::kBarSlot].width;
+  sizes.barHeight = platform.images[asset::kBarSlot].height;
   return sizes;
 }
 
@@ -68,9 +61,9 @@ void DrawSlotAt(Platform& platform, int slot, int x, int y, bool keyed, int extr
 void ShowHover(GameState& state, Platform& platform, const MenuArtSizes& sizes) {
   MenuScreen& menu = state.menu;
   if (auto item = MenuItemAt(menu.cursorX, menu.cursorY)) {
-    if (menu.hoverSound) platform::PlayEffect(platform, kHoverEffect);
+    if (menu.hoverSound) platform::PlayEffect(platform, asset::kTickSound);
     const MenuBox box = MenuItemBox(*item);
-    DrawSlotAt(platform, kHighlightSlot, box.left, box.top, true);
+    DrawSlotAt(platform, asset::kMenuHighlightSlot, box.left, box.top, true);
     menu.hoverSound = false;
   } else if (auto option = SwitchHoveredAt(menu.cursorX, menu.cursorY, sizes)) {
     platform::DrawText(platform, SwitchHelpLine(*option, IsOn(platform, *option)), kHelpLineX, kHelpLineY, 25, 25);
@@ -85,7 +78,7 @@ void MoveCursor(MenuScreen& menu, const Platform& platform, const platform::Mous
   menu.cursorX += mouse.dx;
   menu.cursorY += mouse.dy;
   menu.cursorY = std::clamp(menu.cursorY, 0, 768);
-  menu.cursorX = std::max(menu.cursorX, -platform.images[kRightPictureSlot].width);
+  menu.cursorX = std::max(menu.cursorX, -platform.images[asset::kRightPictureSlot].width);
   menu.cursorX = std::min(menu.cursorX, 1024);
 }
 
@@ -96,17 +89,17 @@ void DragSliders(GameState& state, Platform& platform, const MenuArtSizes& sizes
   const std::optional<int> volume = SliderVolumeAt(x, sizes);
   if (InSliderRow(SoundOption::Music, x, y, sizes)) {
     if (volume) sound.musicVolume = static_cast<std::uint8_t>(*volume);
-    platform::SetMusicVolume(platform, kMenuMusic, sound.musicVolume);
+    platform::SetMusicVolume(platform, asset::kMenuMusic, sound.musicVolume);
     state.buttonReleaseLatch = false;
   } else if (InSliderRow(SoundOption::Effects, x, y, sizes)) {
     // The sample plays at the volume before this frame's change.
-    if (!platform::IsSoundPlaying(platform, kEffectsSample)) platform::PlayEffect(platform, kEffectsSample);
+    if (!platform::IsSoundPlaying(platform, asset::kBounceSound)) platform::PlayEffect(platform, asset::kBounceSound);
     if (volume) sound.effectsVolume = static_cast<std::uint8_t>(*volume);
     state.buttonReleaseLatch = false;
   } else if (InSliderRow(SoundOption::Speech, x, y, sizes)) {
     if (volume) sound.speechVolume = static_cast<std::uint8_t>(*volume);
     state.buttonReleaseLatch = false;
-    if (!platform::IsSoundPlaying(platform, kSpeechSample)) platform::PlaySpeech(platform, kSpeechSample);
+    if (!platform::IsSoundPlaying(platform, asset::kTwoLeftOtherSpeech)) platform::PlaySpeech(platform, asset::kTwoLeftOtherSpeech);
   }
 }
 
@@ -119,11 +112,11 @@ void ToggleSwitch(GameState& state, Platform& platform, const MenuArtSizes& size
     case SoundOption::Music:
       if (sound.musicOn) {
         sound.musicOn = 0;
-        platform::StopMusic(platform, kMenuMusic);
-        platform::RewindMusic(platform, kMenuMusic);
+        platform::StopMusic(platform, asset::kMenuMusic);
+        platform::RewindMusic(platform, asset::kMenuMusic);
       } else {
         sound.musicOn = 1;
-        platform::PlayMusic(platform, kMenuMusic);
+        platform::PlayMusic(platform, asset::kMenuMusic);
       }
       break;
     case SoundOption::Effects: sound.effectsOn = sound.effectsOn ? 0 : 1; break;
@@ -133,8 +126,8 @@ void ToggleSwitch(GameState& state, Platform& platform, const MenuArtSizes& size
 }
 
 void ChooseItem(GameState& state, Platform& platform, MenuItem item) {
-  platform::StopMusic(platform, kMenuMusic);
-  platform::RewindMusic(platform, kMenuMusic);
+  platform::StopMusic(platform, asset::kMenuMusic);
+  platform::RewindMusic(platform, asset::kMenuMusic);
   switch (item) {
     case MenuItem::NewGame:
       SetUpLevel(state, platform);
@@ -169,15 +162,15 @@ void HandleButton(GameState& state, Platform& platform, const platform::MouseRea
 
 void DrawSoundOptions(Platform& platform) {
   const platform::SoundSettings& sound = platform.sound;
-  DrawSlotAt(platform, sound.musicOn ? 102 : 103, kSwitchLeft, SwitchTop(SoundOption::Music), false);
-  DrawSlotAt(platform, sound.effectsOn ? 106 : 107, kSwitchLeft, SwitchTop(SoundOption::Effects), false);
-  DrawSlotAt(platform, sound.speechOn ? 101 : 100, kSwitchLeft, SwitchTop(SoundOption::Speech), false);
+  DrawSlotAt(platform, sound.musicOn ? asset::kMusicOnSlot : asset::kMusicOffSlot, kSwitchLeft, SwitchTop(SoundOption::Music), false);
+  DrawSlotAt(platform, sound.effectsOn ? asset::kEffectsOnSlot : asset::kEffectsOffSlot, kSwitchLeft, SwitchTop(SoundOption::Effects), false);
+  DrawSlotAt(platform, sound.speechOn ? asset::kSpeechOnSlot : asset::kSpeechOffSlot, kSwitchLeft, SwitchTop(SoundOption::Speech), false);
   for (SoundOption option : {SoundOption::Music, SoundOption::Effects, SoundOption::Speech}) {
-    DrawSlotAt(platform, kBarSlot, kBarLeft, BarTop(option), false);
+    DrawSlotAt(platform, asset::kBarSlot, kBarLeft, BarTop(option), false);
   }
   const SoundVolumes volumes = Volumes(platform);
   for (SoundOption option : {SoundOption::Music, SoundOption::Effects, SoundOption::Speech}) {
-    DrawSlotAt(platform, kKnobSlot, KnobLeft(volumes.Of(option)), BarTop(option), true, 1);
+    DrawSlotAt(platform, asset::kKnobSlot, KnobLeft(volumes.Of(option)), BarTop(option), true, 1);
   }
 }
 
@@ -190,11 +183,11 @@ void MenuFrame(GameState& state, platform::Platform& platform) {
     menu.cursorY = platform.startCursorY;
   }
   if (state.flow.menuMusic) {
-    platform::PlayMusic(platform, kMenuMusic);
+    platform::PlayMusic(platform, asset::kMenuMusic);
     state.flow.menuMusic = false;
   }
   platform::ClearBackBuffer(platform, 1024, 768);
-  DrawSlotAt(platform, kBackgroundSlot, 0, 0, false);
+  DrawSlotAt(platform, asset::kMenuBackgroundSlot, 0, 0, false);
 
   const MenuArtSizes sizes = ArtSizes(platform);
   ShowHover(state, platform, sizes);
@@ -208,7 +201,7 @@ void MenuFrame(GameState& state, platform::Platform& platform) {
 
   // An item may have left the menu; the frame is still finished and shown.
   DrawSoundOptions(platform);
-  DrawSlotAt(platform, kCursorSlot, menu.cursorX, menu.cursorY, true);
+  DrawSlotAt(platform, asset::kCursorSlot, menu.cursorX, menu.cursorY, true);
   platform::present(platform);
 }
 

@@ -9,26 +9,18 @@
 #include "logic/level_rules.h"
 #include "logic/level_setup.h"
 #include "logic/magnifier.h"
+#include "platform/asset_numbers.h"
 #include "platform/platform.h"
 
 namespace logic {
 
 namespace {
 
+namespace asset = platform::asset;
+
 using platform::Platform;
 using platform::Rect;
 
-constexpr int kBackgroundSlot = 25;
-constexpr int kCoverSlot = 22;
-constexpr int kIntroBannerA = 4;
-constexpr int kIntroBannerB = 5;
-constexpr int kHitMarkerSlot = 6;
-constexpr int kMissMarkerSlot = 7;
-constexpr int kCursorSlot = 8;
-constexpr int kFirstDigitSlot = 10;
-constexpr int kColonSlot = 20;
-constexpr int kFirstColourSlot = 94;
-constexpr int kTimeBarSlot = 3;
 constexpr int kTimeBarX = 43, kTimeBarY = 534;
 constexpr int kLeftPictureX = 10, kRightPictureX = 524, kPictureTop = 73;
 constexpr std::uint32_t kIntroPartAMaxMs = 1500;
@@ -57,30 +49,29 @@ void DrawLevelCaption(GameState& state, Platform& platform) {
 // 190 on; a cover of no height draws nothing.
 void DrawCovers(GameState& state, Platform& platform) {
   if (state.level.phase >= 190 && state.level.phase <= 279) state.play.coverOffset += 15;
-  const platform::ImageSlot& cover = platform.images[kCoverSlot];
+  const platform::ImageSlot& cover = platform.images[asset::kCoverSlot];
   const int height = cover.height - state.play.coverOffset;
   if (height <= 0) return;
-  platform::DrawSlotKeyed(platform, At(kLeftPictureX, kPictureTop, cover.width, height), kCoverSlot);
-  platform::DrawSlotKeyed(platform, At(kRightPictureX, kPictureTop, cover.width, height), kCoverSlot);
+  platform::DrawSlotKeyed(platform, At(kLeftPictureX, kPictureTop, cover.width, height), asset::kCoverSlot);
+  platform::DrawSlotKeyed(platform, At(kRightPictureX, kPictureTop, cover.width, height), asset::kCoverSlot);
 }
 
 void DrawTimeBarImage(Platform& platform) {
-  platform::DrawSlotKeyed(platform, At(kTimeBarX, kTimeBarY, kTimeBarWidth, kTimeBarHeight), kTimeBarSlot);
+  platform::DrawSlotKeyed(platform, At(kTimeBarX, kTimeBarY, kTimeBarWidth, kTimeBarHeight), asset::kTimeBarSlot);
 }
 
 void DrawIntroScene(GameState& state, Platform& platform, int banner, int bannerX, int bannerY) {
-  platform::DrawSlot(platform, At(0, 0, platform::kScreenWidth, platform::kScreenHeight), kBackgroundSlot);
+  platform::DrawSlot(platform, At(0, 0, platform::kScreenWidth, platform::kScreenHeight), asset::kPlayBackgroundSlot);
   DrawPictures(platform);
   DrawCovers(state, platform);
   DrawSlotAtOwnSize(platform, banner, bannerX, bannerY);
 }
 
-void IntroPartAFrame(GameState& state, Platform& platform) {
+void IntroPartAFrame(GameState& state, Platform& platform, std::uint32_t now) {
   LevelValues& level = state.level;
-  const std::uint32_t now = platform.backend->Milliseconds();
   if (level.phase == kPhaseIntroA) {
     state.play.introStart = now;
-    platform::PlaySpeech(platform, 6);
+    platform::PlaySpeech(platform, asset::kFindFiveSpeech);
   }
   // Part A ends after 160 frames or 1500 ms, whichever comes first, so a slow
   // machine does not keep the player waiting.
@@ -88,7 +79,7 @@ void IntroPartAFrame(GameState& state, Platform& platform) {
     level.phase = kPhaseIntroB - 1;
     state.play.introStart = 0;
   }
-  DrawIntroScene(state, platform, kIntroBannerA, 250, 295);
+  DrawIntroScene(state, platform, asset::kIntroBannerASlot, 250, 295);
   DrawPoints(state, platform);
   DrawTimeDisplay(state, platform);
   DrawLevelCaption(state, platform);
@@ -97,8 +88,8 @@ void IntroPartAFrame(GameState& state, Platform& platform) {
 }
 
 void IntroPartBFrame(GameState& state, Platform& platform) {
-  if (state.level.phase == kPhaseIntroB + 1) platform::PlaySpeech(platform, 7);
-  DrawIntroScene(state, platform, kIntroBannerB, 250, 250);
+  if (state.level.phase == kPhaseIntroB + 1) platform::PlaySpeech(platform, asset::kReadySteadyGoSpeech);
+  DrawIntroScene(state, platform, asset::kIntroBannerBSlot, 250, 250);
   DrawLevelCaption(state, platform);
   DrawPoints(state, platform);
   DrawTimeDisplay(state, platform);
@@ -125,10 +116,10 @@ void IdleSecond(GameState& state, Platform& platform) {
   ++clock.idleSeconds;
   if (clock.idleSeconds == 20) {
     const int r = RandomBetween(state.random, 0, 2);
-    if (r == 0) platform::PlaySpeech(platform, 23);
-    if (r == 1) platform::PlaySpeech(platform, 24);
+    if (r == 0) platform::PlaySpeech(platform, asset::kWhereIsItSpeech);
+    if (r == 1) platform::PlaySpeech(platform, asset::kLookCloselySpeech);
   } else if (clock.idleSeconds == 45) {
-    platform::PlaySpeech(platform, 25);
+    platform::PlaySpeech(platform, asset::kTimeIsRunningSpeech);
     clock.idleSeconds = 0;
   }
 }
@@ -140,7 +131,7 @@ void TenSecondWarning(GameState& state, Platform& platform) {
   if (state.level.secondsLeft == 10) {
     if (!clock.tenSecondWarning) {
       clock.tenSecondWarning = true;
-      platform::PlayEffect(platform, 3);
+      platform::PlayEffect(platform, asset::kTenSecondWarningSound);
       platform::StopMusic(platform, state.play.currentPlayTrack);
     }
   } else if (clock.tenSecondWarning) {
@@ -149,9 +140,8 @@ void TenSecondWarning(GameState& state, Platform& platform) {
   }
 }
 
-void AdvanceClock(GameState& state, Platform& platform) {
+void AdvanceClock(GameState& state, Platform& platform, std::uint32_t now) {
   PlayClock& clock = state.play.clock;
-  const std::uint32_t now = platform.backend->Milliseconds();
   if (clock.frameTime == 0 && clock.lastSecondTick == 0) {
     clock.lastSecondTick = now;
     clock.lastStepTick = now;
@@ -171,11 +161,11 @@ void AdvanceClock(GameState& state, Platform& platform) {
   }
 }
 
-void SearchingFrame(GameState& state, Platform& platform) {
+void SearchingFrame(GameState& state, Platform& platform, std::uint32_t now) {
   DrawPlayBackground(state, platform);
   DrawPictures(platform);
   DrawPoints(state, platform);
-  AdvanceClock(state, platform);
+  AdvanceClock(state, platform, now);
   LevelValues& level = state.level;
   if (level.secondsLeft <= 0) {
     level.phase = kPhaseTimeOver;
@@ -263,14 +253,14 @@ void EvaluateClick(GameState& state, Platform& platform) {
   if (!InPictureArea(state.play.cursorX, state.play.cursorY)) return;
   StartMarker(state, foundAny);
   if (foundAny) {
-    if (state.level.differencesLeft > 0) platform::PlayEffect(platform, 27 + RandomBetween(state.random, 0, 5));
+    if (state.level.differencesLeft > 0) platform::PlayEffect(platform, asset::kFirstFindJingleSound + RandomBetween(state.random, 0, asset::kFindJingleCount - 1));
     state.level.points += 100;
     // A find gives the bar back the seconds drawn so far; it is drawn out
     // again from the elapsed time at once.
     ReloadTimeBar(platform);
     DrawTimeDisplay(state, platform);
   } else {
-    platform::PlayEffect(platform, 2);
+    platform::PlayEffect(platform, asset::kWrongClickSound);
     ApplyWrongClick(state.level);
   }
 }
@@ -289,19 +279,19 @@ void HandleButton(GameState& state, Platform& platform, const platform::MouseRea
 void ClampCursor(GameState& state, const Platform& platform) {
   PlayScreenState& play = state.play;
   play.cursorY = std::max(play.cursorY, 0);
-  play.cursorX = std::max(play.cursorX, -platform.images[2].width);
+  play.cursorX = std::max(play.cursorX, -platform.images[asset::kRightPictureSlot].width);
   play.cursorX = std::min(play.cursorX, platform::kScreenWidth);
   play.cursorY = std::min(play.cursorY, platform::kScreenHeight);
 }
 
 void UpdateMarkers(GameState& state, Platform& platform) {
-  const platform::ImageSlot& size = platform.images[kMissMarkerSlot];
+  const platform::ImageSlot& size = platform.images[asset::kMissMarkerSlot];
   for (ClickMarker& marker : state.play.markers) {
     if (!marker.active) continue;
     const int x = marker.x + static_cast<int>(8.0 * std::sin(0.2 * (marker.y - marker.rise)));
     const int y = marker.y - static_cast<int>(marker.rise);
     platform::DrawSlotKeyed(platform, At(x, y, size.width, size.height),
-                            marker.hit ? kHitMarkerSlot : kMissMarkerSlot);
+                            marker.hit ? asset::kHitMarkerSlot : asset::kMissMarkerSlot);
     marker.rise += 1.5;
     if (marker.rise > kMarkerRiseLimit) marker.active = false;
   }
@@ -314,7 +304,7 @@ void UpdateBursts(GameState& state, Platform& platform) {
       p.y = static_cast<int>(p.y + p.vy);
       p.x = static_cast<int>(p.leftward ? p.x - p.vx : p.x + p.vx);
       p.vy += 0.04;
-      const int slot = kFirstColourSlot + std::clamp(p.colour, 0, 5);
+      const int slot = asset::kFirstColourSlot + std::clamp(p.colour, 0, asset::kColourCount - 1);
       platform::DrawSlotKeyed(platform, Rect{p.x, p.y, p.x + 10, p.y + 10}, slot);
       platform::DrawSlotKeyed(platform, Rect{p.x + 500, p.y, p.x + 510, p.y + 10}, slot);
       // The life is counted per particle drawn: 13 a frame, so 154 frames.
@@ -330,10 +320,10 @@ void TickLastSeconds(GameState& state, Platform& platform) {
   PlayClock& clock = state.play.clock;
   if (state.level.secondsLeft == clock.lastShownSeconds) return;
   clock.lastShownSeconds = state.level.secondsLeft;
-  if (state.level.secondsLeft < 9) platform::PlayEffect(platform, 5);
+  if (state.level.secondsLeft < 9) platform::PlayEffect(platform, asset::kTickSound);
 }
 
-void RunPhase(GameState& state, Platform& platform) {
+void RunPhase(GameState& state, Platform& platform, std::uint32_t now) {
   const int phase = state.level.phase;
   if (IsEndPhase(phase)) {
     DrawPlayBackground(state, platform);
@@ -344,25 +334,25 @@ void RunPhase(GameState& state, Platform& platform) {
     else
       GameOverFrame(state, platform);
   } else if (phase >= kPhaseIntroA && phase < kPhaseIntroB) {
-    IntroPartAFrame(state, platform);
+    IntroPartAFrame(state, platform, now);
   } else if (phase >= kPhaseIntroB && phase < kPhaseSearchStart) {
     IntroPartBFrame(state, platform);
   } else if (phase == kPhaseSearchStart) {
     state.level.phase = kPhaseSearching;
     StartPlayMusic(state, platform);
-    SearchingFrame(state, platform);
+    SearchingFrame(state, platform, now);
   } else if (phase == kPhaseSearching) {
-    SearchingFrame(state, platform);
+    SearchingFrame(state, platform, now);
   }
 }
 
 }  // namespace
 
 void DrawPictures(Platform& platform) {
-  const platform::ImageSlot& left = platform.images[1];
-  const platform::ImageSlot& right = platform.images[2];
-  platform::DrawSlot(platform, At(kRightPictureX, kPictureTop, right.width, right.height), 2);
-  platform::DrawSlot(platform, At(kLeftPictureX, kPictureTop, left.width, left.height), 1);
+  const platform::ImageSlot& left = platform.images[asset::kLeftPictureSlot];
+  const platform::ImageSlot& right = platform.images[asset::kRightPictureSlot];
+  platform::DrawSlot(platform, At(kRightPictureX, kPictureTop, right.width, right.height), asset::kRightPictureSlot);
+  platform::DrawSlot(platform, At(kLeftPictureX, kPictureTop, left.width, left.height), asset::kLeftPictureSlot);
 }
 
 void DrawPoints(GameState& state, Platform& platform) {
@@ -371,7 +361,7 @@ void DrawPoints(GameState& state, Platform& platform) {
 }
 
 void DrawPlayBackground(GameState& state, Platform& platform) {
-  platform::DrawSlot(platform, At(0, 0, platform::kScreenWidth, platform::kScreenHeight), kBackgroundSlot);
+  platform::DrawSlot(platform, At(0, 0, platform::kScreenWidth, platform::kScreenHeight), asset::kPlayBackgroundSlot);
   platform::DrawText(platform, "Level", 12, 610, 25, 25);
   platform::DrawText(platform, "Punkte", 12, 670, 25, 25);
   platform::DrawText(platform, "Fehler", 870, 600, 25, 25);
@@ -395,24 +385,24 @@ void DrawTimeDisplay(GameState& state, Platform& platform) {
   const LevelValues& level = state.level;
   const int elapsed = (level.secondsAtStart >= level.secondsLeft ? level.secondsAtStart - level.secondsLeft : 0) % 256;
   const int usedFrom = kTimeBarWidth - static_cast<int>(elapsed * level.timeBarScale) - clock.subSecondBarOffset;
-  platform::DrawBlackBox(platform, kTimeBarSlot, std::max(usedFrom, 0), 0, kTimeBarWidth, kTimeBarHeight);
+  platform::DrawBlackBox(platform, asset::kTimeBarSlot, std::max(usedFrom, 0), 0, kTimeBarWidth, kTimeBarHeight);
   DrawTimeBarImage(platform);
 
   const int seconds = std::clamp(level.secondsLeft, 0, 99);
-  platform::DrawSlotKeyed(platform, Rect{770, 670, 795, 695}, kFirstDigitSlot + level.minutesDigit % 10);
-  platform::DrawSlotKeyed(platform, Rect{790, 670, 815, 695}, kColonSlot);
-  platform::DrawSlotKeyed(platform, Rect{805, 670, 830, 695}, kFirstDigitSlot + seconds / 10);
-  platform::DrawSlotKeyed(platform, Rect{830, 670, 855, 695}, kFirstDigitSlot + seconds % 10);
+  platform::DrawSlotKeyed(platform, Rect{770, 670, 795, 695}, asset::kFirstDigitSlot + level.minutesDigit % 10);
+  platform::DrawSlotKeyed(platform, Rect{790, 670, 815, 695}, asset::kColonSlot);
+  platform::DrawSlotKeyed(platform, Rect{805, 670, 830, 695}, asset::kFirstDigitSlot + seconds / 10);
+  platform::DrawSlotKeyed(platform, Rect{830, 670, 855, 695}, asset::kFirstDigitSlot + seconds % 10);
 }
 
-void PlayFrame(GameState& state, Platform& platform) {
+void PlayFrame(GameState& state, Platform& platform, std::uint32_t milliseconds) {
   const platform::MouseReading reading = platform::ReadMouse(platform);
   state.play.cursorX += 2 * reading.dx;
   state.play.cursorY += 2 * reading.dy;
   HandleButton(state, platform, reading);
   ClampCursor(state, platform);
   platform::ClearBackBuffer(platform, platform::kScreenWidth, platform::kScreenHeight);
-  RunPhase(state, platform);
+  RunPhase(state, platform, milliseconds);
   if (platform.endRequested) return;  // a failed set-up released the display
 
   if (!IsEndPhase(state.level.phase)) {
@@ -422,7 +412,7 @@ void PlayFrame(GameState& state, Platform& platform) {
     if (state.level.phase == kPhaseSearching) DrawMagnifier(state, platform, reading);
   }
   if (state.level.phase > kPhaseIntroB || IsEndPhase(state.level.phase))
-    DrawSlotAtOwnSize(platform, kCursorSlot, state.play.cursorX, state.play.cursorY);
+    DrawSlotAtOwnSize(platform, asset::kCursorSlot, state.play.cursorX, state.play.cursorY);
   platform::present(platform);
 }
 

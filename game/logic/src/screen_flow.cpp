@@ -7,16 +7,14 @@
 #include "logic/menu.h"
 #include "logic/name_entry.h"
 #include "logic/play.h"
+#include "platform/asset_numbers.h"
 #include "platform/platform.h"
 
 namespace logic {
 namespace {
 
-constexpr int kTableMusic = 0;
-constexpr int kMenuMusic = 2;
-constexpr int kCreditsMusic = 3;
-constexpr int kNameEntryMusic = 6;
-constexpr int kIntroStartSound = 4;
+namespace asset = platform::asset;
+
 
 void BackToMenu(GameState& state) {
   state.flow.menuMusic = true;
@@ -31,7 +29,7 @@ void StopAndRewind(platform::Platform& platform, int track) {
 void HandleEscape(GameState& state, platform::Platform& platform) {
   switch (state.flow.gameState) {
     case kStateMenu:
-      StopAndRewind(platform, kMenuMusic);
+      StopAndRewind(platform, asset::kMenuMusic);
       state.flow.running = false;
       break;
     case kStatePlay: AbandonLevel(state, platform); break;
@@ -43,14 +41,14 @@ void HandleEscape(GameState& state, platform::Platform& platform) {
 
 }  // namespace
 
-void RunFrame(GameState& state, platform::Platform& platform) {
+void RunFrame(GameState& state, platform::Platform& platform, std::uint32_t milliseconds) {
   if (state.flow.intro) {
     IntroFrame(state, platform);
     return;
   }
   switch (state.flow.gameState) {
     case kStateMenu: MenuFrame(state, platform); break;
-    case kStatePlay: PlayFrame(state, platform); break;
+    case kStatePlay: PlayFrame(state, platform, milliseconds); break;
     case kStateHighScore: HighScoreFrame(state, platform); break;
     case kStateCredits: CreditsFrame(state, platform); break;
     default: break;
@@ -81,14 +79,14 @@ void HandleKeyDown(GameState& state, platform::Platform& platform, int virtualKe
 
 void LeaveHighScoresByClick(GameState& state, platform::Platform& platform) {
   state.level.points = 0;
-  StopAndRewind(platform, kTableMusic);
+  StopAndRewind(platform, asset::kTableMusic);
   BackToMenu(state);
   state.buttonReleaseLatch = false;
 }
 
 void LeaveHighScoresByKey(GameState& state, platform::Platform& platform) {
   state.level.points = 0;
-  StopAndRewind(platform, kTableMusic);
+  StopAndRewind(platform, asset::kTableMusic);
   // Chooses and records a picture pair that is never shown.
   SetUpLevel(state, platform);
   BackToMenu(state);
@@ -96,8 +94,8 @@ void LeaveHighScoresByKey(GameState& state, platform::Platform& platform) {
 
 void AbandonNameEntry(GameState& state, platform::Platform& platform) {
   state.level.points = 0;
-  StopAndRewind(platform, kTableMusic);
-  platform::StopMusic(platform, kNameEntryMusic);
+  StopAndRewind(platform, asset::kTableMusic);
+  platform::StopMusic(platform, asset::kNameEntryMusic);
   state.highScores.nameEntry = false;
   BackToMenu(state);
 }
@@ -111,13 +109,13 @@ void AbandonLevel(GameState& state, platform::Platform& platform) {
 }
 
 void LeaveCredits(GameState& state, platform::Platform& platform) {
-  StopAndRewind(platform, kCreditsMusic);
+  StopAndRewind(platform, asset::kCreditsMusic);
   BackToMenu(state);
 }
 
 void SkipIntro(GameState& state, platform::Platform& platform) {
-  platform::StopSound(platform, kIntroStartSound);
-  platform::PlayMusic(platform, kMenuMusic);
+  platform::StopSound(platform, asset::kIntroStartSound);
+  platform::PlayMusic(platform, asset::kMenuMusic);
   state.flow.intro = false;
 }
 

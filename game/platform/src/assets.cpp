@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "gamefile/file_io.h"
+#include "gamefile/game_file.h"
+#include "platform/asset_numbers.h"
 #include "platform/platform.h"
 
 namespace platform {
@@ -12,7 +14,6 @@ namespace {
 
 constexpr const char* kBuiltInPicturesPath = "data//igdata.qxs";
 constexpr std::size_t kMaxBuiltInPicturesBytes = 64u << 20;
-constexpr int kBuiltInPictureSlots[8] = {25, 26, 27, 28, 108, 109, 110, 111};
 constexpr int kMaxBuiltInPictureSide = 4096;
 constexpr int kEmptySoundBuffer = 26;
 
@@ -28,11 +29,6 @@ void AddRange(std::vector<BitmapEntry>& table, int firstSlot, int count, int wid
 }
 
 std::string IntroMessageName(const std::string& fileName) { return "qxdata_0 - " + fileName; }
-
-std::uint32_t Le32(const std::uint8_t* p) {
-  return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-std::uint16_t Le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 
 void FailOnBuiltInPictures(Platform& platform) {
   platform.backend->MinimiseWindow();
@@ -55,31 +51,31 @@ bool LoadBuiltInPictures(Platform& platform) {
     return false;
   }
   const gamefile::Bytes& bytes = *file;
-  std::size_t position = 2;  // a picture count the game does not use
-  for (int slot : kBuiltInPictureSlots) {
-    if (position + 12 > bytes.size()) {
+  // The difference rectangles and the source index of each record are not
+  // used here; the file's leading count is not read either.
+  auto records = gamefile::ScanPictureRecords(bytes, std::size(asset::kBuiltInPictureSlots));
+  if (!records) {
+    FailOnBuiltInPictures(platform);
+    return false;
+  }
+  for (std::size_t i = 0; i < records->size(); ++i) {
+    const gamefile::RecordLocation& record = (*records)[i];
+    const int width = record.widthField;
+    const int height = record.heightField;
+    if (width <= 0 || height <= 0 || width > kMaxBuiltInPictureSide || height > kMaxBuiltInPictureSide) {
       FailOnBuiltInPictures(platform);
       return false;
     }
-    const std::uint32_t byteCount = Le32(&bytes[position + 4]);
-    const int width = Le16(&bytes[position + 8]);
-    const int height = Le16(&bytes[position + 10]);
-    position += 12;
-    if (byteCount > bytes.size() - position || width <= 0 || height <= 0 ||
-        width > kMaxBuiltInPictureSide || height > kMaxBuiltInPictureSide) {
-      FailOnBuiltInPictures(platform);
-      return false;
-    }
-    ImageSlot& image = platform.images[slot];
+    ImageSlot& image = platform.images[asset::kBuiltInPictureSlots[i]];
     image.width = width;
     image.height = height;
-    image.surface = DecodeJpeg(platform, width, height, &bytes[position], byteCount);
+    image.surface =
+        DecodeJpeg(platform, width, height, &bytes[record.offset + gamefile::kRecordHeaderSize], record.byteCount);
     if (platform.endRequested) return false;
     if (!image.surface) {
       FailOnBuiltInPictures(platform);
       return false;
     }
-    position += byteCount + 5 * 8;  // the pictures' difference rectangles are not used here
   }
   return true;
 }
@@ -107,30 +103,36 @@ bool LoadBitmaps(Platform& platform) {
 std::vector<BitmapEntry> BitmapCatalogue() {
   std::vector<BitmapEntry> table;
   auto data = [](int n) { return Numbered("data/data", n, ".dat"); };
-  table.push_back({0, data(1), 383, 70, true});
-  table.push_back({3, data(2), 934, 12, true});
-  table.push_back({4, data(3), 583, 114, true});
-  table.push_back({5, data(4), 577, 219, true});
-  table.push_back({6, data(5), 81, 40, true});
-  table.push_back({7, data(6), 81, 40, true});
-  table.push_back({8, data(7), 28, 35, true});
-  table.push_back({9, data(8), 201, 24, true});
-  table.push_back({10, data(18), 40, 45, true});
-  AddRange(table, 11, 9, 40, 45, true, [&](int i) { return data(9 + i); });
-  table.push_back({20, data(19), 40, 45, true});
-  table.push_back({21, data(20), 110, 100, true});
-  table.push_back({22, data(21), 490, 430, true});
-  AddRange(table, 30, 27, 25, 25, true,
+  table.push_back({asset::kMenuHighlightSlot, data(1), 383, 70, true});
+  table.push_back({asset::kTimeBarSlot, data(2), 934, 12, true});
+  table.push_back({asset::kIntroBannerASlot, data(3), 583, 114, true});
+  table.push_back({asset::kIntroBannerBSlot, data(4), 577, 219, true});
+  table.push_back({asset::kHitMarkerSlot, data(5), 81, 40, true});
+  table.push_back({asset::kMissMarkerSlot, data(6), 81, 40, true});
+  table.push_back({asset::kCursorSlot, data(7), 28, 35, true});
+  table.push_back({asset::kCreditsFinalSlot, data(8), 201, 24, true});
+  table.push_back({asset::kFirstDigitSlot, data(18), 40, 45, true});
+  AddRange(table, asset::kFirstDigitSlot + 1, asset::kDigitCount - 1, 40, 45, true,
+           [&](int i) { return data(9 + i); });
+  table.push_back({asset::kColonSlot, data(19), 40, 45, true});
+  table.push_back({asset::kLogoSlot, data(20), 110, 100, true});
+  table.push_back({asset::kCoverSlot, data(21), 490, 430, true});
+  AddRange(table, asset::kFirstGlyphSlot, asset::kGlyphCount, 25, 25, true,
            [](int i) { return "data/qxdata/" + std::to_string(i + 1) + ".dat"; });
-  AddRange(table, 60, 26, 25, 25, true,
+  AddRange(table, asset::kFirstSmallGlyphSlot, asset::kSmallGlyphCount, 25, 25, true,
            [](int i) { return "data/qxdata/l_" + std::to_string(i + 1) + ".dat"; });
-  AddRange(table, 86, 8, 125, 125, true,
+  AddRange(table, asset::kFirstTitleLetterSlot, asset::kTitleLetterCount, 125, 125, true,
            [](int i) { return Numbered("data/qxdata_0/data", i + 1, ".dat"); });
-  AddRange(table, 94, 6, 74, 71, true, [&](int i) { return data(22 + i); });
-  AddRange(table, 100, 4, 32, 30, false, [&](int i) { return data(28 + i); });
-  table.push_back({104, data(32), 31, 16, true});
-  table.push_back({105, data(33), 301, 19, false});
-  AddRange(table, 106, 2, 32, 30, false, [&](int i) { return data(34 + i); });
+  AddRange(table, asset::kFirstColourSlot, asset::kColourCount, 74, 71, true,
+           [&](int i) { return data(22 + i); });
+  table.push_back({asset::kSpeechOffSlot, data(28), 32, 30, false});
+  table.push_back({asset::kSpeechOnSlot, data(29), 32, 30, false});
+  table.push_back({asset::kMusicOnSlot, data(30), 32, 30, false});
+  table.push_back({asset::kMusicOffSlot, data(31), 32, 30, false});
+  table.push_back({asset::kKnobSlot, data(32), 31, 16, true});
+  table.push_back({asset::kBarSlot, data(33), 301, 19, false});
+  table.push_back({asset::kEffectsOnSlot, data(34), 32, 30, false});
+  table.push_back({asset::kEffectsOffSlot, data(35), 32, 30, false});
   return table;
 }
 

@@ -6,14 +6,13 @@
 #include <vector>
 
 #include "pixels.h"
+#include "platform/asset_numbers.h"
 #include "platform/platform.h"
 
 namespace platform {
 namespace {
 
 constexpr int kMaxTextCharacters = 80;
-constexpr int kCursorGlyphSlot = 56;
-constexpr int kFirstDigitSlot = 10;
 
 // A stretch of target columns that all show one source column.
 struct ColumnRun {
@@ -272,7 +271,7 @@ void DrawSlotKeyed(Platform& platform, const Rect& rect, int slot) {
 }
 
 int GlyphSlotFor(std::uint8_t character) {
-  if (character == 0xFE) return kCursorGlyphSlot;
+  if (character == 0xFE) return asset::kTextCursorGlyphSlot;
   if (character >= 'A' && character <= 'Z') return character - 35;
   return (character - 37) & 0xFF;
 }
@@ -295,10 +294,10 @@ void DrawText(Platform& platform, const char* text, int x, int y, int glyphWidth
 void DrawNumber(Platform& platform, std::uint8_t value, int digitCount, int x, int y,
                 int glyphWidth, int glyphHeight) {
   if (digitCount == 1) {
-    DrawGlyph(platform, kFirstDigitSlot + value % 10, x, y, glyphWidth, glyphHeight);
+    DrawGlyph(platform, asset::kFirstDigitSlot + value % 10, x, y, glyphWidth, glyphHeight);
   } else if (digitCount == 2) {
-    DrawGlyph(platform, kFirstDigitSlot + value / 10, x, y, glyphWidth, glyphHeight);
-    DrawGlyph(platform, kFirstDigitSlot + value % 10, x + glyphWidth, y, glyphWidth, glyphHeight);
+    DrawGlyph(platform, asset::kFirstDigitSlot + value / 10, x, y, glyphWidth, glyphHeight);
+    DrawGlyph(platform, asset::kFirstDigitSlot + value % 10, x + glyphWidth, y, glyphWidth, glyphHeight);
   }
 }
 
@@ -311,7 +310,7 @@ void DrawSixDigits(Platform& platform, int x, int y, int glyphWidth, int glyphHe
     // The leading digit is not reduced modulo 10; a value of a million or
     // more would address a slot past the digits, so it is limited here.
     const int digit = static_cast<int>(std::min<std::uint32_t>(digits[i], 9));
-    DrawGlyph(platform, kFirstDigitSlot + digit, x + i * glyphWidth, y, glyphWidth, glyphHeight);
+    DrawGlyph(platform, asset::kFirstDigitSlot + digit, x + i * glyphWidth, y, glyphWidth, glyphHeight);
   }
 }
 

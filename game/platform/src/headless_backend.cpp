@@ -182,7 +182,12 @@ void HeadlessBackend::ShowMessage(std::string_view caption, std::string_view tex
   messages.push_back({std::string(caption), std::string(text)});
 }
 
-void HeadlessBackend::StartInput() {}
+// Like the relative mouse of a real desktop, taking the mouse moves the
+// system pointer to the middle of the window.
+void HeadlessBackend::StartInput() {
+  cursorX = kScreenWidth / 2;
+  cursorY = kScreenHeight / 2;
+}
 void HeadlessBackend::ReleaseInput() {}
 
 bool HeadlessBackend::PollEvent(InputEvent& event) {

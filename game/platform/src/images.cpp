@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gamefile/file_io.h"
+#include "gamefile/little_endian.h"
 #include "pixels.h"
 #include "platform/platform.h"
 
@@ -18,33 +19,31 @@ namespace {
 constexpr int kMaxImageSide = 8192;
 constexpr std::size_t kMaxBitmapFileBytes = 64u << 20;
 
-std::uint32_t ReadLe32(const std::uint8_t* p) {
-  return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-std::uint16_t ReadLe16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+using gamefile::GetU16;
+using gamefile::GetU32;
 
 // Checks the headers of a Windows bitmap file against the file's real size,
 // so a file that lies about its dimensions is refused instead of read past
 // its end.
 bool BitmapHeadersAreSound(const gamefile::Bytes& file) {
   if (file.size() < 26 || file[0] != 'B' || file[1] != 'M') return false;
-  const std::uint32_t pixelOffset = ReadLe32(&file[10]);
-  const std::uint32_t infoSize = ReadLe32(&file[14]);
+  const std::uint32_t pixelOffset = GetU32(&file[10]);
+  const std::uint32_t infoSize = GetU32(&file[14]);
   if (infoSize < 12 || 14ull + infoSize > file.size()) return false;
   std::int64_t width = 0;
   std::int64_t height = 0;
   int bitsPerPixel = 0;
   std::uint32_t compression = 0;
   if (infoSize == 12) {
-    width = ReadLe16(&file[18]);
-    height = ReadLe16(&file[20]);
-    bitsPerPixel = ReadLe16(&file[24]);
+    width = GetU16(&file[18]);
+    height = GetU16(&file[20]);
+    bitsPerPixel = GetU16(&file[24]);
   } else {
     if (infoSize < 40) return false;
-    width = static_cast<std::int32_t>(ReadLe32(&file[18]));
-    height = static_cast<std::int32_t>(ReadLe32(&file[22]));
-    bitsPerPixel = ReadLe16(&file[28]);
-    compression = ReadLe32(&file[30]);
+    width = static_cast<std::int32_t>(GetU32(&file[18]));
+    height = static_cast<std::int32_t>(GetU32(&file[22]));
+    bitsPerPixel = GetU16(&file[28]);
+    compression = GetU32(&file[30]);
   }
   if (height < 0) height = -height;
   if (width <= 0 || height <= 0 || width > kMaxImageSide || height > kMaxImageSide) return false;

@@ -50,6 +50,15 @@ std::uint64_t ReadClock(Platform& platform) {
   return platform.backend->Milliseconds();  // widened with a zero high part
 }
 
+// A reading of ReadClock in milliseconds, cut to 32 bits like the
+// millisecond clock itself.
+std::uint32_t ClockMilliseconds(const Platform& platform, std::uint64_t reading) {
+  if (!platform.pacing.highResolution) return static_cast<std::uint32_t>(reading);
+  const std::uint64_t frequency = platform.pacing.frequency;
+  const std::uint64_t milliseconds = reading / frequency * 1000 + reading % frequency * 1000 / frequency;
+  return static_cast<std::uint32_t>(milliseconds);
+}
+
 // 32 bits first; on failure the window is made anew and 16 bits tried, with
 // the user told once. False when neither depth can be shown.
 bool StartDisplayWithFallback(Platform& platform) {
@@ -136,13 +145,6 @@ bool WriteSoundSettings(Platform& platform) {
   return gamefile::WriteFileAtomically(kSoundSettingsFile, bytes).ok();
 }
 
-void SeedRandom(Platform& platform, std::uint32_t seed) { platform.randomState = seed; }
-
-int NextRandom15(Platform& platform) {
-  platform.randomState = platform.randomState * 214013u + 2531011u;
-  return static_cast<int>((platform.randomState >> 16) & 0x7FFF);
-}
-
 bool StartUp(Platform& platform, Backend& backend) {
   platform.backend = &backend;
   platform.endRequested = false;
@@ -154,22 +156,24 @@ bool StartUp(Platform& platform, Backend& backend) {
 
   ReadWindowSettings(platform);
   backend.ChooseWindowMode(platform.windowed);
-  if (!backend.CreateGameWindow()) {
-    FailWithMessage(platform, "Fehler", DisplayMessage());
-    return false;
-  }
-  StartInput(platform);
+  // The menu cursor starts where the player left the pointer, so it is read
+  // before the window and the relative mouse can move the pointer away
+  // (relative mode takes it to the window's centre).
   int x = 0;
   int y = 0;
   if (backend.ReadCursorPosition(x, y)) {
     platform.startCursorX = x;
     platform.startCursorY = y;
   }
+  if (!backend.CreateGameWindow()) {
+    FailWithMessage(platform, "Fehler", DisplayMessage());
+    return false;
+  }
+  StartInput(platform);
   if (!StartSound(platform)) ShowMessage(platform, "Fehler", kSoundMessage);
   ReadSoundSettings(platform);
   if (!LoadSoundAndMusic(platform)) return false;
   if (!StartDisplayWithFallback(platform)) return false;
-  SeedRandom(platform, static_cast<std::uint32_t>(backend.CalendarSeconds()));
   return true;
 }
 
@@ -249,7 +253,7 @@ int RunMainLoop(Platform& platform, const LoopHooks& hooks) {
     }
     const std::uint64_t now = ReadClock(platform);
     if (FrameDueAt(platform, now)) {
-      if (hooks.frame) hooks.frame();
+      if (hooks.frame) hooks.frame(ClockMilliseconds(platform, now));
     } else if (MillisecondsUntilNextFrame(platform, now) >= kIdleMarginMilliseconds) {
       // Polling flat out would hold a whole core between frames. A short
       // wait that ends well before the frame is due keeps the frame rate

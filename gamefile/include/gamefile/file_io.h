@@ -24,9 +24,34 @@ enum class Flush {
            // for files whose reader rebuilds a damaged one
 };
 
-// Writes data under a temporary name beside `path`, flushes it to disk (as
-// `flush` says) and moves it into place. On any failure the previous file is
-// left untouched and the temporary file is removed.
+// A file written under a temporary name beside its target and moved into
+// place only when it is complete, so a failed write (full disk, unreadable
+// picture halfway through) never leaves a half-written file where a good one
+// was. Every file the programs write goes through it.
+class StagedFile {
+ public:
+  explicit StagedFile(std::string target);
+  ~StagedFile();  // removes the temporary file unless committed
+  StagedFile(const StagedFile&) = delete;
+  StagedFile& operator=(const StagedFile&) = delete;
+
+  bool isOpen() const { return fd_ >= 0; }
+  // False once any write failed; later writes are then ignored.
+  bool Write(std::span<const std::uint8_t> data);
+  // Flushes (as `flush` says), closes and renames over the target.
+  bool Commit(Flush flush = Flush::ToDisk);
+  bool good() const { return good_; }
+
+ private:
+  std::string target_;
+  std::string temporary_;
+  int fd_ = -1;
+  bool good_ = false;
+  bool committed_ = false;
+};
+
+// Writes data through a StagedFile in one go. On any failure the previous
+// file is left untouched and the temporary file is removed.
 Status WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data,
                            Flush flush = Flush::ToDisk);
 

@@ -62,6 +62,12 @@ std::string PicturePairPathFor(const std::string& nameFilePath);
 
 // Picture-pair file -------------------------------------------------------
 
+// A record's parts around its JPEG bytes, for writers that stream those
+// bytes from elsewhere.
+void PutRecordHeader(Bytes& out, std::int32_t sourceIndex, std::uint32_t byteCount, std::uint16_t widthField,
+                     std::uint16_t heightField);
+void PutRects(Bytes& out, const RectSet& rects);
+
 Bytes EncodePicturePairFile(std::span<const PictureRecord> records);
 Status WritePicturePairFile(const std::string& path, std::span<const PictureRecord> records);
 
@@ -89,6 +95,11 @@ struct PicturePairIndex {
 
 Result<PicturePairIndex> ScanPicturePairs(std::span<const std::uint8_t> bytes);
 Result<PicturePairIndex> ScanPicturePairFile(const std::string& path);
+
+// The first `count` records of a file laid out like a picture-pair file
+// whose leading u16 is not read (the built-in pictures), walked by their
+// byte counts with the same checks as a record of a picture-pair file.
+Result<std::vector<RecordLocation>> ScanPictureRecords(std::span<const std::uint8_t> bytes, std::size_t count);
 
 // One picture ready to decode: JPEG bytes (taken from the source record
 // when shared), the size fields of that record and this record's rectangles.

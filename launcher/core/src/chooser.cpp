@@ -1,13 +1,16 @@
 #include "launcher/chooser.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 
 #include "gamefile/file_io.h"
 #include "gamefile/game_file.h"
 #include "gamefile/text_encoding.h"
 #include "handoff/program_start.h"
+#include "launcher/generation_job.h"
 #include "launcher/list_file.h"
 
 namespace launcher {
@@ -102,16 +105,24 @@ void Chooser::Add() {
     return;
   }
   std::optional<std::string> path = ui_.AskGameFileToAdd();
-  if (!path) return;
-  if (path->size() >= kPathField) {
+  if (!path || !CanTakePath(*path)) return;
+  AddEntryFor(*path);
+}
+
+bool Chooser::CanTakePath(const std::string& path) {
+  if (path.size() >= kPathField) {
     ui_.ShowMessage(kMsgPathTooLong);
-    return;
+    return false;
   }
-  if (!GameCanReadPath(*path)) {
+  if (!GameCanReadPath(path)) {
     ui_.ShowMessage(kMsgPathUnusable);
-    return;
+    return false;
   }
-  std::optional<Entry> entry = ReadEntry(*path);
+  return true;
+}
+
+void Chooser::AddEntryFor(const std::string& path) {
+  std::optional<Entry> entry = ReadEntry(path);
   if (!entry) {
     ui_.ShowMessage(kMsgCannotOpenFile);
     return;
@@ -119,6 +130,83 @@ void Chooser::Add() {
   entries_.push_back(std::move(*entry));
   FillCombo();
   ShowDescription(static_cast<int>(entries_.size()));
+}
+
+std::optional<int> ChooserUi::AskChoice(const std::string&, const std::string&, const std::vector<std::string>&,
+                                        int) {
+  return std::nullopt;
+}
+
+void ChooserUi::FollowGeneration(GenerationJob& job) { job.Wait(); }
+
+std::string DifficultyQuestion() {
+  return "Wie schwer sollen die Unterschiede zu finden sein ?\r\nEs werden " +
+         std::to_string(scenegen::kDefaultGeneratedPairs) + " neue Bilderpaare gemalt; das dauert einige Sekunden.";
+}
+
+std::vector<std::string> DifficultyChoices() {
+  return {"leicht: große, deutliche Unterschiede", "mittel: Unterschiede aller Größen",
+          "schwer: kleine, feine Unterschiede"};
+}
+
+std::string GenerationProgressText(int done, int total) {
+  return "Bilderpaar " + std::to_string(std::min(done + 1, total)) + " von " + std::to_string(total) +
+         " wird gemalt ...";
+}
+
+namespace {
+
+constexpr scenegen::Difficulty kDifficulties[] = {scenegen::Difficulty::Leicht, scenegen::Difficulty::Mittel,
+                                                  scenegen::Difficulty::Schwer};
+
+bool MakeFolder(const std::string& folder) {
+  if (::mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST) return false;
+  struct stat info {};
+  return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// A name no file in `folder` has yet; the seed and difficulty in it tell
+// the player's files apart at a glance.
+std::string FreshGameFilePath(const std::string& folder, scenegen::SetRequest& request) {
+  for (;; ++request.seed) {
+    const std::string path =
+        folder + "/neu-" + scenegen::DifficultyName(request.difficulty) + "-" + std::to_string(request.seed) + ".vst";
+    if (!gamefile::FileExists(path) && !gamefile::FileExists(gamefile::PicturePairPathFor(path))) return path;
+  }
+}
+
+}  // namespace
+
+void Chooser::Generate() {
+  if (entries_.size() >= kMaxEntries) {
+    ui_.ShowMessage(kMsgListFull);
+    return;
+  }
+  const std::optional<int> choice =
+      ui_.AskChoice(kGenerateCaption, DifficultyQuestion(), DifficultyChoices(), kPreselectedDifficulty);
+  if (!choice || *choice < 0 || *choice >= static_cast<int>(std::size(kDifficulties))) return;
+  const std::string folder = HomeFile(kGeneratedFolderName);
+  if (!MakeFolder(folder)) {
+    ui_.ShowMessage(kMsgNoGeneratedFolder);
+    return;
+  }
+  scenegen::SetRequest request;
+  request.seed = scenegen::FreshSeed();
+  request.pairs = scenegen::kDefaultGeneratedPairs;
+  request.difficulty = kDifficulties[*choice];
+  const std::string path = FreshGameFilePath(folder, request);
+  if (!CanTakePath(path)) return;
+
+  GenerationJob job(request, path);
+  ui_.FollowGeneration(job);
+  job.Wait();
+  const scenegen::GenerateResult result = job.Result();
+  if (result.outcome == scenegen::GenerateOutcome::Stopped) return;  // the player's own choice
+  if (result.outcome == scenegen::GenerateOutcome::Failed) {
+    ui_.ShowMessage(result.message);
+    return;
+  }
+  AddEntryFor(path);
 }
 
 void Chooser::Remove(int current) {
@@ -142,10 +230,12 @@ void Chooser::Remove(int current) {
 }
 
 bool Chooser::Start(int current) {
+  // The list file keeps the item as it was, so "no item" (-1) is stored as
+  // 0xFF; reading it back falls to the built-in game data.
+  const auto selectionByte = static_cast<std::uint8_t>(current & 0xFF);
   // Only typing into the combo's edit field leaves no item current; the
   // built-in game data is then the natural choice.
   if (current < 0 || current > static_cast<int>(entries_.size())) current = 0;
-  const auto selectionByte = static_cast<std::uint8_t>(current & 0xFF);
   if (!gamefile::WriteFileAtomically(HomeFile(kListFileName), EncodeListFile(selectionByte, Paths()))) {
     ui_.ShowMessage(kMsgFileAccessError);
   }

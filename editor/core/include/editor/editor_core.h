@@ -20,6 +20,10 @@ namespace editor {
 struct Previews {
   std::string picture1;
   std::string picture2;
+  // Counts the times the previews are to be read from their files again
+  // (every selection and every refresh), so that a picture replaced on disk
+  // under the same name shows its new content.
+  unsigned loads = 0;
 };
 
 class EditorCore {

@@ -15,12 +15,14 @@ struct PairFairness {
   int pair = 0;  // position in the list, numbered as the list shows it
   std::string fileName1, fileName2;
   std::vector<fairness::Problem> problems;
+  std::vector<fairness::ColourWarning> warnings;  // hints only; they never make a pair unfair
 };
 
 struct FairnessResult {
   int checked = 0;                  // pairs looked at
   bool stopped = false;             // the user stopped the check early
   std::vector<PairFairness> unfair; // the pairs with problems, in list order
+  std::vector<PairFairness> hinted; // the fair pairs with colour hints, in list order
 };
 
 // Checks pairs 0 to pairCount - 1 with the rectangles of their first slot.
@@ -31,7 +33,8 @@ FairnessResult CheckTablePairs(const PictureTable& table, int pairCount,
 namespace text {
 inline constexpr const char* kNoPairToCheck =
     "Es gibt noch kein vollständiges Bilderpaar, das geprüft werden kann.";
-// The whole report: one block per pair with problems, then a summary.
+// The whole report: one block per pair with problems, one per fair pair
+// with colour hints, then a summary and the hints' explanation.
 std::string FairnessReport(const FairnessResult& result);
 // The question before building; names the count and the first pairs.
 std::string BuildDespiteProblems(const FairnessResult& result);

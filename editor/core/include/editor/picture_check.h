@@ -31,4 +31,11 @@ void DecodedSize(std::span<const std::uint8_t> bytes, int& width, int& height);
 PictureCheck CheckPictureBytes(std::span<const std::uint8_t> bytes);
 PictureCheck CheckPictureFile(const std::string& path);
 
+// The wall clock (nanoseconds since the epoch, as file times are kept) by
+// which CheckPictureFile judges whether a file has settled long enough for
+// its verdict to be remembered. nullptr restores the system clock; tests
+// run one ahead instead of waiting.
+using WallClockNs = std::int64_t (*)();
+void SetPictureCheckClock(WallClockNs clock);
+
 }  // namespace editor

@@ -90,8 +90,6 @@ struct GameState {
   // Shared by all screens: a press counts as a click only after the button
   // was seen up.
   bool buttonReleaseLatch = false;
-  // Where the system cursor stood at start-up; the menu starts its cursor there.
-  int startCursorX = 0, startCursorY = 0;
 
   GameFileChoice gameFile;
   LevelValues level;

@@ -33,12 +33,14 @@ HighScoreTable DefaultHighScoreTable();
 
 std::vector<std::uint8_t> EncodeHighScores(const HighScoreTable& table);
 
-// A file of any other length than 150 bytes is damaged: the caller treats it
-// as missing rather than reading past its end or guessing at a partial table.
+// The first ten entries; bytes after them are not looked at. Fewer than 150
+// bytes are no table: the caller treats them as missing rather than reading
+// past their end or guessing at a partial table.
 std::optional<HighScoreTable> DecodeHighScores(std::span<const std::uint8_t> bytes);
 
-// Reads the table; when the file is missing or damaged, writes the default
-// table to it and uses that. The default table is used even when it cannot
+// Reads the first ten entries of the file and leaves the file as it is; when
+// the file is missing or shorter than ten entries, writes the default table
+// to it and uses that. The default table is used even when it cannot
 // be written (a read-only folder must not keep the player out of the table).
 HighScoreTable LoadOrCreateHighScores(const std::string& path);
 

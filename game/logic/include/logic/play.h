@@ -1,6 +1,8 @@
 #pragma once
 // The play screen: level intro over covered pictures, the search with its
 // clock and clicks, and the end phases, which hand over to level_end.h.
+#include <cstdint>
+
 namespace platform {
 struct Platform;
 }
@@ -10,7 +12,7 @@ namespace logic {
 struct GameState;
 
 // One frame of the game state `play`.
-void PlayFrame(GameState& state, platform::Platform& platform);
+void PlayFrame(GameState& state, platform::Platform& platform, std::uint32_t milliseconds);
 
 // The time bar and the 0:SS digits; blinks during the ten-second warning.
 // The used part of the bar is blacked out in the bar image itself.

@@ -1,6 +1,8 @@
 #pragma once
 // The passages between the game's screens, the keyboard routing and the
 // choice of the screen that runs each frame.
+#include <cstdint>
+
 #include "logic/game_state.h"
 
 namespace platform {
@@ -11,7 +13,7 @@ namespace logic {
 
 // One frame: the intro while its flag is set, else the screen of the game
 // state; a state outside 0..3 runs nothing (the screen stays frozen).
-void RunFrame(GameState& state, platform::Platform& platform);
+void RunFrame(GameState& state, platform::Platform& platform, std::uint32_t milliseconds);
 
 // Whether the desktop's screen saver may start now: while the game waits in
 // the menu or the high-score screens, never during a level (nor the intro

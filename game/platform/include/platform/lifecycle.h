@@ -30,7 +30,9 @@ void ShutDown(Platform& platform);
 // Hooks the main loop calls into the game logic.
 struct LoopHooks {
   std::function<void(int virtualKey)> keyDown;  // one key-down message
-  std::function<void()> frame;                  // one frame (screen chosen by the logic)
+  // One frame (screen chosen by the logic), given the frame's time in
+  // milliseconds: the pacing clock's reading that made the frame due.
+  std::function<void(std::uint32_t milliseconds)> frame;
   std::function<bool()> running;                // the running flag
 };
 
@@ -67,10 +69,6 @@ bool WriteSoundSettings(Platform& platform);
 
 // Makes the start directory current again (before every file access).
 void RestoreStartDirectory(const Platform& platform);
-
-// The 15-bit generator of the original runtime.
-void SeedRandom(Platform& platform, std::uint32_t seed);
-int NextRandom15(Platform& platform);
 
 // Fatal and technical messages.
 void ShowMessage(Platform& platform, std::string_view caption, std::string_view text);

@@ -63,9 +63,6 @@ struct Platform {
   // hears of a change only once.
   bool screenSaverAllowed = false;
 
-  // State of the 15-bit random generator (x = x * 214013 + 2531011).
-  std::uint32_t randomState = 1;
-
   // Set when a fatal message has been shown: the program must end with exit
   // code 0 as soon as control returns to the main loop.
   bool endRequested = false;

@@ -36,6 +36,25 @@ inline constexpr char kMsgChoiceNotWritten[] =
     "Die Auswahl der Spieldatei konnte nicht gespeichert werden (vst.dat) !\r\n"
     "Bitte prüfen sie, ob im Vistrel Ordner Platz und Schreibrecht vorhanden sind.";
 
+// "neu erzeugen": a game file of newly painted pictures, written into the
+// folder kGeneratedFolderName inside the home directory (the player's own
+// folder) and added to the list like one chosen with "hinzufügen".
+inline constexpr char kGenerateButtonText[] = "neu erzeugen";
+inline constexpr char kGeneratedFolderName[] = "Spieldateien";
+inline constexpr char kGenerateCaption[] = "Neue Spieldatei erzeugen";
+inline constexpr char kMsgNoGeneratedFolder[] =
+    "Der Ordner für neue Spieldateien konnte nicht angelegt werden !\r\n"
+    "Bitte prüfen sie, ob im Vistrel Ordner Platz und Schreibrecht vorhanden sind.";
+// The question before painting, the three choices (easiest first) and the
+// one offered first.
+std::string DifficultyQuestion();
+std::vector<std::string> DifficultyChoices();
+inline constexpr int kPreselectedDifficulty = 1;
+// The line under the progress bar.
+std::string GenerationProgressText(int done, int total);
+
+class GenerationJob;
+
 // What the launcher needs from the screen. Texts are UTF-8.
 class MessageUi {
  public:
@@ -49,6 +68,14 @@ class ChooserUi : public MessageUi {
   // The file-open dialog for "*.vst"; nothing when the user cancels. The
   // path is returned as the file system's bytes.
   virtual std::optional<std::string> AskGameFileToAdd() = 0;
+  // A modal choice among `choices`, `preselected` marked; the index chosen,
+  // nothing when the user cancels. A screen that cannot ask declines.
+  virtual std::optional<int> AskChoice(const std::string& caption, const std::string& question,
+                                       const std::vector<std::string>& choices, int preselected);
+  // Shows the progress of `job` (GenerationProgressText) until it has
+  // finished, keeping the dialog responsive; the user's stop reaches it as
+  // job.Stop(). Returns once job.Finished(). Without a screen: just waits.
+  virtual void FollowGeneration(GenerationJob& job);
 };
 
 struct Entry {
@@ -71,6 +98,10 @@ class Chooser {
   void ShowDescription(int current);
   void Add();
   void Remove(int current);
+  // "neu erzeugen": asks for the difficulty, paints a new game file while
+  // the UI shows the progress, adds it to the list and selects it. Like
+  // Add, it does not write vsts.dat.
+  void Generate();
   // Writes vsts.dat and vst.dat. True when the dialog is to end with OK and
   // the game is to be started.
   bool Start(int current);
@@ -84,6 +115,8 @@ class Chooser {
 
  private:
   std::optional<Entry> ReadEntry(const std::string& path) const;
+  bool CanTakePath(const std::string& path);
+  void AddEntryFor(const std::string& path);
   std::string HomeFile(const char* name) const;
   std::vector<std::string> Paths() const;
   void FillCombo();
