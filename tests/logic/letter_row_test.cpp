@@ -58,7 +58,7 @@ class PointerNameEntry : public ::testing::Test {
 
 TEST_F(PointerNameEntry, ClickedLettersAreStoredAsTypedOnes) {
   EXPECT_FALSE(game.state->highScores.letterRowShown);
-  for (int key : {'P', 'A', 'D', 'X', kKeyBackspace, kKeySpace, 'Z'}) ClickCell(key);
+  for (int key : std::initializer_list<int>{'P', 'A', 'D', 'X', kKeyBackspace, kKeySpace, 'Z'}) ClickCell(key);
   EXPECT_TRUE(game.state->highScores.letterRowShown);
   EXPECT_EQ(game.state->highScores.name.editPosition, 5);
   ClickCell(kKeyReturn);

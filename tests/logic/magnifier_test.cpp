@@ -3,6 +3,7 @@
 // the play: no points, no seconds, no marker, no sound, and a left click
 // while it is held counts as before.
 #include "golden_support.h"
+#include "logic/level_rules.h"
 #include "logic/magnifier.h"
 #include "play_test_fixture.h"
 
@@ -64,7 +65,9 @@ TEST(Magnifier, HeldRightButtonShowsBothSpotsEnlarged) {
     for (int dx = -20; dx < 20; dx += 3) {
       const int px = 246 + (dx >= 0 ? dx / 2 : -((-dx + 1) / 2));
       const int py = 200 + (dy >= 0 ? dy / 2 : -((-dy + 1) / 2));
-      if (dy < 0) EXPECT_EQ(frame.Pixel(256 + dx, 273 + dy), game.SlotPixel(1, px, py)) << dx << "," << dy;
+      if (dy < 0) {
+        EXPECT_EQ(frame.Pixel(256 + dx, 273 + dy), game.SlotPixel(1, px, py)) << dx << "," << dy;
+      }
       EXPECT_EQ(frame.Pixel(770 + dx, 273 + dy), game.SlotPixel(2, px, py)) << dx << "," << dy;
     }
   }

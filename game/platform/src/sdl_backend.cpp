@@ -172,6 +172,29 @@ struct SdlBackend::Impl {
     MarkCompositorBypass(window, !windowed);
   }
 
+  // Where the window is, or (read before it exists) where it will open: the
+  // whole display under the pointer, or a 1024 x 768 window centred on it.
+  SDL_Rect FrameArea() const {
+    SDL_Rect area{0, 0, 0, 0};
+    if (window != nullptr) {
+      SDL_GetWindowPosition(window, &area.x, &area.y);
+      SDL_GetWindowSize(window, &area.w, &area.h);
+      if (area.w > 0 && area.h > 0) return area;
+    }
+    if (SDL_GetDisplayBounds(DisplayUnderPointer(), &area) != 0) {
+      SDL_DisplayMode desktop{};
+      if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) return SDL_Rect{0, 0, kScreenWidth, kScreenHeight};
+      area = SDL_Rect{0, 0, desktop.w, desktop.h};
+    }
+    if (windowed) {
+      area.x += (area.w - kScreenWidth) / 2;
+      area.y += (area.h - kScreenHeight) / 2;
+      area.w = kScreenWidth;
+      area.h = kScreenHeight;
+    }
+    return area;
+  }
+
   void SwitchWindowMode() {
     windowed = !windowed;
     const int display = SDL_GetWindowDisplayIndex(window);
@@ -576,25 +599,14 @@ bool SdlBackend::PollEvent(InputEvent& event) {
 
 bool SdlBackend::ReadCursorPosition(int& x, int& y) {
   SDL_GetGlobalMouseState(&x, &y);
-  // The frame is letterboxed into the window (the whole display on the full
-  // screen), so the desktop position is moved into frame coordinates.
-  // Window position and size are in the same desktop units as the pointer,
-  // whatever the drawable's pixel count on a high-DPI screen.
-  int left = 0, top = 0, width = 0, height = 0;
-  if (impl_->window != nullptr) {
-    SDL_GetWindowPosition(impl_->window, &left, &top);
-    SDL_GetWindowSize(impl_->window, &width, &height);
-  }
-  if (width <= 0 || height <= 0) {
-    SDL_DisplayMode desktop{};
-    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) return true;
-    left = top = 0;
-    width = desktop.w;
-    height = desktop.h;
-  }
-  x -= left;
-  y -= top;
-  DesktopPointToFrame(width, height, x, y);
+  // The frame is letterboxed into the window, so the desktop position is
+  // moved into frame coordinates. Window and display rectangles are in the
+  // same desktop units as the pointer, whatever the drawable's pixel count
+  // on a high-DPI screen.
+  const SDL_Rect area = impl_->FrameArea();
+  x -= area.x;
+  y -= area.y;
+  DesktopPointToFrame(area.w, area.h, x, y);
   return true;
 }
 
