@@ -26,5 +26,7 @@ SDL_VIDEODRIVER= xvfb-run -a -s "-screen 0 1024x768x24" \
 run editor "$build_dir/bench/editor/editor_bench"
 run launcher "$build_dir/bench/launcher/launcher_bench"
 run platform "$build_dir/bench/platform/platform_bench"
+# The generator runs on one thread; pairs per second are per core.
+run scenegen "$build_dir/bench/scenegen/scenegen_bench"
 
 python3 "$source_dir/scripts/bench_report.py" "$results" "$source_dir/docs/performance.md"

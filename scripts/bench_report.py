@@ -87,6 +87,7 @@ def main():
     editor, _ = load(results, "editor")
     launcher, _ = load(results, "launcher")
     platform_runs, _ = load(results, "platform")
+    scenegen_runs, _ = load(results, "scenegen")
 
     lines = []
     out = lines.append
@@ -158,6 +159,11 @@ def main():
     out(f"| launcher Load, 100 entries | {fmt(load_ms)} ms | |")
     decode = ms(find(platform_runs, "BM_DecodeGamePicture"))
     out(f"| decoding one game picture (488 x 430 to 490 x 430) | {fmt(decode and decode * 1000, 0)} µs | |")
+    for arg, name in ((0, "leicht"), (1, "mittel"), (2, "schwer")):
+        run = find(scenegen_runs, f"BM_GenerateTenPairs/{arg}")
+        rate = run.get("pairs_per_second") if run and "error" not in run else None
+        out(f"| picture pairs made per second, one core, {name} | {fmt(rate, 1)} | "
+            f"at least 10: {verdict(rate is not None and rate >= 10)} |")
     out("")
     text = "\n".join(lines) + "\n"
     print(text)

@@ -159,7 +159,8 @@ TEST_P(EveryScene, PaintsBackToFrontAndKeepsSparesInView) {
     EXPECT_GE(Intersect(b, picture).Width() * Intersect(b, picture).Height(), b.Width() * b.Height() / 2)
         << "spare of kind " << static_cast<int>(spare.kind) << " mostly outside the picture";
   }
-  for (const Item& it : scene.items) EXPECT_FALSE(Intersect(ItemBounds(it), picture).Empty());
+  for (const Item& it : scene.items)
+    EXPECT_FALSE(Intersect(ItemBounds(it), picture).Empty()) << "kind " << static_cast<int>(it.kind) << " at " << it.x;
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, EveryScene, ::testing::Range(0, kSceneKindCount));

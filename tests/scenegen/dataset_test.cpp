@@ -9,6 +9,7 @@
 #include "gamefile/jpeg_info.h"
 #include "jpeg_codec.h"
 #include "picture_set.h"
+#include "similarity.h"
 #include "temp_dir.h"
 
 namespace scenegen {
@@ -40,7 +41,8 @@ TEST_F(Dataset, HoldsEnoughPairsOfJfifPicturesOfTheGameSize) {
   ASSERT_NE(records, nullptr);
   const auto index = gamefile::ScanPicturePairs(*file);
   ASSERT_TRUE(index.ok());
-  EXPECT_GE(index->pairCount, 24);
+  EXPECT_GE(index->pairCount, kMinBuiltInPairs);
+  EXPECT_EQ(index->pairCount, BuiltInPairCount());
   EXPECT_EQ(records->size(), 2u * index->pairCount);
   for (const gamefile::PictureRecord& r : *records) {
     EXPECT_EQ(r.sourceIndex, gamefile::kOwnBytes);
@@ -77,14 +79,14 @@ TEST_F(Dataset, FirstPicturesCarryFiveValidSeparateRectangles) {
 
 TEST_F(Dataset, PicturesDifferOnlyInsideTheRectanglesAndInEachOfThem) {
   ASSERT_NE(records, nullptr);
-  int worstOfAll = 0, fewestStrong = 1 << 30;
+  int worstOfAll = 0, fewestStrong = 1 << 30, fewestGrey = 1 << 30;
   for (std::size_t p = 0; p + 1 < records->size(); p += 2) {
     const auto a = DecodeJpeg((*records)[p].jpeg);
     const auto b = DecodeJpeg((*records)[p + 1].jpeg);
     ASSERT_TRUE(a && b);
     ASSERT_EQ(a->rgb.size(), b->rgb.size());
     const gamefile::RectSet& rects = (*records)[p].rects;
-    std::array<int, 5> strongInside{};
+    std::array<int, 5> strongInside{}, greyInside{};
     int worstOutside = 0;
     for (int y = 0; y < a->height; ++y) {
       for (int x = 0; x < a->width; ++x) {
@@ -92,27 +94,74 @@ TEST_F(Dataset, PicturesDifferOnlyInsideTheRectanglesAndInEachOfThem) {
         int step = 0;
         for (int k = 0; k < 3; ++k) step = std::max(step, std::abs(a->rgb[i + k] - b->rgb[i + k]));
         int in = -1;
+        bool onEdge = false;
         for (int j = 0; j < 5; ++j)
-          if (x >= rects[j].x1 && x <= rects[j].x2 && y >= rects[j].y1 && y <= rects[j].y2) in = j;
+          if (x >= rects[j].x1 && x <= rects[j].x2 && y >= rects[j].y1 && y <= rects[j].y2) {
+            in = j;
+            // The left and top edges are not inside, as the game and the
+            // fairness check count them: JPEG noise may touch them, a
+            // change may not.
+            onEdge = x == rects[j].x1 || y == rects[j].y1;
+          }
+        if (onEdge) {
+          EXPECT_LT(step, kVisibleStep) << "pair " << p / 2 << " change on the edge at " << x << "," << y;
+        }
         if (in < 0)
           worstOutside = std::max(worstOutside, step);
         else if (step >= kVisibleStep)
           ++strongInside[in];
+        if (in >= 0 && std::abs(GreyOf(&a->rgb[i]) - GreyOf(&b->rgb[i])) >= kGreyStep) ++greyInside[in];
       }
     }
     EXPECT_LE(worstOutside, 2) << "pair " << p / 2;
-    for (int j = 0; j < 5; ++j) EXPECT_GE(strongInside[j], 40) << "pair " << p / 2 << " rectangle " << j;
+    for (int j = 0; j < 5; ++j) {
+      EXPECT_GE(strongInside[j], kMinStrongPixels) << "pair " << p / 2 << " rectangle " << j;
+      // Seen in greyscale, as a colour-blind player sees it.
+      EXPECT_GE(greyInside[j], kMinGreyPixels) << "pair " << p / 2 << " rectangle " << j;
+    }
     worstOfAll = std::max(worstOfAll, worstOutside);
     for (int n : strongInside) fewestStrong = std::min(fewestStrong, n);
+    for (int n : greyInside) fewestGrey = std::min(fewestGrey, n);
   }
-  std::printf("largest step outside the rectangles: %d; fewest clearly changed pixels in a rectangle: %d\n", worstOfAll,
-              fewestStrong);
+  std::printf(
+      "largest step outside the rectangles: %d; fewest clearly changed pixels in a rectangle: %d; "
+      "fewest pixels changed by %d or more in grey: %d\n",
+      worstOfAll, fewestStrong, kGreyStep, fewestGrey);
 }
 
 TEST_F(Dataset, NoPictureComesTwice) {
   ASSERT_NE(records, nullptr);
   for (std::size_t i = 0; i < records->size(); i += 2)
     for (std::size_t j = 0; j < i; j += 2) EXPECT_NE((*records)[i].jpeg, (*records)[j].jpeg) << i / 2 << " " << j / 2;
+}
+
+TEST(BuiltInSet, HoldsEveryKindOfSceneAtLeastThreeTimes) {
+  std::vector<int> perKind(kSceneKindCount, 0);
+  for (int i = 0; i < BuiltInPairCount(); ++i) ++perKind[static_cast<std::size_t>(KindOfPair(i))];
+  for (int k = 0; k < kSceneKindCount; ++k) EXPECT_GE(perKind[static_cast<std::size_t>(k)], kBuiltInPairsPerKind) << k;
+  EXPECT_GE(BuiltInPairCount(), kMinBuiltInPairs);
+}
+
+// No two pairs of the set look like one picture twice, by layout and colour.
+TEST_F(Dataset, HasNoTwoPairsThatLookAlike) {
+  ASSERT_NE(records, nullptr);
+  std::vector<Pixels> firsts;
+  for (std::size_t p = 0; p < records->size(); p += 2) {
+    const auto decoded = DecodeJpeg((*records)[p].jpeg);
+    ASSERT_TRUE(decoded);
+    firsts.push_back(decoded->rgb);
+  }
+  std::vector<const Pixels*> pictures;
+  for (const Pixels& p : firsts) pictures.push_back(&p);
+  const SetSimilarity s = MeasureSimilarity(pictures, kPictureWidth, kPictureHeight);
+  std::printf("built-in set of %d: thumbnail correlation max %.3f (pairs %d, %d) mean %.3f; colour overlap max %.3f "
+              "mean %.3f; look-alikes %d\n",
+              s.pictures, s.maxCorrelation, s.closestA, s.closestB, s.meanCorrelation, s.maxOverlap, s.meanOverlap,
+              s.lookAlikes);
+  EXPECT_EQ(s.lookAlikes, 0);
+  for (const auto& [a, b] : s.lookAlikePairs) ADD_FAILURE() << "pairs " << a << " and " << b << " look alike";
+  EXPECT_LE(s.maxCorrelation, kSameLayoutCorrelation);
+  EXPECT_LT(s.meanCorrelation, 0.3f);
 }
 
 TEST_F(Dataset, IsWhatTheGeneratorMakes) {

@@ -46,12 +46,33 @@ TEST(RectangleFor, StaysInsideThePictureAtItsEdges) {
   }
 }
 
-TEST(IsFairChange, RefusesFaintHairlineAndHugeChanges) {
+TEST(IsFairChange, RefusesFaintHairlineHugeAndColourOnlyChanges) {
   const Box area{10, 10, 40, 40};
-  EXPECT_FALSE(IsFairChange({area, kMinStrongPixels - 1, area}, {8, 8, 48, 48}));
-  EXPECT_FALSE(IsFairChange({{10, 10, 200, 40}, 5000, {10, 10, 200, 40}}, {8, 8, 208, 48}));
-  EXPECT_FALSE(IsFairChange({area, 200, {10, 20, 40, 22}}, {8, 8, 48, 48})) << "a two-pixel line";
-  EXPECT_TRUE(IsFairChange({area, kMinStrongPixels, area}, {8, 8, 48, 48}));
+  EXPECT_FALSE(IsFairChange({area, kMinStrongPixels - 1, area, 500}, {8, 8, 48, 48}));
+  EXPECT_FALSE(IsFairChange({{10, 10, 200, 40}, 5000, {10, 10, 200, 40}, 5000}, {8, 8, 208, 48}));
+  EXPECT_FALSE(IsFairChange({area, 200, {10, 20, 40, 22}, 200}, {8, 8, 48, 48})) << "a two-pixel line";
+  EXPECT_FALSE(IsFairChange({area, 800, area, kMinGreyPixels - 1}, {8, 8, 48, 48}))
+      << "a change of hue alone, invisible to a colour-blind player";
+  EXPECT_TRUE(IsFairChange({area, kMinStrongPixels, area, kPlannedGreyPixels}, {8, 8, 48, 48}));
+  const Box atTheEdge{0, 10, 30, 40};
+  EXPECT_FALSE(IsFairChange({atTheEdge, 500, atTheEdge, 500}, {0, 8, 40, 48}))
+      << "the first column lies on the stored rectangle's edge, outside it";
+}
+
+TEST(IsFairChange, DifficultyBoundsTheSizeOfAChange) {
+  const Box area{10, 10, 70, 70};
+  const ChangeFootprint big{area, 2000, area, 2000};
+  const ChangeFootprint small{area, 200, area, 200};
+  EXPECT_TRUE(IsFairChange(big, {8, 8, 80, 80}, EasyRules()));
+  EXPECT_FALSE(IsFairChange(big, {8, 8, 80, 80}, HardRules()));
+  EXPECT_FALSE(IsFairChange(small, {8, 8, 80, 80}, EasyRules()));
+  EXPECT_TRUE(IsFairChange(small, {8, 8, 80, 80}, HardRules()));
+  // No difficulty goes below the fairness floor.
+  for (const DifferenceRules& rules : {EasyRules(), MediumRules(), HardRules()}) {
+    EXPECT_FALSE(IsFairChange({area, kMinStrongPixels - 1, area, 500}, {8, 8, 48, 48}, rules));
+    EXPECT_FALSE(IsFairChange({area, 500, area, kMinGreyPixels - 1}, {8, 8, 48, 48}, rules));
+    EXPECT_GE(rules.recolorLumaStep, kMinRecolorLumaStep);
+  }
 }
 
 TEST(ApplyChanges, IndicesReferToTheOriginalListAndAddsGoByDepth) {
@@ -146,13 +167,94 @@ TEST(RecolorFor, GivesBelievableClearlyDifferentColours) {
   boat.color = Rgb(40, 90, 160);
   for (int i = 0; i < 50; ++i) {
     const Color autumn = RecolorFor(tree, r);
-    EXPECT_TRUE(std::any_of(std::begin(kAutumn), std::end(kAutumn),
-                            [&](Color c) { return ChannelDistance(c, autumn) < 1e-6f; }));
-    EXPECT_GT(ChannelDistance(autumn, tree.color), 0.3f);
+    // An autumn colour, perhaps lighter or darker so it also shows in grey.
+    EXPECT_TRUE(std::any_of(std::begin(kAutumn), std::end(kAutumn), [&](Color c) {
+      return std::fabs(ToHsv(c).h - ToHsv(autumn).h) < 0.02f;
+    }));
+    EXPECT_GT(ChannelDistance(autumn, tree.color), 0.2f);
     const Color dark = RecolorFor(sheep, r);
     EXPECT_LT(ToHsv(dark).v, 0.5f) << "a white sheep turns dark, not pink";
     EXPECT_GT(ChannelDistance(RecolorFor(boat, r), boat.color), 0.2f);
   }
+}
+
+// The hue swaps a colour-blind player cannot see: red for green, green for
+// red, blue for purple. Every recolour moves brightness as well.
+TEST(RecolorFor, AlwaysMovesBrightnessSoGreyscaleShowsIt) {
+  Rng r(11);
+  const Color starts[] = {Rgb(200, 60, 50),  Rgb(60, 130, 90),   Rgb(70, 125, 50), Rgb(40, 90, 160),
+                          Rgb(130, 70, 120), Rgb(240, 240, 235), Rgb(20, 20, 25),  Rgb(128, 128, 128)};
+  const Kind kinds[] = {Kind::Tree, Kind::Apple, Kind::Cat, Kind::Car, Kind::Sheep, Kind::Balloon};
+  for (const Kind kind : kinds)
+    for (const Color start : starts) {
+      Item it;
+      it.kind = kind;
+      it.color = start;
+      for (int i = 0; i < 10; ++i)
+        EXPECT_GE(std::fabs(LumaOf(RecolorFor(it, r)) - LumaOf(start)), kMinRecolorLumaStep - 1e-4f)
+            << static_cast<int>(kind) << " from " << start.r << "," << start.g << "," << start.b;
+    }
+}
+
+// The newer sorts of change paint through an off-screen copy of the
+// object: each must show, in brightness, and stay within what it touches.
+class NewChange : public ::testing::TestWithParam<ChangeType> {};
+
+TEST_P(NewChange, ShowsInGreyAndStaysWithinItsBounds) {
+  Scene scene = SparseScene(0);
+  Item crate;
+  crate.kind = GetParam() == ChangeType::Count ? Kind::Apple : Kind::Crate;
+  crate.x = 240, crate.y = 260, crate.size = 18;
+  crate.color = Rgb(175, 135, 85);
+  crate.depth = crate.y;
+  scene.items.push_back(crate);
+  const Image base = RenderScene(scene);
+  const Pixels rgb = Finish(scene, base);
+  Change change{GetParam(), 0, crate};
+  switch (GetParam()) {
+    case ChangeType::Rotate:
+      change.after.angle = 0.4f;
+      break;
+    case ChangeType::Pattern:
+      change.after.pattern = 1;
+      break;
+    default:
+      change.after.x += 30;
+      change.after.depth += 0.01f;
+      break;
+  }
+  const ChangeFootprint f = MeasureChange(scene, base, rgb, change);
+  EXPECT_GE(f.strongPixels, kMinStrongPixels);
+  EXPECT_GE(f.greyPixels, kMinGreyPixels);
+  const Box reach = Grow(Union(ItemBounds(crate), ItemBounds(change.after)), kSoftRadius);
+  EXPECT_EQ(Intersect(reach, f.changed), f.changed);
+  // The whole picture agrees: the change is nowhere but in its rectangle.
+  Scene second = scene;
+  second.items = ApplyChanges(scene, {change});
+  EXPECT_EQ(second.items.size(), GetParam() == ChangeType::Count ? 2u : 1u);
+  const Pixels after = Finish(second, RenderScene(second));
+  EXPECT_EQ(CountChangesOutside(rgb, after, kPictureWidth, kPictureHeight, {RectangleFor(f.changed)}), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, NewChange,
+                         ::testing::Values(ChangeType::Rotate, ChangeType::Pattern, ChangeType::Count));
+
+TEST(PaintItem, APlainObjectPaintedOffScreenLooksAsPaintedDirectly) {
+  // A pattern of zero painted the long way must match the direct painting,
+  // or every turned object would shift its colours.
+  Item it;
+  it.kind = Kind::Vase;
+  it.x = 100, it.y = 200, it.size = 16;
+  it.color = Rgb(40, 90, 160);
+  Image direct(kPictureWidth, kPictureHeight, {0.4f, 0.5f, 0.3f}), turned = direct;
+  Canvas a(direct), b(turned);
+  PaintItem(a, it);
+  it.angle = 1e-6f;  // takes the off-screen path, turns by nothing visible
+  PaintItem(b, it);
+  float worst = 0;
+  for (int y = 0; y < kPictureHeight; ++y)
+    for (int x = 0; x < kPictureWidth; ++x) worst = std::max(worst, ChannelDistance(direct.At(x, y), turned.At(x, y)));
+  EXPECT_LT(worst, 0.06f);
 }
 
 TEST(PictureSet, MixesAtLeastSixKindsOfScene) {
@@ -193,7 +295,23 @@ TEST_P(EveryKindOfPair, HasFiveFairSeparateDifferencesAndNothingElseChanges) {
     std::vector<Box> others = rects;
     others.erase(others.begin() + static_cast<std::ptrdiff_t>(i));
     EXPECT_GE(CountChangesOutside(pair->first, pair->second, kPictureWidth, kPictureHeight, others), kMinStrongPixels);
+    EXPECT_GE(CountGreyChanges(pair->first, pair->second, kPictureWidth, rects[i]), kMinGreyPixels);
   }
+}
+
+// Easy pairs have larger differences than hard ones, of the same scene.
+TEST_P(EveryKindOfPair, DifficultyChangesTheSizeOfTheDifferences) {
+  const auto kind = static_cast<SceneKind>(GetParam());
+  const auto easy = MakePicturePair(kind, 900 + GetParam(), EasyRules());
+  const auto hard = MakePicturePair(kind, 900 + GetParam(), HardRules());
+  ASSERT_TRUE(easy && hard);
+  const auto changedPixels = [](const PicturePair& p) {
+    int n = 0;
+    for (const Difference& d : p.differences) n += CountGreyChanges(p.first, p.second, kPictureWidth, d.rect);
+    return n;
+  };
+  EXPECT_GT(changedPixels(*easy), 7 * changedPixels(*hard) / 5);
+  for (const Difference& d : hard->differences) EXPECT_LE(d.rect.Width(), HardRules().maxRectSide);
 }
 
 TEST_P(EveryKindOfPair, IsTheSameOnEveryRun) {

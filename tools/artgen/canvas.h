@@ -1,6 +1,7 @@
 #pragma once
 // A floating-point RGBA canvas and the colour arithmetic every piece of
 // artwork is painted with. Colours are straight (not premultiplied) 0..1.
+#include "genlib/colour.h"
 #include <algorithm>
 #include <cstdint>
 #include <functional>
@@ -30,11 +31,8 @@ inline Rgb Screen(Rgb base, Rgb light, float amount) {
   return {1 - (1 - base.r) * (1 - l.r), 1 - (1 - base.g) * (1 - l.g), 1 - (1 - base.b) * (1 - l.b)};
 }
 
-inline float Clamp01(float v) { return std::clamp(v, 0.0f, 1.0f); }
-inline float Smoothstep(float e0, float e1, float x) {
-  float t = Clamp01((x - e0) / (e1 - e0));
-  return t * t * (3 - 2 * t);
-}
+using genlib::Clamp01;
+inline float Smoothstep(float e0, float e1, float x) { return genlib::SmoothStep(e0, e1, x); }
 
 // Colour at a point: gradients and textures are functions of the position.
 using Paint = std::function<Rgb(float x, float y)>;

@@ -1,6 +1,6 @@
 #include "encode.h"
 
-#include <turbojpeg.h>
+#include "genlib/image_codec.h"
 #include "gamefile/little_endian.h"
 
 namespace artgen {
@@ -47,17 +47,8 @@ std::vector<std::uint8_t> EncodeBmp(const RgbImage& image) {
 }
 
 std::vector<std::uint8_t> EncodeJpeg(const RgbImage& image, int quality) {
-  std::vector<std::uint8_t> out;
-  tjhandle handle = tjInitCompress();
-  if (!handle) return out;
-  unsigned char* jpeg = nullptr;
-  unsigned long size = 0;
-  int rc = tjCompress2(handle, image.rgb.data(), image.width, 0, image.height, TJPF_RGB, &jpeg, &size, TJSAMP_444,
-                       quality, TJFLAG_ACCURATEDCT);
-  if (rc == 0) out.assign(jpeg, jpeg + size);
-  tjFree(jpeg);
-  tjDestroy(handle);
-  return out;
+  auto jpeg = genlib::EncodeJpeg(image.rgb, image.width, image.height, quality);
+  return jpeg ? std::move(*jpeg) : std::vector<std::uint8_t>{};
 }
 
 }  // namespace artgen

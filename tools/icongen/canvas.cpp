@@ -1,6 +1,6 @@
 #include "canvas.h"
 
-#include <png.h>
+#include "genlib/image_codec.h"
 
 #include <algorithm>
 #include <cmath>
@@ -104,37 +104,16 @@ void Canvas::StrokeRect(double x0, double y0, double x1, double y1, double thick
 }
 
 bool Canvas::WritePng(const std::string& path) const {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);
-  if (!file) return false;
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png ? png_create_info_struct(png) : nullptr;
-  if (!info) {
-    png_destroy_write_struct(&png, nullptr);
-    return false;
-  }
-  std::vector<std::uint8_t> row(static_cast<std::size_t>(width_) * 4);
-  if (setjmp(png_jmpbuf(png))) {
-    png_destroy_write_struct(&png, &info);
-    return false;
-  }
-  png_init_io(png, file.get());
-  png_set_IHDR(png, info, width_, height_, 8, PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-               PNG_FILTER_TYPE_DEFAULT);
-  png_write_info(png, info);
+  std::vector<std::uint8_t> rgba(static_cast<std::size_t>(width_) * height_ * 4);
   const auto byte = [](double v) { return static_cast<std::uint8_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255)); };
-  for (int y = 0; y < height_; ++y) {
-    for (int x = 0; x < width_; ++x) {
-      const Colour& c = pixels_[static_cast<std::size_t>(y) * width_ + x];
-      row[x * 4 + 0] = byte(c.r);
-      row[x * 4 + 1] = byte(c.g);
-      row[x * 4 + 2] = byte(c.b);
-      row[x * 4 + 3] = byte(c.a);
-    }
-    png_write_row(png, row.data());
+  for (std::size_t i = 0; i < pixels_.size(); ++i) {
+    const Colour& c = pixels_[i];
+    rgba[i * 4 + 0] = byte(c.r);
+    rgba[i * 4 + 1] = byte(c.g);
+    rgba[i * 4 + 2] = byte(c.b);
+    rgba[i * 4 + 3] = byte(c.a);
   }
-  png_write_end(png, nullptr);
-  png_destroy_write_struct(&png, &info);
-  return std::fflush(file.get()) == 0;
+  return genlib::WritePng(path, rgba, width_, height_, 4);
 }
 
 }  // namespace icongen

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "genlib/colour.h"
+
 namespace scenegen {
 
 struct Color {
@@ -14,13 +16,10 @@ inline Color operator-(Color a, Color b) { return {a.r - b.r, a.g - b.g, a.b - b
 inline Color operator*(Color a, float k) { return {a.r * k, a.g * k, a.b * k}; }
 inline Color operator*(Color a, Color b) { return {a.r * b.r, a.g * b.g, a.b * b.b}; }
 
-inline float Clamp01(float v) { return std::clamp(v, 0.0f, 1.0f); }
-inline float Lerp(float a, float b, float t) { return a + (b - a) * t; }
+using genlib::Clamp01;
+using genlib::Lerp;
+using genlib::SmoothStep;
 inline Color Mix(Color a, Color b, float t) { return a + (b - a) * t; }
-inline float SmoothStep(float e0, float e1, float x) {
-  const float t = Clamp01((x - e0) / (e1 - e0));
-  return t * t * (3 - 2 * t);
-}
 
 // Colour from 0..255 components, the way palettes are easiest to write down.
 constexpr Color Rgb(int r, int g, int b) { return {r / 255.0f, g / 255.0f, b / 255.0f}; }

@@ -22,6 +22,12 @@ std::string ChangeTypeName(ChangeType type) {
       return "gespiegelt";
     case ChangeType::Reshape:
       return "andere Form";
+    case ChangeType::Rotate:
+      return "gedreht";
+    case ChangeType::Pattern:
+      return "anderes Muster";
+    case ChangeType::Count:
+      return "andere Anzahl";
   }
   return "?";
 }
@@ -31,7 +37,7 @@ std::vector<Item> ApplyChanges(const Scene& scene, const std::vector<Change>& ch
   std::vector<bool> removed(items.size(), false);
   std::vector<Item> added;
   for (const Change& c : changes) {
-    if (c.type == ChangeType::Add) {
+    if (c.type == ChangeType::Add || c.type == ChangeType::Count) {
       added.push_back(c.after);
     } else if (c.type == ChangeType::Remove) {
       removed[c.index] = true;
@@ -50,20 +56,38 @@ std::vector<Item> ApplyChanges(const Scene& scene, const std::vector<Change>& ch
   return out;
 }
 
-ChangeFootprint MeasureChange(const Scene& scene, const Image& base, const Pixels& baseRgb, const Change& change) {
+namespace {
+
+// Full-size buffers a search reuses from one candidate to the next, so a
+// candidate costs the pixels it touches, not two picture copies.
+struct MeasureScratch {
+  Image work;
+  Pixels rgb;
+};
+
+ChangeFootprint MeasureWith(MeasureScratch& scratch, const Scene& scene, const Image& base, const Pixels& baseRgb,
+                            const Change& change) {
   Box before, after;
-  if (change.type != ChangeType::Add) before = ItemBounds(scene.items[change.index]);
+  const bool adds = change.type == ChangeType::Add || change.type == ChangeType::Count;
+  if (!adds) before = ItemBounds(scene.items[change.index]);
   if (change.type != ChangeType::Remove) after = ItemBounds(change.after);
   // The finish spreads a change by kSoftRadius; repaint and compare that far.
   const Box area = Intersect(Grow(Union(before, after), kSoftRadius + 1), base.Bounds());
   ChangeFootprint footprint;
   if (area.Empty()) return footprint;
 
+  if (scratch.work.Width() != base.Width() || scratch.work.Height() != base.Height()) {
+    scratch.work = base;
+    scratch.rgb = baseRgb;
+  }
+  // Only the repainted area and the rim the finish reads around it need
+  // to hold the unchanged picture; whatever an earlier candidate left
+  // elsewhere is never read.
+  scratch.work.CopyFrom(base, Grow(area, kSoftRadius));
   const std::vector<Item> items = ApplyChanges(scene, {change});
-  Image work = base;
-  RenderArea(scene.background, items, work, area);
-  Pixels rgb = baseRgb;
-  FinishArea(scene, work, area, rgb);
+  RenderArea(scene.background, items, scratch.work, area);
+  FinishArea(scene, scratch.work, area, scratch.rgb);
+  const Pixels& rgb = scratch.rgb;
   for (int y = area.y0; y < area.y1; ++y) {
     for (int x = area.x0; x < area.x1; ++x) {
       const std::size_t i = (static_cast<std::size_t>(y) * base.Width() + x) * 3;
@@ -71,6 +95,7 @@ ChangeFootprint MeasureChange(const Scene& scene, const Image& base, const Pixel
       for (int k = 0; k < 3; ++k) step = std::max(step, std::abs(rgb[i + k] - baseRgb[i + k]));
       if (step == 0) continue;
       footprint.changed = Union(footprint.changed, Box{x, y, x + 1, y + 1});
+      if (std::abs(GreyOf(&rgb[i]) - GreyOf(&baseRgb[i])) >= kGreyStep) ++footprint.greyPixels;
       if (step >= kStrongStep) {
         ++footprint.strongPixels;
         footprint.strong = Union(footprint.strong, Box{x, y, x + 1, y + 1});
@@ -78,6 +103,13 @@ ChangeFootprint MeasureChange(const Scene& scene, const Image& base, const Pixel
     }
   }
   return footprint;
+}
+
+}  // namespace
+
+ChangeFootprint MeasureChange(const Scene& scene, const Image& base, const Pixels& baseRgb, const Change& change) {
+  MeasureScratch scratch;
+  return MeasureWith(scratch, scene, base, baseRgb, change);
 }
 
 namespace {
@@ -104,31 +136,109 @@ Box RectangleFor(const Box& changed) {
   return r;
 }
 
-bool IsFairChange(const ChangeFootprint& footprint, const Box& rect) {
-  if (footprint.changed.Empty() || footprint.strongPixels < kMinStrongPixels) return false;
+bool IsFairChange(const ChangeFootprint& footprint, const Box& rect, const DifferenceRules& rules) {
+  if (footprint.changed.Empty() || footprint.strongPixels < std::max(kMinStrongPixels, rules.minStrongPixels))
+    return false;
+  if (footprint.strongPixels > rules.maxStrongPixels) return false;
+  // Seen without colour: enough of it must change in brightness.
+  if (footprint.greyPixels < kPlannedGreyPixels) return false;
   if (footprint.strong.Width() < kMinStrongSide || footprint.strong.Height() < kMinStrongSide) return false;
-  return rect.Width() <= kMaxRectSide && rect.Height() <= kMaxRectSide && rect.Width() * rect.Height() <= kMaxRectArea;
+  // A stored rectangle's left and top edges lie on its first column and
+  // row, which do not count as inside; a change in the picture's first
+  // column or row could never be marked.
+  if (footprint.changed.x0 < 1 || footprint.changed.y0 < 1) return false;
+  return rect.Width() <= rules.maxRectSide && rect.Height() <= rules.maxRectSide &&
+         rect.Width() * rect.Height() <= rules.maxRectArea;
+}
+
+bool IsFairChange(const ChangeFootprint& footprint, const Box& rect) {
+  return IsFairChange(footprint, rect, MediumRules());
+}
+
+DifferenceRules EasyRules() {
+  DifferenceRules r;
+  r.minStrongPixels = 500;
+  r.maxRectSide = 144;
+  r.maxRectArea = 128 * 128;
+  r.resizeGrow = 1.6f, r.resizeShrink = 0.55f;
+  r.moveMin = 26, r.moveMax = 40;
+  r.turnMin = 0.6f, r.turnMax = 0.9f;
+  r.recolorLumaStep = 0.3f;
+  //         Remove Add Recolor Resize Move Mirror Reshape Rotate Pattern Count
+  r.weights = {5, 5, 4, 3, 2, 1, 1, 1, 2, 3};
+  return r;
+}
+
+DifferenceRules MediumRules() { return DifferenceRules{}; }
+
+DifferenceRules HardRules() {
+  DifferenceRules r;
+  r.maxStrongPixels = 800;
+  r.maxRectSide = 88;
+  r.maxRectArea = 72 * 72;
+  r.resizeGrow = 1.25f, r.resizeShrink = 0.8f;
+  r.moveMin = 9, r.moveMax = 15;
+  r.turnMin = 0.22f, r.turnMax = 0.32f;
+  r.recolorLumaStep = kMinRecolorLumaStep;
+  r.weights = {1, 1, 2, 3, 3, 3, 3, 3, 3, 1};
+  return r;
+}
+
+float LumaOf(Color c) { return genlib::Luma(c.r, c.g, c.b); }
+
+int CountGreyChanges(const Pixels& a, const Pixels& b, int width, const Box& rect) {
+  int count = 0;
+  for (int y = rect.y0; y < rect.y1; ++y)
+    for (int x = rect.x0; x < rect.x1; ++x) {
+      const std::size_t i = (static_cast<std::size_t>(y) * width + x) * 3;
+      if (std::abs(GreyOf(&a[i]) - GreyOf(&b[i])) >= kGreyStep) ++count;
+    }
+  return count;
 }
 
 namespace {
 
-// One of `choices` clearly different from `now`, or a turn of the hue when
-// none is.
-Color PickDistant(const Color& now, std::initializer_list<Color> choices, Rng& r) {
-  std::vector<Color> far;
-  for (const Color& c : choices)
-    if (ChannelDistance(c, now) > 0.3f) far.push_back(c);
-  if (far.empty()) return RecolorHue(now, 0.5f);
-  return far[static_cast<std::size_t>(r.Int(0, static_cast<int>(far.size()) - 1))];
+// `c` made lighter or darker until its brightness lies at least `step` away
+// from `from`, keeping its hue; unchanged when it already does.
+Color AwayInBrightness(Color c, float from, float step) {
+  const float l = LumaOf(c);
+  if (std::fabs(l - from) >= step) return c;
+  const bool roomAbove = from + step <= 0.92f, roomBelow = from - step >= 0.08f;
+  const bool up = roomAbove && (l >= from || !roomBelow);
+  if (up) {
+    const float target = from + step;
+    return Mix(c, {1, 1, 1}, Clamp01((target - l) / std::max(1e-3f, 1 - l)));
+  }
+  const float target = std::max(0.0f, from - step);
+  return l > 1e-3f ? c * (target / l) : c;
+}
+
+// One of `choices` clearly different from `now` in colour and brightness;
+// failing that, one different in colour made lighter or darker; failing
+// that, a turn of the hue.
+Color PickDistant(const Color& now, std::initializer_list<Color> choices, Rng& r, float step) {
+  std::vector<Color> far, farInColour;
+  for (const Color& c : choices) {
+    if (ChannelDistance(c, now) <= 0.3f) continue;
+    farInColour.push_back(c);
+    if (std::fabs(LumaOf(c) - LumaOf(now)) >= step) far.push_back(c);
+  }
+  const auto pick = [&](const std::vector<Color>& from) {
+    return from[static_cast<std::size_t>(r.Int(0, static_cast<int>(from.size()) - 1))];
+  };
+  if (!far.empty()) return pick(far);
+  if (!farInColour.empty()) return AwayInBrightness(pick(farInColour), LumaOf(now), step);
+  return AwayInBrightness(RecolorHue(now, 0.5f), LumaOf(now), step);
 }
 
 }  // namespace
 
-Color RecolorFor(const Item& it, Rng& r) {
+Color RecolorFor(const Item& it, Rng& r, float step) {
   switch (it.kind) {
     case Kind::Tree:
     case Kind::Bush:
-      return PickDistant(it.color, {Rgb(205, 120, 40), Rgb(215, 170, 50), Rgb(175, 60, 40), Rgb(60, 120, 50)}, r);
+      return PickDistant(it.color, {Rgb(205, 120, 40), Rgb(215, 170, 50), Rgb(175, 60, 40), Rgb(60, 120, 50)}, r,
+                         step);
     case Kind::Apple:
     case Kind::Pear:
     case Kind::Lemon:
@@ -136,16 +246,109 @@ Color RecolorFor(const Item& it, Rng& r) {
     case Kind::Grapes:
     case Kind::Cherries:
       return PickDistant(
-          it.color, {Rgb(200, 35, 30), Rgb(130, 180, 50), Rgb(245, 215, 60), Rgb(240, 140, 30), Rgb(100, 50, 110)}, r);
+          it.color, {Rgb(200, 35, 30), Rgb(130, 180, 50), Rgb(245, 215, 60), Rgb(240, 140, 30), Rgb(100, 50, 110)}, r,
+          step);
     case Kind::Cat:
-      return PickDistant(it.color, {Rgb(60, 55, 55), Rgb(210, 130, 60), Rgb(235, 230, 220), Rgb(140, 135, 130)}, r);
+      return PickDistant(it.color, {Rgb(60, 55, 55), Rgb(210, 130, 60), Rgb(235, 230, 220), Rgb(140, 135, 130)}, r,
+                         step);
     default:
       break;
   }
   const Hsv hsv = ToHsv(it.color);
   // White things (sheep, cups, candles) turn dark rather than garish.
-  if (hsv.s < 0.15f && hsv.v > 0.75f) return it.color * 0.42f;
-  return RecolorHue(it.color, r.Range(0.28f, 0.72f));
+  if (hsv.s < 0.15f && hsv.v > 0.75f) return AwayInBrightness(it.color * 0.42f, LumaOf(it.color), step);
+  return AwayInBrightness(RecolorHue(it.color, r.Range(0.28f, 0.72f)), LumaOf(it.color), step);
+}
+
+bool IsTurnable(Kind kind) {
+  // Things that can lie, hang or fly askew without looking broken.
+  switch (kind) {
+    case Kind::PictureFrame:
+    case Kind::Clock:
+    case Kind::Book:
+    case Kind::Kite:
+    case Kind::Fish:
+    case Kind::Butterfly:
+    case Kind::Shell:
+    case Kind::Towel:
+    case Kind::Crate:
+    case Kind::Balloon:
+    case Kind::Pear:
+    case Kind::Lemon:
+    case Kind::Bottle:
+    case Kind::Mushroom:
+    case Kind::Sailboat:
+    case Kind::Rowboat:
+    case Kind::Bird:
+    case Kind::Birdhouse:
+    case Kind::Candle:
+    case Kind::Cup:
+    case Kind::Jug:
+    case Kind::Car:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool IsPatternable(Kind kind) {
+  // Made things, whose surface could be printed, woven or painted.
+  switch (kind) {
+    case Kind::Crate:
+    case Kind::Barrel:
+    case Kind::Towel:
+    case Kind::Parasol:
+    case Kind::BeachBall:
+    case Kind::Vase:
+    case Kind::Cup:
+    case Kind::Jug:
+    case Kind::Book:
+    case Kind::Car:
+    case Kind::Balloon:
+    case Kind::Kite:
+    case Kind::Buoy:
+    case Kind::Chair:
+    case Kind::Plate:
+    case Kind::FlowerPot:
+    case Kind::Birdhouse:
+    case Kind::Lamp:
+    case Kind::Bench:
+    case Kind::Rowboat:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool IsCountable(Kind kind) {
+  // Small things that come in twos and threes.
+  switch (kind) {
+    case Kind::Flower:
+    case Kind::Apple:
+    case Kind::Pear:
+    case Kind::Orange:
+    case Kind::Lemon:
+    case Kind::Bird:
+    case Kind::Shell:
+    case Kind::Book:
+    case Kind::Cup:
+    case Kind::Mushroom:
+    case Kind::Fish:
+    case Kind::Duck:
+    case Kind::Buoy:
+    case Kind::Barrel:
+    case Kind::Crate:
+    case Kind::FlowerPot:
+    case Kind::Candle:
+    case Kind::Sheep:
+    case Kind::Bush:
+    case Kind::Rock:
+    case Kind::Butterfly:
+    case Kind::Balloon:
+      return true;
+    default:
+      return false;
+  }
 }
 
 namespace {
@@ -181,6 +384,12 @@ bool CanChange(const Item& it, ChangeType type) {
         default:
           return false;
       }
+    case ChangeType::Rotate:
+      return it.angle == 0 && IsTurnable(it.kind);
+    case ChangeType::Pattern:
+      return IsPatternable(it.kind);
+    case ChangeType::Count:
+      return IsCountable(it.kind);
     default:
       return true;
   }
@@ -189,7 +398,7 @@ bool CanChange(const Item& it, ChangeType type) {
 // A candidate change of the given type, or nothing when the scene has no
 // object it suits.
 std::optional<Change> Propose(const Scene& scene, ChangeType type, const std::vector<bool>& used,
-                              const std::vector<bool>& spareUsed, Rng& r) {
+                              const std::vector<bool>& spareUsed, const DifferenceRules& rules, Rng& r) {
   Change c;
   c.type = type;
   if (type == ChangeType::Add) {
@@ -216,13 +425,13 @@ std::optional<Change> Propose(const Scene& scene, ChangeType type, const std::ve
   c.after = it;
   switch (type) {
     case ChangeType::Recolor:
-      c.after.color = RecolorFor(it, r);
+      c.after.color = RecolorFor(it, r, rules.recolorLumaStep);
       break;
     case ChangeType::Resize:
-      c.after.size *= r.Chance(0.5f) ? 1.4f : 0.68f;
+      c.after.size *= r.Chance(0.5f) ? rules.resizeGrow : rules.resizeShrink;
       break;
     case ChangeType::Move: {
-      const float dx = r.Range(16, 28) * (r.Chance(0.5f) ? 1 : -1);
+      const float dx = r.Range(rules.moveMin, rules.moveMax) * (r.Chance(0.5f) ? 1 : -1);
       c.after.x += dx;
       // Things in the air may also rise or sink; things on the ground stay on it.
       if (it.depth < -500) c.after.y += r.Range(-12, 12), c.after.depth = -1000 + c.after.y;
@@ -234,6 +443,24 @@ std::optional<Change> Propose(const Scene& scene, ChangeType type, const std::ve
     case ChangeType::Reshape:
       c.after.variant = it.variants % 2 == 0 ? it.variant ^ 1 : (it.variant + 1) % it.variants;
       break;
+    case ChangeType::Rotate:
+      c.after.angle = r.Range(rules.turnMin, rules.turnMax) * (r.Chance(0.5f) ? 1 : -1);
+      break;
+    case ChangeType::Pattern:
+      // A plain thing gets a pattern; a patterned one another or none.
+      c.after.pattern = it.pattern == 0 ? r.Int(1, kPatternCount) : (it.pattern % kPatternCount) + 1;
+      break;
+    case ChangeType::Count: {
+      // One more of the same, just beside it, as if it had always been there.
+      const Box b = ItemBounds(it);
+      const float step = std::max(6.0f, b.Width() * r.Range(0.75f, 0.95f));
+      c.after.x += r.Chance(0.5f) ? step : -step;
+      c.after.y += r.Range(-0.08f, 0.08f) * b.Height();
+      c.after.depth = it.depth + 0.01f;
+      c.after.seed = it.seed * 2654435761u + 1;
+      c.after.mirrored = r.Chance(0.5f);
+      break;
+    }
     default:
       break;
   }
@@ -282,23 +509,63 @@ int CountChangesOutside(const Pixels& a, const Pixels& b, int width, int height,
 
 std::optional<PairPlan> PlanDifferences(const Scene& scene, const Image& base, const Pixels& baseRgb,
                                         std::uint64_t seed) {
+  return PlanDifferences(scene, base, baseRgb, seed, MediumRules());
+}
+
+namespace {
+
+ChangeType PickType(const DifferenceRules& rules, Rng& r) {
+  int total = 0;
+  for (int w : rules.weights) total += w;
+  int pick = r.Int(0, std::max(0, total - 1));
+  for (int t = 0; t < kChangeTypeCount; ++t) {
+    pick -= rules.weights[static_cast<std::size_t>(t)];
+    if (pick < 0) return static_cast<ChangeType>(t);
+  }
+  return ChangeType::Remove;
+}
+
+// The five differences range from small to large: the first half of the
+// search looks for the size band a slot asks for, the rest takes any fair
+// size, so a scene without a fitting object still gets its five.
+enum class SizeBand { Small, Any, Large };
+bool FitsBand(SizeBand band, int strongPixels, const DifferenceRules& rules) {
+  switch (band) {
+    case SizeBand::Small:
+      return strongPixels < std::max(500, rules.minStrongPixels * 2);
+    case SizeBand::Large:
+      return strongPixels >= std::min(900, rules.maxStrongPixels * 3 / 5);
+    default:
+      return true;
+  }
+}
+
+}  // namespace
+
+std::optional<PairPlan> PlanDifferences(const Scene& scene, const Image& base, const Pixels& baseRgb,
+                                        std::uint64_t seed, const DifferenceRules& rules) {
   Rng r(seed);
   PairPlan plan;
   std::vector<bool> used(scene.items.size(), false), spareUsed(scene.spares.size(), false);
   std::array<int, kChangeTypeCount> typeUses{};
   constexpr int kAttempts = 400;
+  constexpr SizeBand kBands[] = {SizeBand::Small, SizeBand::Large, SizeBand::Any, SizeBand::Any, SizeBand::Any};
+  MeasureScratch scratch;
   for (int attempt = 0; attempt < kAttempts && plan.differences.size() < 5; ++attempt) {
     // Prefer the kinds of change used least so far, so a pair mixes them.
-    auto type = static_cast<ChangeType>(r.Int(0, kChangeTypeCount - 1));
+    const ChangeType type = PickType(rules, r);
     if (typeUses[static_cast<int>(type)] > 0 && r.Chance(0.8f)) continue;
-    const std::optional<Change> change = Propose(scene, type, used, spareUsed, r);
+    const std::optional<Change> change = Propose(scene, type, used, spareUsed, rules, r);
     if (!change || ChangesKindAgain(*change, plan.differences)) continue;
-    const ChangeFootprint footprint = MeasureChange(scene, base, baseRgb, *change);
+    const ChangeFootprint footprint = MeasureWith(scratch, scene, base, baseRgb, *change);
     const Box rect = RectangleFor(footprint.changed);
-    if (!IsFairChange(footprint, rect) || TooClose(rect, plan.differences)) continue;
+    if (!IsFairChange(footprint, rect, rules) || TooClose(rect, plan.differences)) continue;
+    if (attempt < kAttempts / 2 && !FitsBand(kBands[plan.differences.size()], footprint.strongPixels, rules)) continue;
     plan.differences.push_back({*change, rect});
     ++typeUses[static_cast<int>(type)];
-    (type == ChangeType::Add ? spareUsed : used)[change->index] = true;
+    if (type == ChangeType::Add) spareUsed[change->index] = true;
+    // A counted object stays in the picture but is not changed again.
+    else used[change->index] = true;
   }
   if (plan.differences.size() < 5) return std::nullopt;
 

@@ -5,16 +5,18 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "genlib/random.h"
+
 namespace scenegen {
 
 // SplitMix64: small, fast and good enough for placing trees.
 class Rng {
  public:
-  explicit Rng(std::uint64_t seed) : state_(seed) {}
-  std::uint64_t Next();
-  float Uniform();                  // [0, 1)
-  float Range(float lo, float hi);  // [lo, hi)
-  int Int(int lo, int hi);          // [lo, hi] inclusive
+  explicit Rng(std::uint64_t seed) : mix_(seed) {}
+  std::uint64_t Next() { return mix_.Next(); }
+  float Uniform() { return mix_.UnitFloat(); }  // [0, 1)
+  float Range(float lo, float hi);              // [lo, hi)
+  int Int(int lo, int hi) { return mix_.Between(lo, hi); }  // [lo, hi] inclusive
   bool Chance(float p) { return Uniform() < p; }
   template <typename T, std::size_t N>
   const T& Pick(const T (&items)[N]) {
@@ -22,7 +24,7 @@ class Rng {
   }
 
  private:
-  std::uint64_t state_;
+  genlib::SplitMix64 mix_;
 };
 
 // Hash of integer coordinates to [0, 1): the lattice behind value noise and

@@ -98,4 +98,46 @@ void PaintChapel(Pen& p, const Item& it);
 void PaintGoat(Pen& p, const Item& it);
 void PaintCableCar(Pen& p, const Item& it);
 
+// Sea floor, space station, railway station, circus, bedroom, library,
+// garden party and building site.
+void PaintCoral(Pen& p, const Item& it);
+void PaintSeaweed(Pen& p, const Item& it);
+void PaintJellyfish(Pen& p, const Item& it);
+void PaintStarfish(Pen& p, const Item& it);
+void PaintTreasureChest(Pen& p, const Item& it);
+void PaintCrab(Pen& p, const Item& it);
+void PaintConsole(Pen& p, const Item& it);
+void PaintAstronaut(Pen& p, const Item& it);
+void PaintRobot(Pen& p, const Item& it);
+void PaintPlanet(Pen& p, const Item& it);
+void PaintRocket(Pen& p, const Item& it);
+void PaintSatellite(Pen& p, const Item& it);
+void PaintLocomotive(Pen& p, const Item& it);
+void PaintCoach(Pen& p, const Item& it);
+void PaintSuitcase(Pen& p, const Item& it);
+void PaintRailSignal(Pen& p, const Item& it);
+void PaintPodium(Pen& p, const Item& it);
+void PaintElephant(Pen& p, const Item& it);
+void PaintPennant(Pen& p, const Item& it);
+void PaintCircusTent(Pen& p, const Item& it);
+void PaintHoop(Pen& p, const Item& it);
+void PaintBed(Pen& p, const Item& it);
+void PaintTeddyBear(Pen& p, const Item& it);
+void PaintDresser(Pen& p, const Item& it);
+void PaintToyBlock(Pen& p, const Item& it);
+void PaintStandGlobe(Pen& p, const Item& it);
+void PaintArmchair(Pen& p, const Item& it);
+void PaintBookStack(Pen& p, const Item& it);
+void PaintHourglass(Pen& p, const Item& it);
+void PaintCake(Pen& p, const Item& it);
+void PaintTeapot(Pen& p, const Item& it);
+void PaintPaperLantern(Pen& p, const Item& it);
+void PaintGift(Pen& p, const Item& it);
+void PaintExcavator(Pen& p, const Item& it);
+void PaintTrafficCone(Pen& p, const Item& it);
+void PaintWheelbarrow(Pen& p, const Item& it);
+void PaintBrickStack(Pen& p, const Item& it);
+void PaintBarrier(Pen& p, const Item& it);
+void PaintCrane(Pen& p, const Item& it);
+
 }  // namespace scenegen

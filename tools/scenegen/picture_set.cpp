@@ -1,6 +1,7 @@
 #include "picture_set.h"
 
 #include "jpeg_codec.h"
+#include "similarity.h"
 
 namespace scenegen {
 
@@ -17,11 +18,15 @@ std::vector<Box> RectsOf(const std::vector<Difference>& differences) {
 }  // namespace
 
 std::optional<PicturePair> MakePicturePair(SceneKind kind, std::uint32_t seed) {
+  return MakePicturePair(kind, seed, MediumRules());
+}
+
+std::optional<PicturePair> MakePicturePair(SceneKind kind, std::uint32_t seed, const DifferenceRules& rules) {
   for (std::uint32_t s = seed; s < seed + kSeedsPerPair; ++s) {
     const Scene scene = BuildScene(kind, s);
     const Image base = RenderScene(scene);
     const Pixels baseRgb = Finish(scene, base);
-    const std::optional<PairPlan> plan = PlanDifferences(scene, base, baseRgb, s * 7919ull + 17);
+    const std::optional<PairPlan> plan = PlanDifferences(scene, base, baseRgb, s * 7919ull + 17, rules);
     if (!plan) continue;
 
     Scene changed = scene;
@@ -31,6 +36,12 @@ std::optional<PicturePair> MakePicturePair(SceneKind kind, std::uint32_t seed) {
     // such a plan is dropped rather than stored with a wrong rectangle.
     if (CountChangesOutside(baseRgb, secondRgb, kPictureWidth, kPictureHeight, RectsOf(plan->differences)) != 0)
       continue;
+    // Nor may one change dim another's brightness change below what a
+    // greyscale copy shows.
+    bool allVisible = true;
+    for (const Difference& d : plan->differences)
+      allVisible = allVisible && CountGreyChanges(baseRgb, secondRgb, kPictureWidth, d.rect) >= kMinGreyPixels;
+    if (!allVisible) continue;
 
     PicturePair pair;
     pair.title = scene.title;
@@ -68,6 +79,23 @@ gamefile::RectSet StoredRectangles(const std::vector<Difference>& differences) {
 SceneKind KindOfPair(int index) { return static_cast<SceneKind>(index % kSceneKindCount); }
 
 std::uint32_t SeedOfPair(int index) { return 1000u + static_cast<std::uint32_t>(index) * 97u; }
+
+std::optional<std::vector<PicturePair>> BuildBuiltInSet(int count) {
+  std::vector<PicturePair> pairs;
+  LookAlikeGuard guard;
+  constexpr int kRetries = 8;
+  for (int i = 0; i < count; ++i) {
+    std::optional<PicturePair> pair;
+    for (int retry = 0; retry <= kRetries; ++retry) {
+      pair = MakePicturePair(KindOfPair(i), SeedOfPair(i) + static_cast<std::uint32_t>(retry) * 100003u);
+      if (!pair) return std::nullopt;
+      if (guard.LooksNew(pair->first, kPictureWidth, kPictureHeight)) break;
+    }
+    guard.Take(pair->first, kPictureWidth, kPictureHeight);
+    pairs.push_back(std::move(*pair));
+  }
+  return pairs;
+}
 
 std::vector<gamefile::PictureRecord> RecordsFor(const std::vector<PicturePair>& pairs) {
   std::vector<gamefile::PictureRecord> records;

@@ -1,6 +1,6 @@
 #include "png_preview.h"
 
-#include <png.h>
+#include "genlib/image_codec.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -11,15 +11,7 @@ namespace scenegen {
 namespace {
 
 bool WritePng(const std::string& path, const std::vector<std::uint8_t>& rgb, int width, int height) {
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  image.width = static_cast<png_uint_32>(width);
-  image.height = static_cast<png_uint_32>(height);
-  image.format = PNG_FORMAT_RGB;
-  const int ok = png_image_write_to_file(&image, path.c_str(), 0, rgb.data(), width * 3, nullptr);
-  png_image_free(&image);
-  return ok != 0;
+  return genlib::WritePng(path, rgb, width, height, 3);
 }
 
 void Blit(std::vector<std::uint8_t>& dst, int dstWidth, int ox, int oy, const Pixels& src, int scale) {

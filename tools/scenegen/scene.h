@@ -71,8 +71,49 @@ enum class Kind {
   Pot, Kettle, Jar, Utensil, Loaf, Desk, Globe, Satchel, ChalkDrawing, Stall, FruitCrate, Basket, Sack, Tool,
   PaintCan, Toolbox, HangingLamp, Swing, Slide, Seesaw, Bucket, Barn, Cow, Pig, Hen, Tractor, Deer, Fox,
   Stump, Fern, Owl, Hedgehog, Chalet, Chapel, Goat, CableCar,
+  // Sea floor, space station, railway station, circus, bedroom, library,
+  // garden party and building site (painters_kinds_b.cpp).
+  Coral,
+  Seaweed,
+  Jellyfish,
+  Starfish,
+  TreasureChest,
+  Crab,
+  Console,
+  Astronaut,
+  Robot,
+  Planet,
+  Rocket,
+  Satellite,
+  Locomotive,
+  Coach,
+  Suitcase,
+  RailSignal,
+  Podium,
+  Elephant,
+  Pennant,
+  CircusTent,
+  Hoop,
+  Bed,
+  TeddyBear,
+  Dresser,
+  ToyBlock,
+  StandGlobe,
+  Armchair,
+  BookStack,
+  Hourglass,
+  Cake,
+  Teapot,
+  PaperLantern,
+  Gift,
+  Excavator,
+  TrafficCone,
+  Wheelbarrow,
+  BrickStack,
+  Barrier,
+  Crane,
 };
-inline constexpr Kind kLastKind = Kind::CableCar;
+inline constexpr Kind kLastKind = Kind::Crane;
 
 // One painted object. (x, y) is its anchor, usually where it stands on the
 // ground; `size` is pixels per unit of its painter's drawing.
@@ -88,7 +129,12 @@ struct Item {
   std::uint32_t seed = 1;  // fixes the object's own irregularities
   bool locked = false;     // part of the composition: never changed
   float depth = 0;         // painting order: lower depth is painted first
+  // Set by the difference finder or a scene builder; painted through an
+  // off-screen copy of the object, so every painter gets them for free.
+  float angle = 0;  // turned about its middle, radians, clockwise
+  int pattern = 0;  // 0 plain, else one of kPatternCount surface patterns
 };
+inline constexpr int kPatternCount = 4;  // stripes, dots, bands, checks
 
 struct Scene {
   std::string title;  // the kind of scene, for previews and logs
@@ -98,6 +144,12 @@ struct Scene {
   std::uint32_t grainSeed = 7;
   float vignette = 0.22f;
   Color tint{1, 1, 1};  // overall colour of the light (morning, evening)
+  // Weather laid over the finished picture, by position only, so it is the
+  // same in both pictures of a pair (see conditions.h).
+  float haze = 0;  // 0 none; mist thickest around hazeY, thinning towards the front
+  float hazeY = 0;
+  Color hazeColour{0.8f, 0.82f, 0.85f};
+  float rain = 0;  // 0 none; brightness of the rain streaks
 };
 
 // Paints one object.

@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "backdrop.h"
+#include "conditions.h"
 #include "noise.h"
 #include "scenes_kinds_a.h"
+#include "scenes_kinds_b.h"
 
 namespace scenegen {
 
@@ -15,27 +17,11 @@ namespace {
 constexpr float W = kPictureWidth;
 constexpr float H = kPictureHeight;
 
-// The light of the day a scene is painted in.
-struct DayLight {
-  SkyLight sky;
-  Color tint;
-};
-
-DayLight PickDayLight(Rng& r, float horizon) {
-  const float sunX = r.Range(60, W - 60);
-  switch (r.Int(0, 3)) {
-    case 0:
-      return {{Rgb(62, 124, 206), Rgb(192, 216, 236), Rgb(255, 250, 228), sunX, horizon * 0.35f, 0.45f}, {1, 1, 1}};
-    case 1:
-      return {{Rgb(104, 146, 208), Rgb(246, 214, 178), Rgb(255, 220, 160), sunX, horizon * 0.7f, 0.8f},
-              {1.04f, 1.0f, 0.94f}};
-    case 2:
-      return {{Rgb(70, 84, 150), Rgb(248, 172, 118), Rgb(255, 178, 96), sunX, horizon * 0.85f, 1.0f},
-              {1.06f, 0.96f, 0.88f}};
-    default:
-      return {{Rgb(120, 150, 190), Rgb(214, 222, 230), Rgb(255, 255, 245), sunX, horizon * 0.3f, 0.25f},
-              {0.98f, 1.0f, 1.02f}};
-  }
+// The last step of every outdoor builder: the light and weather, and the
+// view from the other side for half of them.
+void Finalise(Scene& s, const Conditions& cond, float horizon) {
+  ApplyConditions(s, cond, horizon);
+  if (cond.mirrorView) MirrorScene(s);
 }
 
 // Collects the objects of a scene and keeps them in painting order.
@@ -124,78 +110,90 @@ struct LandscapeLayout {
   float horizon;
   bool lake;
   float meadowY;
+  Conditions cond;
 };
 
 LandscapeLayout PaintLandscapeBackdrop(Scene& s, Rng& r) {
   s.title = "Landschaft";
-  const float horizon = r.Range(165, 190);
-  const DayLight light = PickDayLight(r, horizon);
-  s.tint = light.tint;
+  const Conditions cond = DrawConditions(r, Setting::Outdoor);
+  // A low viewpoint shows much sky and big mountains, a high one a wide valley.
+  const float horizon = r.Range(115, 230);
+  const SkyLight light{SkyFor(cond, horizon)};
   s.background = Image(kPictureWidth, kPictureHeight);
-  PaintSky(s.background, horizon, light.sky, r.Int(1, 1000));
-  const bool snow = r.Chance(0.5f);
-  PaintRidge(s.background, {horizon - 30, 48, 110, Rgb(110, 120, 150), Rgb(90, 105, 120), 0.12f, 0.02f,
-                            static_cast<std::uint32_t>(r.Next()), 0.35f, light.sky.horizon, Rgb(245, 248, 252),
-                            snow ? horizon - 55 : -1});
-  PaintRidge(s.background, {horizon + 12, 16, 150, Rgb(110, 150, 80), Rgb(80, 125, 60), 0.2f, 0.03f,
-                            static_cast<std::uint32_t>(r.Next()), 0.12f, light.sky.horizon});
-  const bool lake = r.Chance(0.5f);
+  PaintSky(s.background, horizon, light, r.Int(1, 1000));
+  const bool snow = Snowy(cond) || r.Chance(0.5f);
+  const float peaks = r.Range(25, 70);
+  PaintRidge(s.background, {horizon - peaks * 0.6f, peaks, r.Range(70, 150), Rgb(110, 120, 150), Rgb(90, 105, 120),
+                            0.12f, 0.02f, static_cast<std::uint32_t>(r.Next()), 0.35f, light.horizon,
+                            Rgb(245, 248, 252), snow ? horizon - peaks * 1.1f : -1});
+  PaintRidge(s.background, {horizon + 12, r.Range(8, 24), r.Range(90, 200), GroundColour(cond, Rgb(110, 150, 80)),
+                            GroundColour(cond, Rgb(80, 125, 60)), 0.2f, 0.03f, static_cast<std::uint32_t>(r.Next()),
+                            0.12f, light.horizon});
+  const bool lake = horizon < 210 && r.Chance(0.5f);
   if (lake)
-    PaintWater(s.background, {horizon + 40, H, Mix(light.sky.horizon, Rgb(70, 110, 150), 0.5f), Rgb(50, 90, 120),
-                              Lighter(light.sky.horizon, 0.5f), static_cast<std::uint32_t>(r.Next())});
-  const float meadowY = lake ? horizon + 95 : horizon + 55;
-  PaintRidge(s.background, {meadowY, 10, 180, Rgb(120, 165, 70), Rgb(70, 120, 45), 0.3f, 0.06f,
-                            static_cast<std::uint32_t>(r.Next())});
+    PaintWater(s.background, {horizon + 40, H, Mix(light.horizon, Rgb(70, 110, 150), 0.5f), Rgb(50, 90, 120),
+                              Lighter(light.horizon, 0.5f), static_cast<std::uint32_t>(r.Next())});
+  const float meadowY = lake ? horizon + r.Range(80, 110) : horizon + r.Range(40, 70);
+  PaintRidge(s.background, {meadowY, 10, 180, GroundColour(cond, Rgb(120, 165, 70)),
+                            GroundColour(cond, Rgb(70, 120, 45)), 0.3f, 0.06f, static_cast<std::uint32_t>(r.Next())});
 
-  return {horizon, lake, meadowY};
+  return {horizon, lake, meadowY, cond};
 }
 
 void PlaceLandscapeObjects(Composer& c, const LandscapeLayout& at, Rng& r) {
-  const auto& [horizon, lake, meadowY] = at;
-  AddClouds(c, horizon, r.Int(3, 4));
+  const auto& [horizon, lake, meadowY, cond] = at;
+  AddClouds(c, horizon, CloudCount(cond, r));
   AddBirds(c, 40, horizon - 30, r.Int(2, 4), Rgb(50, 45, 50));
   if (lake) {
     for (int i = 0; i < 2; ++i)
       c.Place(c.Make(Kind::Sailboat, r.Range(40, W - 40), r.Range(horizon + 55, meadowY - 12), r.Range(3.5f, 5),
-                     Rgb(150, 60, 40), kPaints[r.Int(2, 4)]),
+                     MadeColour(cond, r), kPaints[r.Int(2, 4)]),
               60);
     c.Spare(c.Make(Kind::Duck, r.Range(40, W - 40), meadowY - 14, 5, Rgb(40, 100, 60), Rgb(150, 120, 90)));
   }
-  for (int i = 0; i < r.Int(1, 2); ++i)
-    c.Place(c.Make(Kind::Cottage, r.Range(50, W - 50), horizon + r.Range(22, 40), r.Range(5, 7), r.Pick(kFacades),
+  const int cottages = r.Int(0, 3);
+  for (int i = 0; i < cottages; ++i)
+    c.Place(c.Make(Kind::Cottage, r.Range(50, W - 50), horizon + r.Range(22, 40), r.Range(5, 7), WallColour(cond, r),
                    r.Pick(kRoofs), 3),
             90);
-  for (int i = 0; i < 14; ++i) {
+  const int trees = r.Int(8, 20);
+  const float pines = r.Range(0.1f, 0.8f);
+  for (int i = 0; i < trees; ++i) {
     // On the far shore or the meadow, never in the lake.
     const bool farShore = r.Chance(0.3f);
     const float y = lake ? (farShore ? r.Range(horizon + 18, horizon + 36) : r.Range(meadowY + 8, H - 30))
                          : r.Range(horizon + 30, H - 30);
     const float x = r.Range(15, W - 15);
-    const bool pine = r.Chance(0.4f);
+    const bool pine = r.Chance(pines);
     c.Place(c.Make(pine ? Kind::Pine : Kind::Tree, x, y, Perspective(y, horizon, pine ? 26.0f : 20.0f),
-                   Vary(r, r.Pick(kLeaves)), Rgb(200, 40, 35), pine ? 2 : 3),
+                   pine ? Vary(r, kLeaves[2]) : Foliage(cond, r), Rgb(200, 40, 35), pine ? 2 : 3),
             55);
   }
-  for (int i = 0; i < 5; ++i) {
+  const int sheep = Snowy(cond) ? r.Int(0, 2) : r.Int(0, 7);
+  for (int i = 0; i < sheep; ++i) {
     const float y = r.Range(meadowY + 20, H - 20);
     c.Place(c.Make(Kind::Sheep, r.Range(30, W - 30), y, Perspective(y, horizon, 16), Rgb(240, 236, 225)), 40);
   }
-  for (int i = 0; i < 2; ++i) {
+  const int haystacks = cond.season == Season::Autumn || cond.season == Season::Summer ? r.Int(1, 4) : r.Int(0, 1);
+  for (int i = 0; i < haystacks; ++i) {
     const float y = r.Range(meadowY + 10, H - 50);
     c.Place(c.Make(Kind::Haystack, r.Range(40, W - 40), y, Perspective(y, horizon, 18), Rgb(215, 175, 90)), 80);
   }
-  for (int i = 0; i < 4; ++i) {
+  const int rocksAndBushes = r.Int(2, 7);
+  for (int i = 0; i < rocksAndBushes; ++i) {
     const float y = r.Range(meadowY + 15, H - 10);
     c.Place(c.Make(i % 2 ? Kind::Rock : Kind::Bush, r.Range(20, W - 20), y, Perspective(y, horizon, 18),
-                   i % 2 ? Rgb(140, 135, 130) : Vary(r, kLeaves[0]), r.Pick(kBlooms)),
+                   i % 2 ? Rgb(140, 135, 130) : Foliage(cond, r), r.Pick(kBlooms)),
             50);
   }
   const float fenceY = r.Range(meadowY + 40, H - 70);
   const float fenceX = r.Range(20, W - 200);
-  for (int i = 0; i < 9; ++i)
+  const int pickets = r.Chance(0.3f) ? 0 : r.Int(5, 11);
+  for (int i = 0; i < pickets; ++i)
     c.Place(
         c.Make(Kind::Picket, fenceX + i * 19, fenceY + i * 0.8f, Perspective(fenceY, horizon, 11), Rgb(225, 215, 195)));
-  for (int i = 0; i < 14; ++i) {
+  const int flowers = Snowy(cond) ? 0 : cond.season == Season::Spring ? r.Int(14, 24) : r.Int(4, 14);
+  for (int i = 0; i < flowers; ++i) {
     const float y = r.Range(H - 70, H - 4);
     c.Place(c.Make(Kind::Flower, r.Range(10, W - 10), y, r.Range(5, 7), r.Pick(kBlooms)), 22);
   }
@@ -216,7 +214,27 @@ Scene Landscape(Rng& r) {
   Composer c(s, r);
   PlaceLandscapeObjects(c, at, r);
   c.Done();
+  Finalise(s, at.cond, at.horizon);
   return s;
+}
+
+// A green headland reaching into the water from one side between `top`
+// and `foot`, so each coast has its own shape of shore.
+void PaintHeadland(Image& image, const Conditions& cond, bool left, float horizon, float foot, Rng& r) {
+  const float reach = r.Range(90, 210), top = horizon + r.Range(-20, 10);
+  foot -= r.Range(0, 40);
+  const std::uint32_t seed = static_cast<std::uint32_t>(r.Next());
+  const Color grass = GroundColour(cond, Rgb(95, 130, 70)), rock = Rgb(120, 110, 100);
+  Canvas bg(image);
+  bg.ForEachPixel({0, static_cast<int>(top), kPictureWidth, static_cast<int>(foot)}, [&](int x, int y, Color& px) {
+    const float t = (y - top) / std::max(1.0f, foot - top);
+    const float edge = reach * std::sqrt(Clamp01(t)) * (0.85f + 0.3f * Fbm(y * 0.03f, 0.5f, seed, 3));
+    const float d = left ? x - edge : (W - x) - edge;
+    if (d >= 0) return;
+    const float n = Fbm(x * 0.04f, y * 0.04f, seed + 1, 3);
+    const Color land = d > -10 ? rock * (0.8f + 0.3f * n) : grass * (0.75f + 0.4f * n) * (0.8f + 0.25f * t);
+    px = Mix(px, land, Clamp01(-d / 1.5f));
+  });
 }
 
 // Where the backdrop put the things the objects must fit around.
@@ -225,18 +243,23 @@ struct HarbourLayout {
   float quayY;
   float lightX;
   float jettyX;
+  Conditions cond;
 };
 
 HarbourLayout PaintHarbourBackdrop(Scene& s, Rng& r) {
   s.title = "Hafen";
-  const float horizon = r.Range(150, 175);
-  const DayLight light = PickDayLight(r, horizon);
-  s.tint = light.tint;
+  const Conditions cond = DrawConditions(r, Setting::Outdoor);
+  const float horizon = r.Range(110, 200);
+  const SkyLight sky = SkyFor(cond, horizon);
+  struct {
+    SkyLight sky;
+  } light{sky};
   s.background = Image(kPictureWidth, kPictureHeight);
   PaintSky(s.background, horizon, light.sky, r.Int(1, 1000));
-  PaintRidge(s.background, {horizon - 6, 14, 90, Rgb(100, 120, 110), Rgb(90, 110, 100), 0.1f, 0.03f,
-                            static_cast<std::uint32_t>(r.Next()), 0.45f, light.sky.horizon});
-  const float quayY = r.Range(320, 345);
+  PaintRidge(s.background, {horizon - 6, r.Range(6, 26), r.Range(60, 140), GroundColour(cond, Rgb(100, 120, 110)),
+                            GroundColour(cond, Rgb(90, 110, 100)), 0.1f, 0.03f, static_cast<std::uint32_t>(r.Next()),
+                            0.45f, light.sky.horizon});
+  const float quayY = r.Range(std::max(300.0f, horizon + 150), 360);
   PaintWater(s.background, {horizon, quayY + 2, Mix(light.sky.horizon, Rgb(60, 110, 140), 0.55f), Rgb(30, 70, 95),
                             Lighter(light.sky.horizon, 0.6f), static_cast<std::uint32_t>(r.Next())});
   PaintCobbles(s.background, quayY, H, Rgb(150, 140, 125), 26, static_cast<std::uint32_t>(r.Next()));
@@ -255,6 +278,7 @@ HarbourLayout PaintHarbourBackdrop(Scene& s, Rng& r) {
   const bool lightLeft = r.Chance(0.5f);
   const float lightX = lightLeft ? r.Range(30, 90) : r.Range(W - 90, W - 30);
   const float jettyX = lightLeft ? r.Range(260, 380) : r.Range(100, 220);
+  if (r.Chance(0.7f)) PaintHeadland(s.background, cond, jettyX > W / 2, horizon, quayY, r);
   {
     Canvas bg(s.background);
     // The rock the lighthouse stands on.
@@ -284,24 +308,27 @@ HarbourLayout PaintHarbourBackdrop(Scene& s, Rng& r) {
           return Rgb(140, 105, 70) * plank * (0.9f + 0.2f * ValueNoise(px * 0.3f, py * 0.1f, 4));
         });
   }
-  return {horizon, quayY, lightX, jettyX};
+  return {horizon, quayY, lightX, jettyX, cond};
 }
 
 void PlaceHarbourObjects(Composer& c, const HarbourLayout& at, Rng& r) {
-  const auto& [horizon, quayY, lightX, jettyX] = at;
-  AddClouds(c, horizon, r.Int(2, 4));
-  AddBirds(c, 30, quayY - 60, r.Int(3, 5), Rgb(70, 70, 80));
-  c.Place(c.Make(Kind::Lighthouse, lightX, horizon + 4, 8, Rgb(200, 45, 40)));
+  const auto& [horizon, quayY, lightX, jettyX, cond] = at;
+  AddClouds(c, horizon, CloudCount(cond, r));
+  AddBirds(c, 30, quayY - 60, r.Int(1, 6), Rgb(70, 70, 80));
+  if (r.Chance(0.75f)) c.Place(c.Make(Kind::Lighthouse, lightX, horizon + 4, 8, r.Chance(0.6f) ? Rgb(200, 45, 40) : MadeColour(cond, r)));
   for (float side : {-1.0f, 1.0f})
-    c.Place(c.Make(Kind::Rowboat, jettyX + side * r.Range(45, 60), quayY - r.Range(25, 45), 9, r.Pick(kPaints)));
-  for (int i = 0; i < 3; ++i)
-    c.Place(c.Make(Kind::Cottage, r.Range(120, W - 120), horizon - 2, r.Range(2.2f, 3.0f), r.Pick(kFacades),
+    if (r.Chance(0.8f))
+      c.Place(c.Make(Kind::Rowboat, jettyX + side * r.Range(45, 60), quayY - r.Range(25, 45), 9, MadeColour(cond, r)));
+  const int cottages = r.Int(0, 5);
+  for (int i = 0; i < cottages; ++i)
+    c.Place(c.Make(Kind::Cottage, r.Range(120, W - 120), horizon - 2, r.Range(2.2f, 3.0f), WallColour(cond, r),
                    r.Pick(kRoofs), 3),
             45);
-  for (int i = 0; i < 10; ++i) {
+  const int sailboats = r.Int(4, 13);
+  for (int i = 0; i < sailboats; ++i) {
     const float y = r.Range(horizon + 20, quayY - 80);
-    c.Place(c.Make(Kind::Sailboat, r.Range(30, W - 30), y, Perspective(y, horizon, 15), r.Pick(kPaints),
-                   r.Chance(0.6f) ? Rgb(245, 240, 228) : r.Pick(kPaints)),
+    c.Place(c.Make(Kind::Sailboat, r.Range(30, W - 30), y, Perspective(y, horizon, 15), MadeColour(cond, r),
+                   r.Chance(0.6f) ? Rgb(245, 240, 228) : MadeColour(cond, r)),
             55);
   }
   for (int i = 0; i < 3; ++i) {
@@ -333,6 +360,7 @@ Scene Harbour(Rng& r) {
   Composer c(s, r);
   PlaceHarbourObjects(c, at, r);
   c.Done();
+  Finalise(s, at.cond, at.horizon);
   return s;
 }
 
@@ -350,20 +378,24 @@ struct GardenLayout {
   float pondY;
   std::array<Point, 4> path;
   std::vector<Bed> beds;
+  Conditions cond;
 };
 
 GardenLayout PaintGardenBackdrop(Scene& s, Rng& r) {
   s.title = "Garten";
-  const float hedgeY = r.Range(115, 140);
-  const DayLight light = PickDayLight(r, hedgeY);
-  s.tint = light.tint;
+  Conditions cond = DrawConditions(r, Setting::Outdoor);
+  if (cond.season == Season::Winter) cond.season = Season::Autumn;  // a garden is a summer half-year thing
+  const float hedgeY = r.Range(85, 165);
+  struct {
+    SkyLight sky;
+  } light{SkyFor(cond, hedgeY)};
   s.background = Image(kPictureWidth, kPictureHeight);
   PaintSky(s.background, hedgeY + 20, light.sky, r.Int(1, 1000));
-  PaintRidge(s.background,
-             {hedgeY, 9, 28, Rgb(50, 95, 45), Rgb(35, 70, 35), 0.35f, 0.09f, static_cast<std::uint32_t>(r.Next())});
-  const float lawnY = hedgeY + 45;
-  PaintGrass(s.background, lawnY, Rgb(110, 160, 70), Rgb(80, 140, 50), r.Range(14, 22),
-             static_cast<std::uint32_t>(r.Next()));
+  PaintRidge(s.background, {hedgeY, r.Range(4, 14), r.Range(18, 40), Mix(Rgb(50, 95, 45), Foliage(cond, r), 0.3f),
+                            Rgb(35, 70, 35), 0.35f, 0.09f, static_cast<std::uint32_t>(r.Next())});
+  const float lawnY = hedgeY + r.Range(35, 55);
+  PaintGrass(s.background, lawnY, GroundColour(cond, Rgb(110, 160, 70)), GroundColour(cond, Rgb(80, 140, 50)),
+             r.Chance(0.3f) ? 0.0f : r.Range(12, 26), static_cast<std::uint32_t>(r.Next()));
   const float pathX = r.Range(150, 330);
   const bool pond = r.Chance(0.6f);
   const float pondX = pathX < W / 2 ? r.Range(330, 400) : r.Range(90, 160), pondY = r.Range(lawnY + 60, lawnY + 110);
@@ -397,19 +429,21 @@ GardenLayout PaintGardenBackdrop(Scene& s, Rng& r) {
           VerticalGradient{Mix(light.sky.horizon, Rgb(60, 110, 130), 0.5f), Rgb(40, 80, 95), pondY - 24, pondY + 24});
     }
   }
-  return {hedgeY, lawnY, pathX, pond, pondX, pondY, path, beds};
+  return {hedgeY, lawnY, pathX, pond, pondX, pondY, path, beds, cond};
 }
 
 void PlaceGardenObjects(Composer& c, const GardenLayout& at, Rng& r) {
-  const auto& [hedgeY, lawnY, pathX, pond, pondX, pondY, path, beds] = at;
-  AddClouds(c, hedgeY, r.Int(1, 3));
-  AddBirds(c, 20, hedgeY - 30, r.Int(1, 2), Rgb(50, 45, 50));
-  for (int i = 0; i < 3; ++i)
-    c.Place(c.Make(Kind::Tree, r.Range(30, W - 30), hedgeY + r.Range(35, 50), r.Range(11, 14), Vary(r, r.Pick(kLeaves)),
+  const auto& [hedgeY, lawnY, pathX, pond, pondX, pondY, path, beds, cond] = at;
+  AddClouds(c, hedgeY, std::min(3, CloudCount(cond, r)));
+  AddBirds(c, 20, hedgeY - 30, r.Int(0, 3), Rgb(50, 45, 50));
+  const int trees = r.Int(1, 4);
+  for (int i = 0; i < trees; ++i)
+    c.Place(c.Make(Kind::Tree, r.Range(30, W - 30), hedgeY + r.Range(35, 50), r.Range(11, 14), Foliage(cond, r),
                    Rgb(210, 50, 40), 3),
             120);
-  for (int i = 0; i < 5; ++i)
-    c.Place(c.Make(Kind::Bush, r.Range(20, W - 20), lawnY + r.Range(0, 15), r.Range(12, 16), Vary(r, kLeaves[2]),
+  const int bushes = r.Int(2, 7);
+  for (int i = 0; i < bushes; ++i)
+    c.Place(c.Make(Kind::Bush, r.Range(20, W - 20), lawnY + r.Range(0, 15), r.Range(12, 16), Foliage(cond, r),
                    r.Pick(kBlooms)),
             60);
   const float fenceY = lawnY + r.Range(40, 60);
@@ -435,8 +469,9 @@ void PlaceGardenObjects(Composer& c, const GardenLayout& at, Rng& r) {
   // A tree near the front frames the view.
   {
     const bool left = r.Chance(0.5f);
-    c.Place(c.Make(Kind::Tree, left ? r.Range(10, 40) : r.Range(W - 40, W - 10), r.Range(H - 60, H - 30),
-                   r.Range(17, 20), Vary(r, r.Pick(kLeaves)), Rgb(210, 50, 40), 3));
+    if (r.Chance(0.7f))
+      c.Place(c.Make(Kind::Tree, left ? r.Range(10, 40) : r.Range(W - 40, W - 10), r.Range(H - 60, H - 30),
+                     r.Range(17, 20), Foliage(cond, r), Rgb(210, 50, 40), 3));
   }
   if (pond) {
     c.Place(
@@ -477,6 +512,7 @@ Scene Garden(Rng& r) {
   Composer c(s, r);
   PlaceGardenObjects(c, at, r);
   c.Done();
+  Finalise(s, at.cond, at.hedgeY);
   return s;
 }
 
@@ -485,13 +521,17 @@ struct RoomLayout {
   float floorY;
   float shelfX;
   float tableX;
+  Conditions cond;
+  float shelfY[2];  // upper and lower shelf, pixels
+  int shelves;
 };
 
 RoomLayout PaintRoomBackdrop(Scene& s, Rng& r) {
   s.title = "Zimmer";
-  const float floorY = r.Range(290, 310);
+  const Conditions cond = DrawConditions(r, Setting::Indoor);
+  const float floorY = r.Range(255, 335);  // the eye's height in the room
   s.background = Image(kPictureWidth, kPictureHeight);
-  const Color wall = r.Pick(kFacades);
+  const Color wall = WallColour(cond, r);
   PaintWallpaper(s.background, 0, floorY, wall, Darker(wall, 0.18f), r.Int(0, 1), static_cast<std::uint32_t>(r.Next()));
   constexpr Color kWoods[] = {Rgb(150, 100, 60), Rgb(175, 130, 85), Rgb(120, 75, 45)};
   PaintFloorboards(s.background, floorY, H, r.Pick(kWoods), static_cast<std::uint32_t>(r.Next()));
@@ -502,18 +542,23 @@ RoomLayout PaintRoomBackdrop(Scene& s, Rng& r) {
                                   {Rgb(40, 60, 110), Rgb(170, 150, 110)},
                                   {Rgb(60, 100, 70), Rgb(200, 180, 140)}};
   const RugColours rug = r.Pick(kRugs);
-  const float shelfX = r.Chance(0.5f) ? 300 : 20;
-  const float tableX = shelfX > W / 2 ? r.Range(170, 230) : r.Range(260, 320);
+  const float shelfX = r.Chance(0.5f) ? r.Range(280, 310) : r.Range(10, 40);
+  const float tableX = shelfX > W / 2 ? r.Range(160, 240) : r.Range(250, 330);
+  float shelfY[2];
+  shelfY[0] = r.Range(95, 150);
+  const int shelves = floorY - shelfY[0] > 175 ? r.Int(1, 2) : 1;
+  shelfY[1] = shelfY[0] + r.Range(60, 80);
   {
     Canvas bg(s.background);
-    // Wainscot and skirting board.
+    // Wainscot (in some rooms) and skirting board.
+    const float wainscot = r.Chance(0.65f) ? r.Range(40, 110) : 12;
     bg.Fill(
-        0, floorY - 70, W, floorY,
-        [&](float px, float py) { return BoxDistance(px, py, -5, floorY - 70, W + 5, floorY); },
-        Mottled{Darker(wall, 0.3f), 0.05f, 0.08f, 3});
+        0, floorY - wainscot, W, floorY,
+        [&](float px, float py) { return BoxDistance(px, py, -5, floorY - wainscot, W + 5, floorY); },
+        Mottled{r.Chance(0.5f) ? Darker(wall, 0.3f) : Darker(MadeColour(cond, r), 0.2f), 0.05f, 0.08f, 3});
     bg.Fill(
-        0, floorY - 74, W, floorY - 68,
-        [&](float px, float py) { return BoxDistance(px, py, -5, floorY - 74, W + 5, floorY - 68); },
+        0, floorY - wainscot - 4, W, floorY - wainscot + 2,
+        [&](float px, float py) { return BoxDistance(px, py, -5, floorY - wainscot - 4, W + 5, floorY - wainscot + 2); },
         Flat{Lighter(wall, 0.3f)});
     // The shadow where the wall meets the floor.
     bg.Fill(
@@ -529,11 +574,13 @@ RoomLayout PaintRoomBackdrop(Scene& s, Rng& r) {
         [&](float px, float py) { return EllipseDistance(px, py, tableX, rugY, 150, 32); },
         Mottled{rug.field, 0.1f, 0.2f, 9});
     // Shelves.
-    for (float y : {120.0f, 190.0f})
+    for (int i = 0; i < shelves; ++i) {
+      const float y = shelfY[i];
       bg.Fill(
           shelfX, y, shelfX + 165, y + 8,
           [=](float px, float py) { return BoxDistance(px, py, shelfX, y, shelfX + 165, y + 8, 1); },
           VerticalGradient{Rgb(140, 95, 55), Rgb(90, 60, 35), y, y + 8});
+    }
     // Table: top and legs.
     const float top = floorY + 10;
     for (float lx : {tableX - 90, tableX + 82})
@@ -546,44 +593,63 @@ RoomLayout PaintRoomBackdrop(Scene& s, Rng& r) {
         [=](float px, float py) { return BoxDistance(px, py, tableX - 105, top - 12, tableX + 105, top + 6, 3); },
         VerticalGradient{Rgb(150, 100, 60), Rgb(100, 65, 40), top - 12, top + 6});
   }
-  return {floorY, shelfX, tableX};
+  return {floorY, shelfX, tableX, cond, {shelfY[0], shelfY[1]}, shelves};
 }
 
 void PlaceRoomObjects(Composer& c, const RoomLayout& at, Rng& r) {
-  const auto& [floorY, shelfX, tableX] = at;
-  const float windowX = shelfX > W / 2 ? r.Range(90, 150) : r.Range(330, 390);
-  Item window = c.Make(Kind::Window, windowX, floorY - 95, 15, Rgb(170, 60, 60));
-  window.locked = true;
-  c.Place(window);
+  const auto& [floorY, shelfX, tableX, cond, shelfY, shelves] = at;
+  const float windowX = shelfX > W / 2 ? r.Range(60, 170) : r.Range(310, 420);
+  const float windowSize = r.Range(12, 17);
+  const int windows = r.Int(1, 2);
+  for (int i = 0; i < windows; ++i) {
+    const float x = windowX + (i == 0 ? 0 : (windowX < W / 2 ? 1 : -1) * windowSize * 7.5f);
+    Item window = c.Make(Kind::Window, x, floorY - r.Range(80, 110), windowSize, MadeColour(cond, r));
+    window.locked = true;
+    c.Place(window);
+  }
   constexpr Color kBooks[] = {Rgb(150, 40, 40),  Rgb(40, 70, 130), Rgb(50, 110, 70), Rgb(200, 160, 60),
                               Rgb(110, 60, 110), Rgb(60, 60, 60),  Rgb(180, 90, 40)};
-  for (float shelfY : {120.0f, 190.0f}) {
+  for (int shelf = 0; shelf < shelves; ++shelf) {
+    const float y = shelfY[shelf];
     float x = shelfX + r.Range(8, 20);
     while (x < shelfX + 150) {
-      if (r.Chance(0.15f)) {
-        x += 20;
+      if (r.Chance(0.2f)) {
+        x += r.Range(12, 30);
         continue;
       }
-      c.Place(c.Make(Kind::Book, x, shelfY, 13, r.Pick(kBooks), Rgb(230, 200, 120)));
+      c.Place(c.Make(Kind::Book, x, y, 13, r.Pick(kBooks), Rgb(230, 200, 120)));
       x += 13 * 0.6f + 1;
     }
   }
   c.Place(c.Make(Kind::PictureFrame, windowX < W / 2 ? windowX + 150 : windowX - 150, 110, 14, Rgb(170, 130, 60),
                  r.Pick(kLeaves)));
-  c.Place(c.Make(Kind::Clock, shelfX + 80, 50, 14, Rgb(120, 80, 45), {}, 3));
+  c.Place(c.Make(Kind::Clock, shelfX + r.Range(30, 130), shelfY[0] - r.Range(55, 75), 14, Rgb(120, 80, 45), {}, 3));
   const float tableTop = floorY - 2;
-  c.Place(c.Make(Kind::Lamp, tableX - 70, tableTop, 14, r.Pick(kPaints)));
-  c.Place(c.Make(Kind::Vase, tableX - 10, tableTop, 14, r.Pick(kPaints), r.Pick(kBlooms)));
-  c.Place(c.Make(Kind::Cup, tableX + 40, tableTop, 11, r.Pick(kPaints)));
-  c.Place(c.Make(Kind::Apple, tableX + 75, tableTop, 10, Rgb(200, 40, 35)));
-  c.Place(c.Make(Kind::Candle, tableX + 20, tableTop - 2, 11, Rgb(240, 235, 220)));
-  c.Place(c.Make(Kind::Chair, tableX + (r.Chance(0.5f) ? -150 : 150), floorY + 110, 18, Rgb(140, 95, 55)));
+  // What stands on the table, and where, differs from room to room.
+  constexpr Kind kOnTable[] = {Kind::Lamp, Kind::Vase, Kind::Cup, Kind::Apple, Kind::Candle, Kind::Jug, Kind::Bottle,
+                               Kind::Book, Kind::Clock, Kind::Orange};
+  const int onTable = r.Int(3, 6);
+  for (int i = 0; i < onTable; ++i) {
+    const Kind k = r.Pick(kOnTable);
+    const float x = tableX - 85 + (i + r.Range(0.2f, 0.8f)) * 170 / onTable;
+    const float size = k == Kind::Lamp || k == Kind::Vase ? 14 : k == Kind::Apple || k == Kind::Orange ? 10 : 11;
+    const Color colour = k == Kind::Apple    ? Rgb(200, 40, 35)
+                         : k == Kind::Orange ? Rgb(240, 140, 30)
+                         : k == Kind::Candle ? Rgb(240, 235, 220)
+                                             : MadeColour(cond, r);
+    c.Place(c.Make(k, x, tableTop, size, colour, r.Pick(kBlooms)), 30);
+  }
+  const int chairs = r.Int(1, 2);
+  for (int i = 0; i < chairs; ++i)
+    c.Place(c.Make(Kind::Chair, tableX + (i == 0 ? -150 : 150) * (r.Chance(0.5f) ? 1 : -1), floorY + r.Range(95, 120),
+                   18, r.Chance(0.5f) ? Rgb(140, 95, 55) : MadeColour(cond, r)),
+            100);
   c.Place(c.Make(Kind::Cat, r.Range(30, W - 30), r.Range(floorY + 100, H - 10), 15,
                  r.Chance(0.5f) ? Rgb(60, 55, 55) : Rgb(210, 130, 60), Rgb(90, 170, 60)));
   c.Place(c.Make(Kind::FlowerPot, shelfX > W / 2 ? W - 40 : 40, floorY + 40, 20, Rgb(180, 95, 60), r.Pick(kBlooms)));
-  c.Place(c.Make(Kind::Vase, shelfX + 110, 120, 9, r.Pick(kPaints), r.Pick(kBlooms)));
-  c.Spare(c.Make(Kind::Book, shelfX + 150, 190, 13, kBooks[0], Rgb(230, 200, 120)));
-  c.Spare(c.Make(Kind::Cup, shelfX + 40, 120, 9, r.Pick(kPaints)));
+  c.Place(c.Make(Kind::Vase, shelfX + 110, shelfY[0], 9, MadeColour(cond, r), r.Pick(kBlooms)));
+  c.Spare(c.Make(Kind::Book, shelfX + 150, shelfY[shelves - 1], 13, kBooks[0], Rgb(230, 200, 120)));
+  c.Spare(c.Make(Kind::Cup, shelfX + 40, shelfY[0], 9, MadeColour(cond, r)));
   c.Spare(c.Make(Kind::Pear, tableX - 40, tableTop + 10, 10, Rgb(200, 190, 70)));
   c.Spare(c.Make(Kind::Crate, r.Range(40, W - 40), H - 15, 14, Rgb(175, 135, 85)));
   c.Spare(c.Make(Kind::Balloon, r.Range(40, W - 40), r.Range(60, 160), 12, Rgb(60, 120, 220)));
@@ -595,22 +661,50 @@ Scene Room(Rng& r) {
   Composer c(s, r);
   PlaceRoomObjects(c, at, r);
   c.Done();
+  s.tint = LightTint(at.cond);
+  if (at.cond.mirrorView) MirrorScene(s);
   return s;
 }
 
 // Where the backdrop put the things the objects must fit around.
 struct StillLifeLayout {
   float tableY;
+  Conditions cond;
 };
 
 StillLifeLayout PaintStillLifeBackdrop(Scene& s, Rng& r) {
   s.title = "Stillleben";
-  const float tableY = r.Range(210, 250);
+  const Conditions cond = DrawConditions(r, Setting::Indoor);
+  const float tableY = r.Range(170, 265);
   s.background = Image(kPictureWidth, kPictureHeight);
+  // Behind the table: a hanging cloth, a papered wall or a bare wall lit
+  // from one side by a window out of view.
   constexpr Color kCloths[] = {Rgb(70, 40, 45), Rgb(40, 55, 75), Rgb(55, 65, 45), Rgb(85, 60, 40)};
-  PaintDrapery(s.background, 0, tableY + 10, r.Pick(kCloths), static_cast<std::uint32_t>(r.Next()));
-  const Color cloth = r.Chance(0.5f) ? Rgb(238, 232, 220) : Rgb(190, 170, 130);
-  {
+  const int backdrop = r.Int(0, 3);
+  if (backdrop <= 1) {
+    PaintDrapery(s.background, 0, tableY + 10, Mix(r.Pick(kCloths), MadeColour(cond, r) * 0.4f, 0.5f),
+                 static_cast<std::uint32_t>(r.Next()));
+  } else if (backdrop == 2) {
+    const Color wall = WallColour(cond, r);
+    PaintWallpaper(s.background, 0, tableY + 10, wall, Darker(wall, 0.2f), r.Int(0, 1),
+                   static_cast<std::uint32_t>(r.Next()));
+  } else {
+    const Color wall = Mix(WallColour(cond, r), r.Pick(kCloths), 0.5f);
+    const std::uint32_t seed = static_cast<std::uint32_t>(r.Next());
+    Canvas bg(s.background);
+    bg.ForEachPixel({0, 0, kPictureWidth, static_cast<int>(tableY) + 10}, [&](int x, int y, Color& px) {
+      const float light = 0.55f + 0.6f * std::exp(-x / 260.0f) * (1 - 0.3f * y / tableY);
+      px = wall * light * (0.95f + 0.1f * Fbm(x * 0.02f, y * 0.02f, seed, 3));
+    });
+  }
+  const bool wooden = r.Chance(0.45f);
+  const Color cloth = wooden          ? Rgb(150, 100, 60)
+                      : r.Chance(0.4f) ? Rgb(238, 232, 220)
+                                       : Mix(WallColour(cond, r), Rgb(190, 170, 130), 0.3f);
+  if (wooden) {
+    PaintFloorboards(s.background, tableY, H, r.Chance(0.5f) ? Rgb(150, 100, 60) : Rgb(110, 70, 45),
+                     static_cast<std::uint32_t>(r.Next()));
+  } else {
     Canvas bg(s.background);
     bg.Fill(
         0, tableY, W, H, [&](float px, float py) { return BoxDistance(px, py, -5, tableY, W + 5, H + 5); },
@@ -619,18 +713,21 @@ StillLifeLayout PaintStillLifeBackdrop(Scene& s, Rng& r) {
           const float fold = 0.94f + 0.06f * std::sin(px * 0.05f + Fbm(px * 0.01f, py * 0.01f, 3, 3) * 6);
           return cloth * (0.7f + 0.3f * t) * fold;
         });
+  }
+  {
+    Canvas bg(s.background);
     bg.Fill(
         0, tableY - 2, W, tableY + 3,
         [&](float px, float py) { return BoxDistance(px, py, -5, tableY - 1, W + 5, tableY + 2); },
         Flat{Lighter(cloth, 0.2f)}, 0.7f);
   }
-  return {tableY};
+  return {tableY, cond};
 }
 
 void PlaceStillLifeObjects(Composer& c, const StillLifeLayout& at, Rng& r) {
-  const auto& [tableY] = at;
-  const float plateX = r.Range(180, 300), plateY = tableY + r.Range(90, 120);
-  c.Place(c.Make(Kind::Plate, plateX, plateY, 28, r.Pick(kPaints)));
+  const auto& [tableY, cond] = at;
+  const float plateX = r.Range(140, 340), plateY = tableY + r.Range(80, 130);
+  c.Place(c.Make(Kind::Plate, plateX, plateY, r.Range(24, 31), MadeColour(cond, r)));
   // Back row: tall things against the cloth.
   c.Place(c.Make(Kind::Bottle, r.Range(40, 120), tableY + r.Range(30, 45), 24, Rgb(40, 90, 55), Rgb(230, 215, 170)));
   c.Place(c.Make(Kind::Jug, r.Range(360, 440), tableY + r.Range(30, 50), 24, r.Pick(kPaints), Rgb(60, 70, 130)));
@@ -663,7 +760,8 @@ void PlaceStillLifeObjects(Composer& c, const StillLifeLayout& at, Rng& r) {
     fruit.depth = plateY + 1 + i;  // lies on the plate, so is painted after it
     c.Place(fruit);
   }
-  for (int i = 0; i < 12; ++i) {
+  const int loose = r.Int(6, 14);
+  for (int i = 0; i < loose; ++i) {
     const Kind k = r.Pick(kFruit);
     const float y = r.Range(tableY + 55, H - 12);
     float x = r.Range(25, W - 25);
@@ -689,21 +787,26 @@ Scene StillLife(Rng& r) {
   Composer c(s, r);
   PlaceStillLifeObjects(c, at, r);
   c.Done();
+  s.tint = LightTint(at.cond);
+  if (at.cond.mirrorView) MirrorScene(s);
   return s;
 }
 
 // Where the backdrop put the things the objects must fit around.
 struct CityLayout {
   float walkY;
+  Conditions cond;
 };
 
 CityLayout PaintCityBackdrop(Scene& s, Rng& r) {
   s.title = "Stadt";
-  const float walkY = r.Range(315, 335);
-  const DayLight light = PickDayLight(r, 250);
-  s.tint = light.tint;
+  const Conditions cond = DrawConditions(r, Setting::Outdoor);
+  const float walkY = r.Range(290, 350);
+  struct {
+    SkyLight sky;
+  } light{SkyFor(cond, walkY - 70)};
   s.background = Image(kPictureWidth, kPictureHeight);
-  PaintSky(s.background, 250, light.sky, r.Int(1, 1000));
+  PaintSky(s.background, walkY - 70, light.sky, r.Int(1, 1000));
   {
     Canvas bg(s.background);
     // A hazy skyline behind the street.
@@ -730,27 +833,48 @@ CityLayout PaintCityBackdrop(Scene& s, Rng& r) {
         [&](float px, float py) { return BoxDistance(px, py, -5, walkY + 20, W + 5, walkY + 26); },
         VerticalGradient{Rgb(200, 195, 185), Rgb(100, 95, 90), walkY + 20, walkY + 26});
   }
-  return {walkY};
+  if (Snowy(cond)) {
+    // Snow lies along the edge of the pavement and between the stones.
+    Canvas bg(s.background);
+    bg.Fill(
+        0, walkY, W, H, [&](float px, float py) { return BoxDistance(px, py, -5, walkY, W + 5, H + 5); },
+        [&](float px, float py) {
+          const float n = Fbm(px * 0.03f, py * 0.05f, 77, 3);
+          return Color{0.93f, 0.95f, 0.99f} * (0.85f + 0.15f * n);
+        },
+        0.55f);
+  }
+  return {walkY, cond};
 }
 
 void PlaceCityObjects(Composer& c, const CityLayout& at, Rng& r) {
-  const auto& [walkY] = at;
-  AddClouds(c, 200, r.Int(2, 3));
-  AddBirds(c, 20, 120, r.Int(2, 3), Rgb(50, 45, 50));
+  const auto& [walkY, cond] = at;
+  AddClouds(c, 200, std::min(4, CloudCount(cond, r)));
+  AddBirds(c, 20, 120, r.Int(0, 4), Rgb(50, 45, 50));
   float x = r.Range(-30, 0);
-  while (x < W + 40) {
-    const float size = r.Range(19, 23);
-    Item house = c.Make(Kind::Townhouse, x + 2 * size, walkY, size, r.Pick(kFacades), r.Pick(kRoofs), 4);
+  const float houseSize = r.Range(16, 25);
+  while (x < W) {
+    const float size = houseSize * r.Range(0.92f, 1.08f);
+    if (r.Chance(0.12f)) {
+      x += 2 * size;  // a gap: the skyline shows through
+      continue;
+    }
+    Item house = c.Make(Kind::Townhouse, x + 2 * size, walkY, size, WallColour(cond, r), r.Pick(kRoofs), 4);
     house.locked = true;
     house.depth = walkY - 100;
     c.Place(house);
     x += 4 * size;
   }
-  for (int i = 0; i < 3; ++i)
-    c.Place(c.Make(Kind::StreetLamp, 50 + i * 170 + r.Range(-20, 20), walkY + 14, 13, Rgb(40, 45, 50)));
-  c.Place(c.Make(Kind::Tree, r.Range(30, W - 30), walkY + 12, 14, Vary(r, r.Pick(kLeaves)), Rgb(210, 50, 40), 3), 0);
-  for (int i = 0; i < 2; ++i)
-    c.Place(c.Make(Kind::Car, r.Range(50, W - 50), r.Range(walkY + 60, H - 20), 15, r.Pick(kPaints)), 140);
+  const int lamps = r.Int(2, 4);
+  for (int i = 0; i < lamps; ++i)
+    c.Place(c.Make(Kind::StreetLamp, 50 + i * (W - 100) / std::max(1, lamps - 1) + r.Range(-20, 20), walkY + 14, 13,
+                   Rgb(40, 45, 50)));
+  const int trees = r.Int(0, 3);
+  for (int i = 0; i < trees; ++i)
+    c.Place(c.Make(Kind::Tree, r.Range(30, W - 30), walkY + 12, 14, Foliage(cond, r), Rgb(210, 50, 40), 3), 90);
+  const int cars = r.Int(1, 3);
+  for (int i = 0; i < cars; ++i)
+    c.Place(c.Make(Kind::Car, r.Range(50, W - 50), r.Range(walkY + 60, H - 20), 15, MadeColour(cond, r)), 140);
   for (int i = 0; i < 3; ++i)
     c.Place(c.Make(Kind::FlowerPot, r.Range(20, W - 20), walkY + r.Range(6, 18), 9, Rgb(170, 90, 55), r.Pick(kBlooms)),
             60);
@@ -770,19 +894,23 @@ Scene City(Rng& r) {
   Composer c(s, r);
   PlaceCityObjects(c, at, r);
   c.Done();
+  Finalise(s, at.cond, at.walkY - 70);
   return s;
 }
 
 // Where the backdrop put the things the objects must fit around.
 struct WinterLayout {
   float horizon;
+  Conditions cond;
 };
 
 WinterLayout PaintWinterBackdrop(Scene& s, Rng& r) {
   s.title = "Winterdorf";
-  const float horizon = r.Range(170, 195);
-  SkyLight sky{Rgb(120, 140, 185), Rgb(230, 215, 215), Rgb(255, 215, 190), r.Range(60, W - 60), horizon * 0.8f, 0.5f};
-  s.tint = {0.98f, 0.99f, 1.03f};
+  Conditions cond = DrawConditions(r, Setting::Outdoor);
+  cond.season = Season::Winter;
+  if (cond.weather == Weather::Rain) cond.weather = Weather::Misty;
+  const float horizon = r.Range(130, 215);
+  SkyLight sky = SkyFor(cond, horizon);
   s.background = Image(kPictureWidth, kPictureHeight);
   PaintSky(s.background, horizon, sky, r.Int(1, 1000));
   PaintRidge(s.background, {horizon - 25, 40, 120, Rgb(170, 180, 205), Rgb(150, 160, 185), 0.08f, 0.02f,
@@ -815,20 +943,22 @@ WinterLayout PaintWinterBackdrop(Scene& s, Rng& r) {
           2.0f);
     }
   }
-  return {horizon};
+  return {horizon, cond};
 }
 
 void PlaceWinterObjects(Composer& c, const WinterLayout& at, Rng& r) {
-  const auto& [horizon] = at;
-  AddClouds(c, horizon, r.Int(2, 3));
-  AddBirds(c, 40, horizon - 30, r.Int(2, 3), Rgb(50, 45, 50));
-  for (int i = 0; i < 4; ++i) {
+  const auto& [horizon, cond] = at;
+  AddClouds(c, horizon, CloudCount(cond, r));
+  AddBirds(c, 40, horizon - 30, r.Int(0, 4), Rgb(50, 45, 50));
+  const int houses = r.Int(2, 6);
+  for (int i = 0; i < houses; ++i) {
     const float y = horizon + r.Range(30, 110);
-    Item house = c.Make(Kind::Cottage, r.Range(40, W - 40), y, Perspective(y, horizon, 13), r.Pick(kFacades),
+    Item house = c.Make(Kind::Cottage, r.Range(40, W - 40), y, Perspective(y, horizon, 13), WallColour(cond, r),
                         Rgb(235, 238, 245), 3);
     c.Place(house, 80);
   }
-  for (int i = 0; i < 14; ++i) {
+  const int pines = r.Int(7, 20);
+  for (int i = 0; i < pines; ++i) {
     const float y = r.Range(horizon + 25, H - 20);
     Item pine = c.Make(Kind::Pine, r.Range(15, W - 15), y, Perspective(y, horizon, 24), Vary(r, Rgb(45, 90, 60)));
     pine.variant = 2 + r.Int(0, 1);
@@ -857,26 +987,32 @@ Scene Winter(Rng& r) {
   Composer c(s, r);
   PlaceWinterObjects(c, at, r);
   c.Done();
+  Finalise(s, at.cond, at.horizon);
   return s;
 }
 
 struct BeachLayout {
   float horizon;
   float shoreY;
+  Conditions cond;
 };
 
 BeachLayout PaintBeachBackdrop(Scene& s, Rng& r) {
   s.title = "Strand";
-  const float horizon = r.Range(135, 160);
-  const DayLight light = PickDayLight(r, horizon);
-  s.tint = light.tint;
+  Conditions cond = DrawConditions(r, Setting::Outdoor);
+  if (cond.season == Season::Winter) cond.season = Season::Summer;
+  const float horizon = r.Range(100, 190);
+  struct {
+    SkyLight sky;
+  } light{SkyFor(cond, horizon)};
   s.background = Image(kPictureWidth, kPictureHeight);
   PaintSky(s.background, horizon, light.sky, r.Int(1, 1000));
   PaintWater(s.background, {horizon, H, Mix(light.sky.horizon, Rgb(40, 110, 160), 0.6f), Rgb(40, 150, 160),
                             Lighter(light.sky.horizon, 0.6f), static_cast<std::uint32_t>(r.Next())});
-  const float shoreY = r.Range(230, 260);
-  const Ridge sand{
-      shoreY, 9, 70, Rgb(205, 180, 135), Rgb(240, 222, 180), 0.12f, 0.12f, static_cast<std::uint32_t>(r.Next())};
+  const float shoreY = r.Range(std::max(200.0f, horizon + 70), std::max(250.0f, horizon + 110));
+  if (r.Chance(0.5f)) PaintHeadland(s.background, cond, r.Chance(0.5f), horizon, shoreY, r);
+  const Ridge sand{shoreY,       r.Range(6, 24),    r.Range(50, 180), Rgb(205, 180, 135), Rgb(240, 222, 180),
+                   0.12f,        0.12f,             static_cast<std::uint32_t>(r.Next())};
   PaintRidge(s.background, sand);
   Canvas bg(s.background);
   // Foam where the waves run out, and the darker wet sand just below it.
@@ -891,25 +1027,27 @@ BeachLayout PaintBeachBackdrop(Scene& s, Rng& r) {
       0, shoreY - 24, W, shoreY,
       [&](float px, float py) { return std::fabs(py - RidgeHeight(sand, px * 0.9f + 40) + 12) - 0.8f; },
       Flat{Rgb(240, 248, 250)}, 0.5f, 1.5f);
-  return {horizon, shoreY};
+  return {horizon, shoreY, cond};
 }
 
 void PlaceBeachObjects(Composer& c, const BeachLayout& at, Rng& r) {
-  const auto& [horizon, shoreY] = at;
-  AddClouds(c, horizon, r.Int(2, 3));
-  AddBirds(c, 30, horizon + 20, r.Int(3, 4), Rgb(70, 70, 80));
-  for (int i = 0; i < 5; ++i) {
+  const auto& [horizon, shoreY, cond] = at;
+  AddClouds(c, horizon, CloudCount(cond, r));
+  AddBirds(c, 30, horizon + 20, r.Int(1, 5), Rgb(70, 70, 80));
+  const int sailboats = r.Int(1, 6);
+  for (int i = 0; i < sailboats; ++i) {
     const float y = r.Range(horizon + 12, shoreY - 35);
-    c.Place(c.Make(Kind::Sailboat, r.Range(30, W - 30), y, Perspective(y, horizon, 16), r.Pick(kPaints),
-                   r.Chance(0.6f) ? Rgb(245, 240, 228) : r.Pick(kPaints)),
+    c.Place(c.Make(Kind::Sailboat, r.Range(30, W - 30), y, Perspective(y, horizon, 16), MadeColour(cond, r),
+                   r.Chance(0.6f) ? Rgb(245, 240, 228) : MadeColour(cond, r)),
             60);
   }
   for (int i = 0; i < 2; ++i)
     c.Place(c.Make(Kind::Buoy, r.Range(20, W - 20), r.Range(horizon + 30, shoreY - 20), 7, Rgb(230, 80, 40)), 80);
-  for (int i = 0; i < 3; ++i) {
-    const float x = (i + r.Range(0.25f, 0.75f)) * W / 3, y = r.Range(shoreY + 60, H - 50);
-    c.Place(c.Make(Kind::Parasol, x, y, r.Range(13, 16), r.Pick(kPaints)));
-    c.Place(c.Make(Kind::Towel, x + r.Range(-20, 20), y + r.Range(15, 30), r.Range(11, 13), r.Pick(kPaints),
+  const int parasols = cond.weather == Weather::Rain ? r.Int(0, 1) : r.Int(1, 4);
+  for (int i = 0; i < parasols; ++i) {
+    const float x = (i + r.Range(0.25f, 0.75f)) * W / parasols, y = r.Range(shoreY + 60, H - 50);
+    c.Place(c.Make(Kind::Parasol, x, y, r.Range(13, 16), MadeColour(cond, r)));
+    c.Place(c.Make(Kind::Towel, x + r.Range(-20, 20), y + r.Range(15, 30), r.Range(11, 13), MadeColour(cond, r),
                    Rgb(245, 242, 235)));
   }
   for (int i = 0; i < 2; ++i)
@@ -938,6 +1076,7 @@ Scene Beach(Rng& r) {
   Composer c(s, r);
   PlaceBeachObjects(c, at, r);
   c.Done();
+  Finalise(s, at.cond, at.horizon);
   return s;
 }
 
@@ -964,6 +1103,22 @@ std::string SceneKindName(SceneKind kind) {
     case SceneKind::Kitchen: case SceneKind::Classroom: case SceneKind::Market: case SceneKind::Workshop:
     case SceneKind::Playground: case SceneKind::Farm: case SceneKind::Forest: case SceneKind::MountainVillage:
       return KindAName(kind);
+    case SceneKind::Underwater:
+      return "Unterwasserwelt";
+    case SceneKind::SpaceStation:
+      return "Raumstation";
+    case SceneKind::RailwayStation:
+      return "Bahnhof";
+    case SceneKind::Circus:
+      return "Zirkus";
+    case SceneKind::Bedroom:
+      return "Schlafzimmer";
+    case SceneKind::Library:
+      return "Bibliothek";
+    case SceneKind::GardenParty:
+      return "Gartenfest";
+    case SceneKind::BuildingSite:
+      return "Baustelle";
   }
   return "?";
 }
@@ -999,6 +1154,30 @@ Scene BuildScene(SceneKind kind, std::uint32_t seed) {
     case SceneKind::Kitchen: case SceneKind::Classroom: case SceneKind::Market: case SceneKind::Workshop:
     case SceneKind::Playground: case SceneKind::Farm: case SceneKind::Forest: case SceneKind::MountainVillage:
       s = BuildKindA(kind, r);
+      break;
+    case SceneKind::Underwater:
+      s = BuildUnderwater(r);
+      break;
+    case SceneKind::SpaceStation:
+      s = BuildSpaceStation(r);
+      break;
+    case SceneKind::RailwayStation:
+      s = BuildRailwayStation(r);
+      break;
+    case SceneKind::Circus:
+      s = BuildCircus(r);
+      break;
+    case SceneKind::Bedroom:
+      s = BuildBedroom(r);
+      break;
+    case SceneKind::Library:
+      s = BuildLibrary(r);
+      break;
+    case SceneKind::GardenParty:
+      s = BuildGardenParty(r);
+      break;
+    case SceneKind::BuildingSite:
+      s = BuildBuildingSite(r);
       break;
   }
   s.grainSeed = seed * 31 + 7;

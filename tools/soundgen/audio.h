@@ -1,6 +1,7 @@
 #pragma once
 // Sample buffers and the deterministic random source shared by every
 // generator stage. Everything is float in -1..1 until the file writers.
+#include "genlib/random.h"
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -50,7 +51,7 @@ PanGains PanFor(float pan);
 // standard distributions whose output differs between library versions.
 class Rng {
  public:
-  explicit Rng(std::uint64_t seed) : state_(seed) {}
+  explicit Rng(std::uint64_t seed) : mix_(seed) {}
   std::uint64_t next();
   double uniform();                // 0 <= x < 1
   double bipolar();                // -1 <= x < 1
@@ -58,7 +59,7 @@ class Rng {
   bool chance(double probability);
 
  private:
-  std::uint64_t state_;
+  genlib::SplitMix64 mix_;
 };
 
 inline std::size_t SecondsToFrames(double seconds) {

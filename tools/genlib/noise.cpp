@@ -1,8 +1,8 @@
-#include "noise.h"
+#include "genlib/noise.h"
 
 #include <cmath>
 
-namespace artgen {
+namespace genlib {
 
 std::uint32_t Hash(std::uint32_t a, std::uint32_t b, std::uint32_t c) {
   std::uint32_t h = a * 0x9E3779B1u ^ (b + 0x7F4A7C15u) * 0x85EBCA77u ^ (c + 0x165667B1u) * 0xC2B2AE3Du;
@@ -19,21 +19,22 @@ float HashUnit(std::uint32_t a, std::uint32_t b, std::uint32_t c) {
 }
 
 float ValueNoise(float x, float y, std::uint32_t seed, int periodY) {
-  float fx = std::floor(x), fy = std::floor(y);
+  const float fx = std::floor(x), fy = std::floor(y);
   float tx = x - fx, ty = y - fy;
   tx = tx * tx * (3 - 2 * tx);
   ty = ty * ty * (3 - 2 * ty);
-  auto ix = static_cast<std::int64_t>(fx), iy = static_cast<std::int64_t>(fy);
-  auto wrap = [periodY](std::int64_t v) {
+  const auto ix = static_cast<std::int64_t>(fx), iy = static_cast<std::int64_t>(fy);
+  const auto wrap = [periodY](std::int64_t v) {
     if (periodY <= 0) return static_cast<std::uint32_t>(v);
-    std::int64_t m = v % periodY;
+    const std::int64_t m = v % periodY;
     return static_cast<std::uint32_t>(m < 0 ? m + periodY : m);
   };
-  auto at = [&](std::int64_t cx, std::int64_t cy) {
-    return HashUnit(static_cast<std::uint32_t>(cx), wrap(cy), seed);
-  };
-  float top = at(ix, iy) + (at(ix + 1, iy) - at(ix, iy)) * tx;
-  float bottom = at(ix, iy + 1) + (at(ix + 1, iy + 1) - at(ix, iy + 1)) * tx;
+  const auto x0 = static_cast<std::uint32_t>(ix), x1 = static_cast<std::uint32_t>(ix + 1);
+  const std::uint32_t y0 = wrap(iy), y1 = wrap(iy + 1);
+  const float a = HashUnit(x0, y0, seed), b = HashUnit(x1, y0, seed);
+  const float c = HashUnit(x0, y1, seed), d = HashUnit(x1, y1, seed);
+  const float top = a + (b - a) * tx;
+  const float bottom = c + (d - c) * tx;
   return top + (bottom - top) * ty;
 }
 
@@ -50,4 +51,4 @@ float Fbm(float x, float y, std::uint32_t seed, int octaves, int periodY) {
   return sum / weight;
 }
 
-}  // namespace artgen
+}  // namespace genlib
