@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake pkg-config
-  libsdl2-dev libsdl2-mixer-dev libturbojpeg0-dev
+  libsdl2-dev libsdl2-mixer-dev libturbojpeg0-dev libx11-dev
   libwxgtk3.2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev fonts-dejavu-core libpng-dev

@@ -80,6 +80,56 @@ TEST_F(GameProgramTest, MenuChangesReachVolQxfWhenEscapeEndsTheProgram) {
   EXPECT_EQ(leveltest::ReadBytes("vol.qxf"), (std::vector<std::uint8_t>{1, 43, 1, 70, 0, 65}));
 }
 
+// The screen saver stays off through the intro and every level, and may
+// start in the menu and the high-score screens; the backend hears of each
+// change once.
+TEST_F(GameProgramTest, ScreenSaverOnlyWhileTheGameWaits) {
+  std::vector<std::pair<int, bool>> seen;  // (frame, allowed) at each change
+  std::size_t reported = 0;
+  backend.onPresent = [&](platform::HeadlessBackend& b, int frame) {
+    for (; reported < b.screenSaverChanges.size(); ++reported) seen.emplace_back(frame, b.screenSaverChanges[reported]);
+    if (frame == 3) b.ScriptKey('A');  // the intro ends: the menu
+    if (frame == 10) b.ScriptMotion(400 - 512, 290 - 384);  // onto "Neues Spiel"
+    if (frame == 11) b.ScriptClick();
+    if (frame == 30) b.ScriptKey(kKeyEscape);  // the level is abandoned
+    if (frame == 40) b.ScriptKey(kKeyEscape);  // the menu ends the program
+  };
+  EXPECT_EQ(RunGame(backend), 0);
+  // The change made in a frame is reported after that frame's picture, so it
+  // shows up in the next frame's report.
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_TRUE(seen[0].second);   // menu after the intro
+  EXPECT_GE(seen[0].first, 4);
+  EXPECT_FALSE(seen[1].second);  // the level
+  EXPECT_GE(seen[1].first, 12);
+  EXPECT_LE(seen[1].first, 14);
+  EXPECT_TRUE(seen[2].second);   // back in the menu
+  EXPECT_GE(seen[2].first, 31);
+}
+
+// The switch between window and full screen is remembered in a file of its
+// own; vol.qxf keeps its six bytes, and no key reaches the screens.
+TEST_F(GameProgramTest, WindowModeIsRememberedForTheNextStart) {
+  backend.onPresent = [](platform::HeadlessBackend& b, int frame) {
+    if (frame == 3) b.ScriptWindowModeSwitch(true);
+    if (frame == 6) b.ScriptQuit();
+  };
+  EXPECT_EQ(RunGame(backend), 0);
+  EXPECT_FALSE(backend.windowedChosen);  // the first start: full screen
+  EXPECT_EQ(leveltest::ReadBytes("fenster.qxf"), (std::vector<std::uint8_t>{1}));
+  EXPECT_EQ(leveltest::ReadBytes("vol.qxf").size(), 6u);
+
+  platform::HeadlessBackend next;
+  next.clockStepPerQuery = 1000;
+  next.onPresent = [](platform::HeadlessBackend& b, int frame) {
+    if (frame == 2) b.ScriptWindowModeSwitch(false);
+    if (frame == 4) b.ScriptQuit();
+  };
+  EXPECT_EQ(RunGame(next), 0);
+  EXPECT_TRUE(next.windowedChosen);
+  EXPECT_EQ(leveltest::ReadBytes("fenster.qxf"), (std::vector<std::uint8_t>{0}));
+}
+
 TEST_F(GameProgramTest, PointerOnBeendenBeforeTheStartEndsTheGameWithOneClick) {
   // Taking the mouse moves the system pointer to the window's middle; the
   // menu cursor still starts where the player left it, on "Beenden".

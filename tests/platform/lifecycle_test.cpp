@@ -405,4 +405,41 @@ TEST(Keys, DesktopCursorPositionsMapIntoTheLetterboxedFrame) {
   EXPECT_EQ(mapped(0, 0, 5, 6), std::pair(5, 6));  // no desktop size known: unchanged
 }
 
+// fenster.qxf: one byte, 1 = window; anything else, a damaged or missing
+// file, is the full screen the game always started in.
+TEST(WindowSettings, OnlyAOneMeansAWindow) {
+  const std::vector<std::uint8_t> one{1}, zero{0}, other{2}, longer{1, 7, 7};
+  EXPECT_TRUE(platform::DecodeWindowedSetting(one));
+  EXPECT_TRUE(platform::DecodeWindowedSetting(longer));
+  EXPECT_FALSE(platform::DecodeWindowedSetting(zero));
+  EXPECT_FALSE(platform::DecodeWindowedSetting(other));
+  EXPECT_FALSE(platform::DecodeWindowedSetting({}));
+}
+
+TEST_F(Game, WindowModeIsReadBeforeTheWindowOpensAndSwitchingIsNoKey) {
+  ASSERT_TRUE(gamefile::WriteFileAtomically("fenster.qxf", std::vector<std::uint8_t>{1}).ok());
+  ASSERT_TRUE(Start());
+  EXPECT_TRUE(game.windowed);
+  EXPECT_TRUE(backend.windowedChosen);
+
+  backend.ScriptWindowModeSwitch(false);
+  platform::PumpedEvent pumped;
+  ASSERT_TRUE(platform::PumpEvent(game, pumped));
+  EXPECT_EQ(pumped.virtualKey, 0);
+  EXPECT_FALSE(pumped.quit);
+  EXPECT_FALSE(game.windowed);
+  EXPECT_EQ(ReadBytes("fenster.qxf"), std::vector<std::uint8_t>{0});
+  platform::ShutDown(game);
+  EXPECT_EQ(ReadBytes("vol.qxf").size(), 6u);
+}
+
+TEST_F(Game, ScreenSaverChangesReachTheBackendOnce) {
+  ASSERT_TRUE(Start());
+  platform::AllowScreenSaver(game, false);  // SDL starts with it off
+  platform::AllowScreenSaver(game, true);
+  platform::AllowScreenSaver(game, true);
+  platform::AllowScreenSaver(game, false);
+  EXPECT_EQ(backend.screenSaverChanges, (std::vector<bool>{true, false}));
+}
+
 }  // namespace

@@ -8,6 +8,8 @@
 #include "fixtures.h"
 #include "platform/sdl_backend.h"
 
+#include <SDL_mixer.h>
+
 namespace {
 
 class SdlGame : public ::testing::Test {
@@ -91,4 +93,100 @@ TEST_F(SdlGame, WithoutASoundDeviceEverySoundStillLoads) {
   platform::ShutDown(game);
 }
 
+void PushKey(SDL_Keycode key, Uint16 modifiers, bool repeat = false) {
+  SDL_Event sdl{};
+  sdl.type = SDL_KEYDOWN;
+  sdl.key.keysym.sym = key;
+  sdl.key.keysym.mod = modifiers;
+  sdl.key.repeat = repeat ? 1 : 0;
+  SDL_PushEvent(&sdl);
+}
+
+// Takes events until one reaches the game; false when none does.
+bool NextGameEvent(platform::SdlBackend& backend, platform::InputEvent& event) {
+  for (int i = 0; i < 100; ++i) {
+    if (backend.PollEvent(event)) return true;
+  }
+  return false;
+}
+
+// F11 and Alt+Enter switch between the full screen and a window; neither
+// arrives as a key, a held key switches once, and a plain Enter is still a key.
+TEST_F(SdlGame, SwitchingKeysChangeTheModeAndNeverReachTheGame) {
+  platform::SdlBackend backend;
+  platform::Platform game;
+  ASSERT_TRUE(platform::StartUp(game, backend));
+  SDL_PumpEvents();
+  SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+  EXPECT_FALSE(backend.IsWindowed());
+  EXPECT_NE(SDL_GetWindowFlags(backend.Window()) & SDL_WINDOW_FULLSCREEN_DESKTOP, 0u);
+
+  PushKey(SDLK_F11, KMOD_NONE);
+  platform::InputEvent event;
+  ASSERT_TRUE(NextGameEvent(backend, event));
+  EXPECT_EQ(event.kind, platform::InputEvent::Kind::WindowModeChanged);
+  EXPECT_TRUE(event.windowed);
+  EXPECT_TRUE(backend.IsWindowed());
+  EXPECT_EQ(SDL_GetWindowFlags(backend.Window()) & SDL_WINDOW_FULLSCREEN, 0u);
+  int width = 0, height = 0;
+  SDL_GetWindowSize(backend.Window(), &width, &height);
+  EXPECT_EQ(width, platform::kScreenWidth);
+  EXPECT_EQ(height, platform::kScreenHeight);
+
+  PushKey(SDLK_F11, KMOD_NONE, /*repeat=*/true);
+  PushKey(SDLK_RETURN, KMOD_LALT);
+  ASSERT_TRUE(NextGameEvent(backend, event));
+  EXPECT_EQ(event.kind, platform::InputEvent::Kind::WindowModeChanged);
+  EXPECT_FALSE(event.windowed);
+  EXPECT_NE(SDL_GetWindowFlags(backend.Window()) & SDL_WINDOW_FULLSCREEN_DESKTOP, 0u);
+
+  PushKey(SDLK_RETURN, KMOD_NONE);
+  ASSERT_TRUE(NextGameEvent(backend, event));
+  EXPECT_EQ(event.kind, platform::InputEvent::Kind::KeyDown);
+  EXPECT_EQ(event.virtualKey, 13);
+  platform::ShutDown(game);
+}
+
+void PushAudioDeviceEvent(Uint32 type, Uint32 which) {
+  SDL_Event sdl{};
+  sdl.type = type;
+  sdl.adevice.which = which;
+  sdl.adevice.iscapture = 0;
+  SDL_PushEvent(&sdl);
+}
+
+// A headset unplugged or plugged in: the mixer opens again on the default
+// device, the running track goes on in the same music mixer (its position
+// kept), the sounds load again; devices SDL lists at start are no change.
+TEST_F(SdlGame, SoundFollowsDevicesThatComeAndGo) {
+  platform::SdlBackend backend;
+  platform::Platform game;
+  ASSERT_TRUE(platform::StartUp(game, backend));
+  game.sound.effectsVolume = 100;
+  const platform::MusicMixer* mixer = &backend.Music();
+  platform::PlayMusic(game, 2);
+
+  PushAudioDeviceEvent(SDL_AUDIODEVICEADDED, 0);  // the device already known
+  platform::InputEvent event;
+  while (backend.PollEvent(event)) {
+  }
+  EXPECT_EQ(backend.AudioReopenCount(), 0);
+
+  PushAudioDeviceEvent(SDL_AUDIODEVICEREMOVED, 2);
+  while (backend.PollEvent(event)) {
+  }
+  EXPECT_EQ(backend.AudioReopenCount(), 1);
+  EXPECT_EQ(&backend.Music(), mixer);
+  EXPECT_TRUE(backend.Music().IsStarted(2));
+  EXPECT_FALSE(backend.Music().IsFinished(2));
+  int frequency = 0, channels = 0;
+  Uint16 format = 0;
+  ASSERT_EQ(Mix_QuerySpec(&frequency, &format, &channels), 1);  // open again
+  platform::PlayEffect(game, 4);
+  EXPECT_TRUE(platform::IsSoundPlaying(game, 4));
+  EXPECT_EQ(game.sound.effectsVolume, 100);
+  platform::ShutDown(game);
+}
+
 }  // namespace
+

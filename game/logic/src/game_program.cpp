@@ -29,7 +29,10 @@ int RunGame(platform::Backend& backend) {
 
   platform::LoopHooks hooks;
   hooks.keyDown = [&](int virtualKey) { HandleKeyDown(*state, platform, virtualKey); };
-  hooks.frame = [&](std::uint32_t milliseconds) { RunFrame(*state, platform, milliseconds); };
+  hooks.frame = [&](std::uint32_t milliseconds) {
+    RunFrame(*state, platform, milliseconds);
+    platform::AllowScreenSaver(platform, ScreenSaverMayRun(*state));
+  };
   hooks.running = [&] { return state->flow.running; };
   const int exitCode = platform::RunMainLoop(platform, hooks);
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "logic/fireworks.h"
+#include "logic/letter_row.h"
 #include "logic/screen_flow.h"
 #include "platform/asset_numbers.h"
 #include "platform/platform.h"
@@ -184,6 +185,34 @@ void DrawTypedName(HighScoreScreen& screen, Platform& platform) {
   platform::DrawText(platform, text.c_str(), 400, 450, 25, 25);
 }
 
+// The pointer moves the letter row's cursor; a click on a cell types its key
+// as the keyboard would (a key typed in the same frame goes first).
+void PointAtLetters(GameState& state, const platform::MouseReading& mouse) {
+  HighScoreScreen& screen = state.highScores;
+  const bool pressed = LeftButtonDown(mouse);
+  if (mouse.dx != 0 || mouse.dy != 0 || pressed) screen.letterRowShown = true;
+  screen.letterCursorX = std::clamp(screen.letterCursorX + mouse.dx, 0, 1023);
+  screen.letterCursorY = std::clamp(screen.letterCursorY + mouse.dy, 0, 767);
+  if (!pressed) {
+    state.buttonReleaseLatch = true;
+    return;
+  }
+  if (!state.buttonReleaseLatch) return;  // still held from an earlier click
+  state.buttonReleaseLatch = false;
+  const auto key = LetterKeyAt(screen.letterCursorX, screen.letterCursorY);
+  if (key && screen.pendingKey < 0) screen.pendingKey = *key;
+}
+
+void DrawLettersAndCursor(const HighScoreScreen& screen, Platform& platform) {
+  if (!screen.letterRowShown) return;
+  DrawLetterRow(platform, screen.letterCursorX, screen.letterCursorY);
+  const auto& cursor = Slot(platform, platform::asset::kCursorSlot);
+  platform::DrawSlotKeyed(platform,
+                          {screen.letterCursorX, screen.letterCursorY, screen.letterCursorX + cursor.width,
+                           screen.letterCursorY + cursor.height},
+                          platform::asset::kCursorSlot);
+}
+
 void NameEntryFrame(GameState& state, Platform& platform) {
   HighScoreScreen& screen = state.highScores;
   platform::ClearBackBuffer(platform, 1024, 768);
@@ -192,8 +221,11 @@ void NameEntryFrame(GameState& state, Platform& platform) {
   platform::DrawSlot(platform, {screen.sweep, 0, screen.sweep + 20480, 1536}, asset::kPanoramaSlot);
   AnimateNameEntrySparks(state, platform);
   DrawCongratulation(screen, platform);
+  PointAtLetters(state, platform::ReadMouse(platform));
+  const bool stillEntering = screen.nameEntry;
   ConsumePendingKey(state, platform);
   DrawTypedName(screen, platform);
+  if (stillEntering && screen.nameEntry) DrawLettersAndCursor(screen, platform);
   platform::present(platform);
 }
 
@@ -204,6 +236,7 @@ void PrepareHighScores(GameState& state) {
   screen.frameCounter = 0;
   screen.pendingKey = -1;
   screen.name = NameEntry{};
+  screen.letterRowShown = false;
   // A fresh sweep each visit: left where an earlier visit stopped, the
   // stretched background would slide past its end and leave the screen black.
   screen.sweep = 0;

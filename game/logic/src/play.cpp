@@ -8,6 +8,7 @@
 #include "logic/level_end.h"
 #include "logic/level_rules.h"
 #include "logic/level_setup.h"
+#include "logic/magnifier.h"
 #include "platform/asset_numbers.h"
 #include "platform/platform.h"
 
@@ -408,6 +409,7 @@ void PlayFrame(GameState& state, Platform& platform, std::uint32_t milliseconds)
     TickLastSeconds(state, platform);
     UpdateMarkers(state, platform);
     UpdateBursts(state, platform);
+    if (state.level.phase == kPhaseSearching) DrawMagnifier(state, platform, reading);
   }
   if (state.level.phase > kPhaseIntroB || IsEndPhase(state.level.phase))
     DrawSlotAtOwnSize(platform, asset::kCursorSlot, state.play.cursorX, state.play.cursorY);

@@ -55,6 +55,11 @@ void RunFrame(GameState& state, platform::Platform& platform, std::uint32_t mill
   }
 }
 
+bool ScreenSaverMayRun(const GameState& state) {
+  if (state.flow.intro) return false;
+  return state.flow.gameState == kStateMenu || state.flow.gameState == kStateHighScore;
+}
+
 void HandleKeyDown(GameState& state, platform::Platform& platform, int virtualKey) {
   if (state.flow.gameState == kStateHighScore) {
     if (!state.highScores.nameEntry) {

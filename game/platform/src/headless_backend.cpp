@@ -122,6 +122,13 @@ void HeadlessBackend::ScriptQuit() {
   events_.push_back(event);
 }
 
+void HeadlessBackend::ScriptWindowModeSwitch(bool windowed) {
+  InputEvent event;
+  event.kind = InputEvent::Kind::WindowModeChanged;
+  event.windowed = windowed;
+  events_.push_back(event);
+}
+
 void HeadlessBackend::AdvanceClock(std::uint64_t units) { clock += units; }
 
 bool HeadlessBackend::WriteFramePng(const CapturedFrame& frame, const std::string& path) {
@@ -148,6 +155,10 @@ bool HeadlessBackend::CreateGameWindow() {
   ++windowsCreated;
   return true;
 }
+
+void HeadlessBackend::ChooseWindowMode(bool windowed) { windowedChosen = windowed; }
+
+void HeadlessBackend::AllowScreenSaver(bool allowed) { screenSaverChanges.push_back(allowed); }
 
 void HeadlessBackend::MinimiseWindow() { ++minimiseCount; }
 

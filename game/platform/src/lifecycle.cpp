@@ -154,6 +154,8 @@ bool StartUp(Platform& platform, Backend& backend) {
   platform.startDirectory = current;
   for (ImageSlot& slot : platform.images) slot = ImageSlot{};
 
+  ReadWindowSettings(platform);
+  backend.ChooseWindowMode(platform.windowed);
   // The menu cursor starts where the player left the pointer, so it is read
   // before the window and the relative mouse can move the pointer away
   // (relative mode takes it to the window's centre).
@@ -210,6 +212,12 @@ std::uint64_t MillisecondsUntilNextFrame(Platform& platform, std::uint64_t now) 
 
 bool FrameDue(Platform& platform) { return FrameDueAt(platform, ReadClock(platform)); }
 
+void AllowScreenSaver(Platform& platform, bool allowed) {
+  if (platform.screenSaverAllowed == allowed || platform.backend == nullptr) return;
+  platform.screenSaverAllowed = allowed;
+  platform.backend->AllowScreenSaver(allowed);
+}
+
 bool PumpEvent(Platform& platform, PumpedEvent& pumped) {
   InputEvent event;
   if (!platform.backend->PollEvent(event)) return false;
@@ -220,6 +228,12 @@ bool PumpEvent(Platform& platform, PumpedEvent& pumped) {
       break;
     case InputEvent::Kind::KeyDown:
       pumped.virtualKey = event.virtualKey;
+      break;
+    case InputEvent::Kind::WindowModeChanged:
+      // Remembered at once, so the next start opens the same way even if
+      // this run does not end normally.
+      platform.windowed = event.windowed;
+      WriteWindowSettings(platform);
       break;
     default:
       ApplyMouseEvent(platform, event);

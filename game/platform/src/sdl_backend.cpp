@@ -1,14 +1,20 @@
 #include "platform/sdl_backend.h"
 
 #include <SDL_mixer.h>
+#include <SDL_syswm.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <string>
 #include <vector>
 
 #include "platform/display.h"
+#include "platform/gamepad.h"
 #include "platform/input.h"
 #include "platform/music_mixer.h"
 #include "gamefile/little_endian.h"
@@ -19,6 +25,8 @@ namespace {
 constexpr int kOutputRate = 44100;
 constexpr int kOutputChannels = 2;
 constexpr int kOutputChunkFrames = 1024;
+constexpr Uint32 kPadMotionMilliseconds = 10;
+constexpr int kEscapeKey = 27;
 
 using gamefile::PutU16;
 using gamefile::PutU32;
@@ -68,6 +76,42 @@ int MouseButtonIndex(Uint8 sdlButton) {
   }
 }
 
+// The display the pointer is on, so the game opens where the player looks;
+// the first display when the pointer lies on none.
+int DisplayUnderPointer() {
+  int x = 0;
+  int y = 0;
+  SDL_GetGlobalMouseState(&x, &y);
+  const SDL_Point pointer{x, y};
+  for (int display = 0; display < SDL_GetNumVideoDisplays(); ++display) {
+    SDL_Rect bounds{};
+    if (SDL_GetDisplayBounds(display, &bounds) == 0 && SDL_PointInRect(&pointer, &bounds)) return display;
+  }
+  return 0;
+}
+
+bool IsWindowModeKey(const SDL_KeyboardEvent& key) {
+  if (key.keysym.sym == SDLK_F11) return true;
+  const bool enter = key.keysym.sym == SDLK_RETURN || key.keysym.sym == SDLK_KP_ENTER;
+  return enter && (key.keysym.mod & KMOD_ALT) != 0;
+}
+
+// X11 compositors leave a window marked "bypass" unredirected, which makes
+// some desktops flicker around a window. Full screen asks for the bypass
+// (value 1), a window asks for none (0). Other video drivers have no such
+// property and are left alone.
+void MarkCompositorBypass(SDL_Window* window, bool bypass) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) return;
+  Display* display = info.info.x11.display;
+  const Atom property = XInternAtom(display, "_NET_WM_BYPASS_COMPOSITOR", False);
+  const unsigned long value = bypass ? 1 : 0;
+  XChangeProperty(display, info.info.x11.window, property, XA_CARDINAL, 32, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(&value), 1);
+  XFlush(display);
+}
+
 void MixMusic(void* mixer, Uint8* stream, int length) {
   const int frames = length / static_cast<int>(sizeof(std::int16_t) * kOutputChannels);
   static_cast<MusicMixer*>(mixer)->Mix(reinterpret_cast<std::int16_t*>(stream), frames);
@@ -77,13 +121,274 @@ void MixMusic(void* mixer, Uint8* stream, int length) {
 
 struct SdlBackend::Impl {
   bool videoReady = false;
+  bool windowed = false;
+  bool hasFocus = true;
+  bool inputStarted = false;
   SDL_Window* window = nullptr;
   SDL_Renderer* renderer = nullptr;
   SDL_Texture* texture = nullptr;
   bool audioOpen = false;
+  // Sound was started on a real device (not the silent fallback), so it
+  // follows the devices that come and go.
+  bool onRealDevice = false;
+  int outputRate = kOutputRate;
   int outputChannels = kOutputChannels;
+  int audioReopens = 0;
+  std::vector<std::string> knownOutputs;
   std::array<Mix_Chunk*, 33> chunks{};
+  // Every sound's wave, kept so the sounds can be loaded again into a mixer
+  // opened on another device.
+  std::array<std::vector<std::uint8_t>, 33> waveImages{};
   std::unique_ptr<MusicMixer> mixer;
+
+  std::vector<SDL_GameController*> pads;
+  PadCursor padCursor;
+  Uint32 lastPadTicks = 0;
+
+  // The mouse is held (relative mode: hidden, caught in the window) on the
+  // full screen always, in a window only while the game has the focus, so
+  // the player can reach the rest of the desktop.
+  void UpdateMouseHold() {
+    if (!inputStarted) return;
+    const bool hold = !windowed || hasFocus;
+    SDL_SetRelativeMouseMode(hold ? SDL_TRUE : SDL_FALSE);
+  }
+
+  void PlaceWindow(int display) {
+    SDL_Rect bounds{};
+    if (SDL_GetDisplayBounds(display, &bounds) != 0) bounds = SDL_Rect{0, 0, kScreenWidth, kScreenHeight};
+    if (windowed) {
+      SDL_SetWindowFullscreen(window, 0);
+      SDL_SetWindowSize(window, kScreenWidth, kScreenHeight);
+      SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
+                            SDL_WINDOWPOS_CENTERED_DISPLAY(display));
+    } else {
+      // Without a window manager a fullscreen window is not resized, so it
+      // is first made the display's size and placed on it.
+      SDL_SetWindowPosition(window, bounds.x, bounds.y);
+      SDL_SetWindowSize(window, bounds.w, bounds.h);
+      SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    }
+    MarkCompositorBypass(window, !windowed);
+  }
+
+  // Where the window is, or (read before it exists) where it will open: the
+  // whole display under the pointer, or a 1024 x 768 window centred on it.
+  SDL_Rect FrameArea() const {
+    SDL_Rect area{0, 0, 0, 0};
+    if (window != nullptr) {
+      SDL_GetWindowPosition(window, &area.x, &area.y);
+      SDL_GetWindowSize(window, &area.w, &area.h);
+      if (area.w > 0 && area.h > 0) return area;
+    }
+    if (SDL_GetDisplayBounds(DisplayUnderPointer(), &area) != 0) {
+      SDL_DisplayMode desktop{};
+      if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) return SDL_Rect{0, 0, kScreenWidth, kScreenHeight};
+      area = SDL_Rect{0, 0, desktop.w, desktop.h};
+    }
+    if (windowed) {
+      area.x += (area.w - kScreenWidth) / 2;
+      area.y += (area.h - kScreenHeight) / 2;
+      area.w = kScreenWidth;
+      area.h = kScreenHeight;
+    }
+    return area;
+  }
+
+  void SwitchWindowMode() {
+    windowed = !windowed;
+    const int display = SDL_GetWindowDisplayIndex(window);
+    PlaceWindow(display < 0 ? 0 : display);
+    UpdateMouseHold();
+    ShowLastFrameAgain();
+  }
+
+  // Exposed, resized or switched: the last frame is shown again at once
+  // rather than with the next frame the screen draws (a frozen screen draws
+  // none).
+  void ShowLastFrameAgain() {
+    if (renderer == nullptr || texture == nullptr) return;
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    SDL_RenderCopy(renderer, texture, nullptr, nullptr);
+    SDL_RenderPresent(renderer);
+  }
+
+  void HandleWindowEvent(const SDL_WindowEvent& event) {
+    switch (event.event) {
+      case SDL_WINDOWEVENT_EXPOSED:
+      case SDL_WINDOWEVENT_SIZE_CHANGED:
+      case SDL_WINDOWEVENT_RESTORED:
+        ShowLastFrameAgain();
+        break;
+      case SDL_WINDOWEVENT_FOCUS_GAINED:
+        hasFocus = true;
+        UpdateMouseHold();
+        break;
+      case SDL_WINDOWEVENT_FOCUS_LOST:
+        hasFocus = false;
+        UpdateMouseHold();
+        break;
+      default:
+        break;
+    }
+  }
+
+  // --- sound devices that come and go ---
+
+  std::vector<std::string> OutputNames() const {
+    std::vector<std::string> names;
+    const int count = SDL_GetNumAudioDevices(0);
+    for (int i = 0; i < count; ++i) {
+      const char* name = SDL_GetAudioDeviceName(i, 0);
+      names.emplace_back(name != nullptr ? name : "");
+    }
+    return names;
+  }
+
+  bool LoadChunk(int buffer) {
+    const std::vector<std::uint8_t>& image = waveImages[buffer];
+    if (image.empty()) return true;
+    SDL_RWops* stream = SDL_RWFromConstMem(image.data(), static_cast<int>(image.size()));
+    Mix_Chunk* chunk = stream != nullptr ? Mix_LoadWAV_RW(stream, 1) : nullptr;
+    if (chunk == nullptr) return false;
+    if (chunks[buffer] != nullptr) Mix_FreeChunk(chunks[buffer]);
+    chunks[buffer] = chunk;
+    return true;
+  }
+
+  void CloseMixer() {
+    Mix_HookMusic(nullptr, nullptr);
+    Mix_HaltChannel(-1);
+    for (Mix_Chunk*& chunk : chunks) {
+      if (chunk != nullptr) Mix_FreeChunk(chunk);
+      chunk = nullptr;
+    }
+    Mix_CloseAudio();
+    audioOpen = false;
+  }
+
+  // Opens the mixer on the present default device in exactly the format the
+  // music mixer was made for (SDL converts for the device), so the tracks
+  // go on from where they were; the sounds are loaded again from their
+  // waves. False leaves the game silent until the next device comes.
+  bool ReopenMixer() {
+    if (audioOpen) CloseMixer();
+    ++audioReopens;
+    if (Mix_OpenAudioDevice(outputRate, AUDIO_S16SYS, outputChannels, kOutputChunkFrames, nullptr, 0) != 0) {
+      knownOutputs = OutputNames();
+      return false;
+    }
+    audioOpen = true;
+    knownOutputs = OutputNames();
+    Mix_AllocateChannels(kSoundBufferCount);
+    for (int buffer = 0; buffer < kSoundBufferCount; ++buffer) LoadChunk(buffer);
+    Mix_HookMusic(MixMusic, mixer.get());
+    return true;
+  }
+
+  // SDL announces every device present at start as added; only a name not
+  // seen before is a new device. A removal is only reported for a device
+  // that is open, which is the game's own.
+  void HandleAudioDeviceEvent(const SDL_AudioDeviceEvent& event) {
+    if (!onRealDevice || event.iscapture != 0) return;
+    if (event.type == SDL_AUDIODEVICEADDED) {
+      const char* name = SDL_GetAudioDeviceName(static_cast<int>(event.which), 0);
+      const std::string added = name != nullptr ? name : "";
+      if (audioOpen && std::find(knownOutputs.begin(), knownOutputs.end(), added) != knownOutputs.end()) return;
+    }
+    ReopenMixer();
+  }
+
+  // --- gamepads ---
+
+  void OpenPad(int joystickIndex) {
+    if (SDL_IsGameController(joystickIndex) != SDL_TRUE) return;
+    SDL_GameController* pad = SDL_GameControllerOpen(joystickIndex);
+    if (pad == nullptr) return;
+    if (std::find(pads.begin(), pads.end(), pad) == pads.end()) pads.push_back(pad);
+  }
+
+  void ClosePad(SDL_JoystickID instance) {
+    for (auto it = pads.begin(); it != pads.end(); ++it) {
+      if (SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(*it)) == instance) {
+        SDL_GameControllerClose(*it);
+        pads.erase(it);
+        return;
+      }
+    }
+  }
+
+  // The strongest stick push of all pads, and every d-pad direction held.
+  PadPointing ReadPadPointing() const {
+    PadPointing pointing;
+    for (SDL_GameController* pad : pads) {
+      const double x = SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTX) / 32767.0;
+      const double y = SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTY) / 32767.0;
+      if (std::hypot(x, y) > std::hypot(pointing.stickX, pointing.stickY)) {
+        pointing.stickX = x;
+        pointing.stickY = y;
+      }
+      pointing.left |= SDL_GameControllerGetButton(pad, SDL_CONTROLLER_BUTTON_DPAD_LEFT) != 0;
+      pointing.right |= SDL_GameControllerGetButton(pad, SDL_CONTROLLER_BUTTON_DPAD_RIGHT) != 0;
+      pointing.up |= SDL_GameControllerGetButton(pad, SDL_CONTROLLER_BUTTON_DPAD_UP) != 0;
+      pointing.down |= SDL_GameControllerGetButton(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN) != 0;
+    }
+    return pointing;
+  }
+
+  // The stick and the d-pad are states, not events: while one is held, the
+  // motion since the last reading is handed out as mouse motion, at most
+  // every 10 ms so frames still run in between.
+  bool PadMotion(InputEvent& event) {
+    if (pads.empty()) return false;
+    const Uint32 now = SDL_GetTicks();
+    const PadPointing pointing = ReadPadPointing();
+    int dx = 0;
+    int dy = 0;
+    if (!padCursor.Moving(pointing)) {
+      padCursor.Advance(pointing, 0, dx, dy);
+      lastPadTicks = now;
+      return false;
+    }
+    if (now - lastPadTicks < kPadMotionMilliseconds) return false;
+    padCursor.Advance(pointing, static_cast<int>(now - lastPadTicks), dx, dy);
+    lastPadTicks = now;
+    if (dx == 0 && dy == 0) return false;
+    event = InputEvent{};
+    event.kind = InputEvent::Kind::MouseMotion;
+    event.dx = dx;
+    event.dy = dy;
+    return true;
+  }
+
+  // A clicks (left button), a shoulder button holds the right button, B and
+  // Start act as Escape. False for buttons the game has no use for.
+  static bool PadButtonEvent(const SDL_ControllerButtonEvent& button, InputEvent& event) {
+    const bool down = button.type == SDL_CONTROLLERBUTTONDOWN;
+    event = InputEvent{};
+    switch (button.button) {
+      case SDL_CONTROLLER_BUTTON_A:
+        event.kind = InputEvent::Kind::MouseButton;
+        event.button = 0;
+        event.down = down;
+        return true;
+      case SDL_CONTROLLER_BUTTON_LEFTSHOULDER:
+      case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER:
+        event.kind = InputEvent::Kind::MouseButton;
+        event.button = 1;
+        event.down = down;
+        return true;
+      case SDL_CONTROLLER_BUTTON_B:
+      case SDL_CONTROLLER_BUTTON_START:
+        if (!down) return false;
+        event.kind = InputEvent::Kind::KeyDown;
+        event.virtualKey = kEscapeKey;
+        return true;
+      default:
+        return false;
+    }
+  }
 
   void DestroyPresentation() {
     if (texture != nullptr) SDL_DestroyTexture(texture);
@@ -110,12 +415,21 @@ struct SdlBackend::Impl {
 };
 
 SdlBackend::SdlBackend() : impl_(std::make_unique<Impl>()) {
+  // Moving the pointer to another monitor must not minimise the game.
+  SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  // The bypass is set per mode by MarkCompositorBypass; SDL would otherwise
+  // ask for it on every window, windows included.
+  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   impl_->videoReady = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) == 0;
+  // Without a pad subsystem the game still runs with the mouse.
+  SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
   impl_->mixer = std::make_unique<MusicMixer>(kOutputRate, kOutputChannels);
 }
 
 SdlBackend::~SdlBackend() {
   ReleaseSound();
+  for (SDL_GameController* pad : impl_->pads) SDL_GameControllerClose(pad);
+  impl_->pads.clear();
   impl_->DestroyPresentation();
   if (impl_->window != nullptr) SDL_DestroyWindow(impl_->window);
   impl_->mixer.reset();
@@ -126,21 +440,44 @@ bool SdlBackend::CreateGameWindow() {
   if (!impl_->videoReady) return false;
   impl_->DestroyPresentation();
   if (impl_->window != nullptr) SDL_DestroyWindow(impl_->window);
-  // Without a window manager a fullscreen window is not resized, so it is
-  // created at the desktop's size and the frame letterboxed into it.
-  SDL_DisplayMode desktop{};
+  const int display = DisplayUnderPointer();
+  // High-DPI screens get a drawable of their real pixel count; the renderer
+  // scales the frame into it, so the picture stays sharp.
+  Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE;
+  int left = SDL_WINDOWPOS_CENTERED_DISPLAY(display);
+  int top = left;
   int width = kScreenWidth;
   int height = kScreenHeight;
-  if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) {
-    width = desktop.w;
-    height = desktop.h;
+  SDL_Rect bounds{};
+  if (!impl_->windowed && SDL_GetDisplayBounds(display, &bounds) == 0) {
+    // Without a window manager a fullscreen window is not resized, so it
+    // is created at the display's size and the frame letterboxed into it.
+    left = bounds.x;
+    top = bounds.y;
+    width = bounds.w;
+    height = bounds.h;
   }
-  impl_->window = SDL_CreateWindow("Qualdrex Engine", SDL_WINDOWPOS_UNDEFINED,
-                                   SDL_WINDOWPOS_UNDEFINED, width, height,
-                                   SDL_WINDOW_FULLSCREEN_DESKTOP);
+  if (!impl_->windowed) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+  impl_->window = SDL_CreateWindow("Qualdrex Engine", left, top, width, height, flags);
   if (impl_->window == nullptr) return false;
+  SDL_SetWindowMinimumSize(impl_->window, kScreenWidth / 4, kScreenHeight / 4);
+  MarkCompositorBypass(impl_->window, !impl_->windowed);
   SDL_ShowCursor(SDL_DISABLE);  // the screens draw their own cursor
   return true;
+}
+
+void SdlBackend::ChooseWindowMode(bool windowed) { impl_->windowed = windowed; }
+
+bool SdlBackend::IsWindowed() const { return impl_->windowed; }
+
+SDL_Window* SdlBackend::Window() const { return impl_->window; }
+
+void SdlBackend::AllowScreenSaver(bool allowed) {
+  if (allowed) {
+    SDL_EnableScreenSaver();
+  } else {
+    SDL_DisableScreenSaver();
+  }
 }
 
 void SdlBackend::MinimiseWindow() {
@@ -180,9 +517,15 @@ void SdlBackend::ShowMessage(std::string_view caption, std::string_view text) {
   }
 }
 
-void SdlBackend::StartInput() { SDL_SetRelativeMouseMode(SDL_TRUE); }
+void SdlBackend::StartInput() {
+  impl_->inputStarted = true;
+  impl_->UpdateMouseHold();
+}
 
-void SdlBackend::ReleaseInput() { SDL_SetRelativeMouseMode(SDL_FALSE); }
+void SdlBackend::ReleaseInput() {
+  impl_->inputStarted = false;
+  SDL_SetRelativeMouseMode(SDL_FALSE);
+}
 
 bool SdlBackend::PollEvent(InputEvent& event) {
   SDL_Event sdl;
@@ -192,7 +535,33 @@ bool SdlBackend::PollEvent(InputEvent& event) {
         event = InputEvent{};
         event.kind = InputEvent::Kind::Quit;
         return true;
+      case SDL_WINDOWEVENT:
+        impl_->HandleWindowEvent(sdl.window);
+        break;
+      case SDL_AUDIODEVICEADDED:
+      case SDL_AUDIODEVICEREMOVED:
+        impl_->HandleAudioDeviceEvent(sdl.adevice);
+        break;
+      case SDL_CONTROLLERDEVICEADDED:
+        impl_->OpenPad(sdl.cdevice.which);
+        break;
+      case SDL_CONTROLLERDEVICEREMOVED:
+        impl_->ClosePad(sdl.cdevice.which);
+        break;
+      case SDL_CONTROLLERBUTTONDOWN:
+      case SDL_CONTROLLERBUTTONUP:
+        if (Impl::PadButtonEvent(sdl.cbutton, event)) return true;
+        break;
       case SDL_KEYDOWN: {
+        if (IsWindowModeKey(sdl.key)) {
+          // Held keys repeat; only the first press switches.
+          if (sdl.key.repeat != 0 || impl_->window == nullptr) break;
+          impl_->SwitchWindowMode();
+          event = InputEvent{};
+          event.kind = InputEvent::Kind::WindowModeChanged;
+          event.windowed = impl_->windowed;
+          return true;
+        }
         const int key = VirtualKeyFromSdl(sdl.key.keysym.sym);
         if (key == 0) break;  // keys the game has no use for never reach it
         event = InputEvent{};
@@ -225,15 +594,19 @@ bool SdlBackend::PollEvent(InputEvent& event) {
         break;
     }
   }
-  return false;
+  return impl_->PadMotion(event);
 }
 
 bool SdlBackend::ReadCursorPosition(int& x, int& y) {
   SDL_GetGlobalMouseState(&x, &y);
-  // The desktop keeps its own size and shows the frame letterboxed, so the
-  // desktop position is moved into frame coordinates.
-  SDL_DisplayMode desktop{};
-  if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) DesktopPointToFrame(desktop.w, desktop.h, x, y);
+  // The frame is letterboxed into the window, so the desktop position is
+  // moved into frame coordinates. Window and display rectangles are in the
+  // same desktop units as the pointer, whatever the drawable's pixel count
+  // on a high-DPI screen.
+  const SDL_Rect area = impl_->FrameArea();
+  x -= area.x;
+  y -= area.y;
+  DesktopPointToFrame(area.w, area.h, x, y);
   return true;
 }
 
@@ -245,7 +618,10 @@ bool SdlBackend::StartSound() {
   Uint16 format = AUDIO_S16SYS;
   int channels = kOutputChannels;
   Mix_QuerySpec(&rate, &format, &channels);
+  impl_->outputRate = rate;
   impl_->outputChannels = channels;
+  impl_->onRealDevice = device;
+  impl_->knownOutputs = impl_->OutputNames();
   impl_->mixer = std::make_unique<MusicMixer>(rate, channels);
   Mix_AllocateChannels(kSoundBufferCount);
   Mix_HookMusic(MixMusic, impl_->mixer.get());
@@ -254,14 +630,11 @@ bool SdlBackend::StartSound() {
 
 bool SdlBackend::CreateSoundBuffer(int buffer, const WaveData& wave) {
   if (buffer < 0 || buffer >= kSoundBufferCount) return false;
+  impl_->waveImages[buffer] = CanonicalWave(wave);
   if (!impl_->audioOpen) return true;  // no device at all: the game runs silent
-  const std::vector<std::uint8_t> image = CanonicalWave(wave);
-  SDL_RWops* stream = SDL_RWFromConstMem(image.data(), static_cast<int>(image.size()));
-  Mix_Chunk* chunk = stream != nullptr ? Mix_LoadWAV_RW(stream, 1) : nullptr;
-  if (chunk == nullptr) return false;
-  if (impl_->chunks[buffer] != nullptr) Mix_FreeChunk(impl_->chunks[buffer]);
-  impl_->chunks[buffer] = chunk;
-  return true;
+  if (impl_->LoadChunk(buffer)) return true;
+  impl_->waveImages[buffer].clear();
+  return false;
 }
 
 void SdlBackend::PlaySoundBuffer(int buffer, int mixerVolume) {
@@ -280,16 +653,14 @@ bool SdlBackend::IsSoundBufferPlaying(int buffer) {
 }
 
 void SdlBackend::ReleaseSound() {
+  impl_->onRealDevice = false;
   if (!impl_->audioOpen) return;
-  Mix_HookMusic(nullptr, nullptr);
-  Mix_HaltChannel(-1);
-  for (Mix_Chunk*& chunk : impl_->chunks) {
-    if (chunk != nullptr) Mix_FreeChunk(chunk);
-    chunk = nullptr;
-  }
-  Mix_CloseAudio();
-  impl_->audioOpen = false;
+  impl_->CloseMixer();
 }
+
+int SdlBackend::AudioReopenCount() const { return impl_->audioReopens; }
+
+const MusicMixer& SdlBackend::Music() const { return *impl_->mixer; }
 
 bool SdlBackend::OpenMusicStream(int track, const std::string& path) {
   return impl_->mixer->Open(track, path);

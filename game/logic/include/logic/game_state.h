@@ -45,6 +45,10 @@ struct HighScoreScreen {
   int scrollOffset = 0;
   NameEntry name;
   int pendingKey = -1;  // filled by the keyboard handling, -1 when none
+  // The letter row appears with the first pointer motion or click of a name
+  // entry (mouse or pad); keyboard players keep the screen as it was.
+  bool letterRowShown = false;
+  int letterCursorX = 500, letterCursorY = 470;
   int blinkCounter = 0;
   bool blinkOn = false;
   int backgroundY1 = 0, backgroundY2 = 768;

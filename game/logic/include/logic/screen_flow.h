@@ -15,6 +15,11 @@ namespace logic {
 // state; a state outside 0..3 runs nothing (the screen stays frozen).
 void RunFrame(GameState& state, platform::Platform& platform, std::uint32_t milliseconds);
 
+// Whether the desktop's screen saver may start now: while the game waits in
+// the menu or the high-score screens, never during a level (nor the intro
+// and credits, which play to be watched).
+bool ScreenSaverMayRun(const GameState& state);
+
 // One key-down message, with its Windows virtual-key code, between frames.
 void HandleKeyDown(GameState& state, platform::Platform& platform, int virtualKey);
 

@@ -19,6 +19,12 @@ class Backend {
   // --- window and presentation ---
   // Creates (or recreates, on the 16-bit fallback) the game's window.
   virtual bool CreateGameWindow() = 0;
+  // The mode the next CreateGameWindow opens in: a resizable window or the
+  // whole screen (the default).
+  virtual void ChooseWindowMode(bool /*windowed*/) {}
+  // Whether the desktop's screen saver may start: yes while the game only
+  // waits for the player, never while a level runs.
+  virtual void AllowScreenSaver(bool /*allowed*/) {}
   virtual void MinimiseWindow() = 0;
   // Prepares presentation of a 1024 x 768 frame at 32 or 16 bits per pixel.
   virtual bool StartDisplay(int depth) = 0;

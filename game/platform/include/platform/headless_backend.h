@@ -66,6 +66,9 @@ class HeadlessBackend : public Backend {
   void ScriptButton(int button, bool down);
   void ScriptClick(int button = 0);  // press and release
   void ScriptQuit();
+  // The player switched between the full screen and a window (the switching
+  // keys themselves never reach the game).
+  void ScriptWindowModeSwitch(bool windowed);
 
   // --- clock ---
   void AdvanceClock(std::uint64_t units);
@@ -79,6 +82,8 @@ class HeadlessBackend : public Backend {
   int windowsCreated = 0;
   int minimiseCount = 0;
   int displayStarts = 0;
+  bool windowedChosen = false;  // the mode the last CreateGameWindow opened in
+  std::vector<bool> screenSaverChanges;  // every AllowScreenSaver, in order
   const CapturedFrame* LastFrame() const { return frames.empty() ? nullptr : &frames.back(); }
   // Writes a captured frame as an RGB PNG; false on failure.
   static bool WriteFramePng(const CapturedFrame& frame, const std::string& path);
@@ -88,6 +93,8 @@ class HeadlessBackend : public Backend {
 
   // --- Backend ---
   bool CreateGameWindow() override;
+  void ChooseWindowMode(bool windowed) override;
+  void AllowScreenSaver(bool allowed) override;
   void MinimiseWindow() override;
   bool StartDisplay(int depth) override;
   void ReleaseDisplay() override;

@@ -57,6 +57,10 @@ bool PumpEvent(Platform& platform, PumpedEvent& event);
 // the exit code (0).
 int RunMainLoop(Platform& platform, const LoopHooks& hooks);
 
+// Lets the screen saver start (the game waits for the player) or keeps it
+// off (a level runs). Tells the backend only of changes.
+void AllowScreenSaver(Platform& platform, bool allowed);
+
 // vol.qxf: six bytes; a missing "on" byte reads as on, a missing volume as
 // 255; "on" bytes other than 0 become 1.
 SoundSettings DecodeSoundSettings(std::span<const std::uint8_t> bytes);

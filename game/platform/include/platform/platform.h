@@ -57,6 +57,12 @@ struct Platform {
   MouseState mouse;
   FramePacing pacing;
 
+  // Shown in a resizable window instead of the whole screen (fenster.qxf).
+  bool windowed = false;
+  // The screen saver is let run (the game only waits); kept so the backend
+  // hears of a change only once.
+  bool screenSaverAllowed = false;
+
   // Set when a fatal message has been shown: the program must end with exit
   // code 0 as soon as control returns to the main loop.
   bool endRequested = false;
@@ -69,5 +75,7 @@ struct Platform {
 #include "platform/draw.h"
 #include "platform/images.h"
 #include "platform/input.h"
+#include "platform/lens.h"
 #include "platform/lifecycle.h"
 #include "platform/sound.h"
+#include "platform/window_settings.h"

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/backend.h"
+#include "platform/music_mixer.h"
 
 namespace platform {
 
@@ -16,6 +17,8 @@ class SdlBackend : public Backend {
   SdlBackend& operator=(const SdlBackend&) = delete;
 
   bool CreateGameWindow() override;
+  void ChooseWindowMode(bool windowed) override;
+  void AllowScreenSaver(bool allowed) override;
   void MinimiseWindow() override;
   bool StartDisplay(int depth) override;
   void ReleaseDisplay() override;
@@ -41,6 +44,13 @@ class SdlBackend : public Backend {
   std::uint32_t Milliseconds() override;
   std::int64_t CalendarSeconds() override;
   void Idle(int milliseconds) override;
+
+ // For tests: the mode shown now, the window, how often the mixer was
+  // opened again on another device, and the music mixer in use.
+  bool IsWindowed() const;
+  SDL_Window* Window() const;
+  int AudioReopenCount() const;
+  const MusicMixer& Music() const;
 
  private:
   struct Impl;

@@ -78,7 +78,10 @@ struct SoundSettings {
 
 // What the device side hands to the platform core, one event at a time.
 struct InputEvent {
-  enum class Kind { Quit, KeyDown, MouseMotion, MouseWheel, MouseButton };
+  // WindowModeChanged: the player switched between the full screen and a
+  // window; the backend has already done it and only the choice is left to
+  // remember. The switching keys never arrive as KeyDown.
+  enum class Kind { Quit, KeyDown, MouseMotion, MouseWheel, MouseButton, WindowModeChanged };
   Kind kind = Kind::Quit;
   int virtualKey = 0;   // KeyDown: Windows virtual-key code
   int dx = 0;           // MouseMotion
@@ -86,6 +89,7 @@ struct InputEvent {
   int wheel = 0;        // MouseWheel
   int button = 0;       // MouseButton: 0 left, 1 right, 2 middle, 3.. extra
   bool down = false;    // MouseButton
+  bool windowed = false;  // WindowModeChanged: the mode now shown
 };
 
 }  // namespace platform
