@@ -334,6 +334,8 @@ TEST(MainLoop, IdlesOnlyWellBeforeTheNextFrame) {
   platform::RunMainLoop(game, hooks);
   // Frame at 1; 8 ms to go: idle; 2 ms to go: poll on; due again at 10'002.
   EXPECT_EQ(idleCallsAfter, (std::vector<int>{0, 1, 1, 1}));
+  // The one wait (8 ms to go) ends 2 ms before the frame is due: 6 ms.
+  EXPECT_EQ(backend.idleMilliseconds, 6);
   EXPECT_EQ(frames, 2);
 }
 

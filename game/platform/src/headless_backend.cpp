@@ -262,6 +262,9 @@ std::uint32_t HeadlessBackend::Milliseconds() {
 
 std::int64_t HeadlessBackend::CalendarSeconds() { return 1'700'000'000; }
 
-void HeadlessBackend::Idle(int) { ++idleCalls; }
+void HeadlessBackend::Idle(int milliseconds) {
+  ++idleCalls;
+  idleMilliseconds += milliseconds;
+}
 
 }  // namespace platform

@@ -202,6 +202,16 @@ std::uint64_t MillisecondsUntilNextFrame(Platform& platform, std::uint64_t now) 
   return remaining * 1000 / platform.pacing.frequency;
 }
 
+// Polling flat out would hold a whole core between frames. The wait ends a
+// little before the frame is due (the system's sleep may overshoot by a
+// millisecond or so), and the loop polls the last stretch, so the frame rate,
+// and with it the game's speed, stays exactly as without the wait.
+void IdleUntilNearlyDue(Platform& platform, std::uint64_t now) {
+  const std::uint64_t remaining = MillisecondsUntilNextFrame(platform, now);
+  if (remaining < kIdleMarginMilliseconds) return;
+  platform.backend->Idle(static_cast<int>(remaining - kIdleMarginMilliseconds + 1));
+}
+
 }  // namespace
 
 bool FrameDue(Platform& platform) { return FrameDueAt(platform, ReadClock(platform)); }
@@ -236,11 +246,8 @@ int RunMainLoop(Platform& platform, const LoopHooks& hooks) {
     const std::uint64_t now = ReadClock(platform);
     if (FrameDueAt(platform, now)) {
       if (hooks.frame) hooks.frame();
-    } else if (MillisecondsUntilNextFrame(platform, now) >= kIdleMarginMilliseconds) {
-      // Polling flat out would hold a whole core between frames. A short
-      // wait that ends well before the frame is due keeps the frame rate
-      // (and with it the game's speed) exactly as without it.
-      platform.backend->Idle(1);
+    } else {
+      IdleUntilNearlyDue(platform, now);
     }
   }
   return 0;

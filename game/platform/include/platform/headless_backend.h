@@ -114,6 +114,7 @@ class HeadlessBackend : public Backend {
   std::int64_t CalendarSeconds() override;
   void Idle(int milliseconds) override;
   int idleCalls = 0;
+  int idleMilliseconds = 0;  // summed over all Idle calls
 
  private:
   struct SoundBuffer {
