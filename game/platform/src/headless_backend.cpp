@@ -262,9 +262,9 @@ std::uint32_t HeadlessBackend::Milliseconds() {
 
 std::int64_t HeadlessBackend::CalendarSeconds() { return 1'700'000'000; }
 
-void HeadlessBackend::Idle(int milliseconds) {
+void HeadlessBackend::Idle(int microseconds) {
   ++idleCalls;
-  idleMilliseconds += milliseconds;
+  idleMicroseconds.push_back(microseconds);
 }
 
 }  // namespace platform

@@ -2,7 +2,10 @@
 
 #include <SDL_mixer.h>
 
+#include <time.h>
+
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -389,6 +392,11 @@ std::uint64_t SdlBackend::PerformanceFrequency() { return SDL_GetPerformanceFreq
 std::uint64_t SdlBackend::PerformanceCounter() { return SDL_GetPerformanceCounter(); }
 std::uint32_t SdlBackend::Milliseconds() { return SDL_GetTicks(); }
 std::int64_t SdlBackend::CalendarSeconds() { return static_cast<std::int64_t>(std::time(nullptr)); }
-void SdlBackend::Idle(int milliseconds) { SDL_Delay(static_cast<Uint32>(milliseconds)); }
+void SdlBackend::Idle(int microseconds) {
+  // SDL_Delay counts whole milliseconds; the frame needs finer steps.
+  timespec wait{0, static_cast<long>(microseconds) * 1000};
+  while (nanosleep(&wait, &wait) != 0 && errno == EINTR) {
+  }
+}
 
 }  // namespace platform

@@ -40,7 +40,7 @@ class SdlBackend : public Backend {
   std::uint64_t PerformanceCounter() override;
   std::uint32_t Milliseconds() override;
   std::int64_t CalendarSeconds() override;
-  void Idle(int milliseconds) override;
+  void Idle(int microseconds) override;
 
  private:
   struct Impl;
