@@ -8,12 +8,13 @@ results="$build_dir/bench-results"
 rm -rf "$results"
 mkdir -p "$results"
 
+uptime > "$results/load_before.txt"
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 run() {  # name, executable, extra arguments...
   local name=$1 program=$2
   shift 2
   echo "== $name" >&2
-  "$program" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+  "$program" --benchmark_repetitions=5 --benchmark_display_aggregates_only=true \
     --benchmark_out="$results/$name.json" --benchmark_out_format=json "$@" >&2
 }
 
@@ -29,5 +30,13 @@ run platform "$build_dir/bench/platform/platform_bench"
 # The generator runs on one thread; pairs per second are per core.
 run scenegen "$build_dir/bench/scenegen/scenegen_bench"
 run photo "$build_dir/bench/photo/photo_bench"
+# The real game as a process on a virtual X display: its share of a core,
+# idle in the menu and searching, with each renderer. BASELINE_QXDATA names
+# another build of the game (say, of the main branch) to measure beside it.
+echo "== cpu share" >&2
+games=("game=$build_dir/dist/qxdata")
+[ -n "${BASELINE_QXDATA:-}" ] && games=("baseline=$BASELINE_QXDATA" "${games[@]}")
+python3 "$source_dir/scripts/cpu_share_bench.py" "$results/cpu_share.json" "$build_dir/dist" "${games[@]}" >&2 || true
+uptime > "$results/load_after.txt"
 
 python3 "$source_dir/scripts/bench_report.py" "$results" "$source_dir/docs/performance.md"

@@ -19,6 +19,8 @@ SCREENS = [
     ("Credits", "credits: 500 sparks"),
 ]
 UNIT_TO_MS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}
+# Every single repetition's time in ms, by (result file, benchmark).
+SPREADS = {}
 
 
 def load(results, name):
@@ -30,9 +32,11 @@ def load(results, name):
     found = {}
     for run in data.get("benchmarks", []):
         aggregate = run.get("aggregate_name")
+        key = run.get("run_name", run["name"])
+        if run.get("run_type") == "iteration" and not run.get("error_occurred"):
+            SPREADS.setdefault((name, key), []).append(ms(run))
         if aggregate not in (None, "median"):
             continue
-        key = run.get("run_name", run["name"])
         if run.get("error_occurred"):
             found[key] = {"error": run.get("error_message", "error")}
             continue
@@ -55,6 +59,49 @@ def find(runs, prefix):
 
 def fmt(value, digits=2):
     return "—" if value is None else f"{value:.{digits}f}"
+
+
+def spread_us(results_name, prefix):
+    """'min–max' of the single repetitions in µs, so noise can be told from change."""
+    for (name, key), values in SPREADS.items():
+        if name == results_name and key.startswith(prefix) and values:
+            return f"{min(values) * 1000:.0f}–{max(values) * 1000:.0f}"
+    return "—"
+
+
+def read_text(path):
+    try:
+        with open(path) as f:
+            return f.read().strip()
+    except OSError:
+        return ""
+
+
+def cpu_share_section(results, out):
+    path = os.path.join(results, "cpu_share.json")
+    if not os.path.exists(path):
+        return
+    with open(path) as f:
+        data = json.load(f)
+    out("## The running game's share of the processor")
+    out("")
+    out(f"The real game (`build/dist/qxdata`) as a process on Xvfb (no GPU: OpenGL is Mesa's llvmpipe),")
+    out(f"its own processor time (user + system, /proc/PID/stat) over {data['seconds']:.0f} s of wall time,")
+    out(f"in % of one core; min / median / max of {data['repetitions']} runs, interleaved. \"menu\": idle")
+    out("in the menu after the intro was skipped; \"search\": a level of the built-in pictures, searching.")
+    out("Renderer \"auto\" is the game's own choice, the others are forced with SDL_RENDER_DRIVER")
+    out("(\"software\" then still goes through SDL's OpenGL window texture). \"baseline\" is the build")
+    out("named by BASELINE_QXDATA, measured in the same run. Aim: at most 10 % in the menu, at most")
+    out(f"35 % during a search. Load average after the run: {data.get('load_after', '?')}.")
+    out("")
+    out("| Build / renderer | menu (%) | search (%) | Aim |")
+    out("|---|---:|---:|---|")
+    for key, figures in data["figures"].items():
+        menu, search = figures["menu"], figures["search"]
+        cell = lambda f: f"{f['min']:.1f} / **{f['median']:.1f}** / {f['max']:.1f}"
+        ok = menu["median"] <= 10 and search["median"] <= 35
+        out(f"| {key} | {cell(menu)} | {cell(search)} | {verdict(ok)} |")
+    out("")
 
 
 def verdict(ok):
@@ -95,9 +142,13 @@ def main():
     out("# Performance")
     out("")
     out(f"Last run: {datetime.now(timezone.utc).strftime('%Y-%m-%d %H:%M UTC')} on {machine()}.")
-    out(f"Load average at the start: {', '.join(f'{x:.2f}' for x in context.get('load_avg', []))}.")
-    out("Figures are medians of five runs of each benchmark (`make bench`), on the headless backend at")
-    out("1024 x 768 with the real artwork, sounds and picture set of the installation folder.")
+    out(f"Load average at the start: {', '.join(f'{x:.2f}' for x in context.get('load_avg', []))}"
+        f" (uptime before the run: {read_text(os.path.join(results, 'load_before.txt')) or '?'};"
+        f" after: {read_text(os.path.join(results, 'load_after.txt')) or '?'}).")
+    out("Figures are medians of five runs of each benchmark (`make bench`), with the spread (fastest to")
+    out("slowest run) beside them, on the headless backend at 1024 x 768 with the real artwork, sounds")
+    out("and picture set of the installation folder. The machine is shared: compare only figures of")
+    out("one run, and read a change smaller than the spread as noise.")
     out("")
     out("## Frames")
     out("")
@@ -106,8 +157,8 @@ def main():
     out("The limit for comparison is one plain copy of a whole 1024 x 768 frame at the same depth,")
     out("measured in the same run. Target: at most 1 ms and at most 5 times that copy.")
     out("")
-    out("| Screen | 32 bits (µs) | x copy | 16 bits (µs) | x copy | Target |")
-    out("|---|---:|---:|---:|---:|---|")
+    out("| Screen | 32 bits (µs) | spread | x copy | 16 bits (µs) | spread | x copy | Target |")
+    out("|---|---:|---:|---:|---:|---:|---:|---|")
     copy32 = ms(find(screens, "BM_FullFrameCopy/32"))
     copy16 = ms(find(screens, "BM_FullFrameCopy/16"))
     all_met = True
@@ -120,11 +171,14 @@ def main():
         if None not in (t32, t16, r32, r16):
             ok = t32 <= 1.0 and t16 <= 1.0 and r32 <= 5.0 and r16 <= 5.0
             all_met = all_met and ok
-        out(f"| {label} | {fmt(t32 and t32 * 1000, 0)} | {fmt(r32, 1)} | {fmt(t16 and t16 * 1000, 0)} | "
+        out(f"| {label} | {fmt(t32 and t32 * 1000, 0)} | {spread_us('screens', f'BM_Frame_{key}/32')} | "
+            f"{fmt(r32, 1)} | {fmt(t16 and t16 * 1000, 0)} | {spread_us('screens', f'BM_Frame_{key}/16')} | "
             f"{fmt(r16, 1)} | {verdict(ok)} |")
-    out(f"| full-frame copy (the limit) | {fmt(copy32 and copy32 * 1000, 0)} | 1.0 | "
-        f"{fmt(copy16 and copy16 * 1000, 0)} | 1.0 | |")
+    out(f"| full-frame copy (the limit) | {fmt(copy32 and copy32 * 1000, 0)} | "
+        f"{spread_us('screens', 'BM_FullFrameCopy/32')} | 1.0 | {fmt(copy16 and copy16 * 1000, 0)} | "
+        f"{spread_us('screens', 'BM_FullFrameCopy/16')} | 1.0 | |")
     out("")
+    cpu_share_section(results, out)
     out("## Start-up, level set-up, tools")
     out("")
     out("| Measure | Figure | Target |")

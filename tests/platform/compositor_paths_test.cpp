@@ -114,6 +114,33 @@ TEST_P(CompositorPaths, OwnSizeDrawsCutAtEveryEdgeMatchSdlsBlitter) {
   }
 }
 
+// Large stretches are kept and reused while their source is unchanged: each
+// repeat, and each draw after a single source pixel changed (as the game
+// draws outlines into pictures), must still be SDL's stretch of the image
+// as it is now. Five sizes in turn push the earliest kept stretch out.
+TEST_P(CompositorPaths, RepeatedStretchesFollowEveryChangeOfTheirSource) {
+  BareGame bare(GetParam());
+  FillNoise(bare.game.backBuffer.get(), 7);
+  PaintNoise(bare, 120, 90, 8);
+  SDL_Surface* image = bare.game.images[kSlot].surface.get();
+  const Rect rects[] = {{100, 180, 900, 350}, {0, 0, 1024, 768}, {10, 20, 410, 320},
+                        {50, 60, 250, 200}, {30, 300, 530, 700}};
+  for (int round = 0; round < 3; ++round) {
+    for (const Rect& rect : rects) {
+      for (bool keyed : {false, true}) {
+        platform::SurfacePtr expected = ThroughSdl(bare, rect, keyed);
+        (keyed ? platform::DrawSlotKeyed : platform::DrawSlot)(bare.game, rect, kSlot);
+        ASSERT_TRUE(SamePixels(bare.game.backBuffer.get(), expected.get()))
+            << "round " << round << " rect " << rect.left << "," << rect.top << " keyed " << keyed;
+      }
+      // One source pixel changes (and in the last round, back to black).
+      auto* pixel = static_cast<std::uint8_t*>(image->pixels) + (round * 7 + 3) * image->pitch +
+                    (round * 11 + 5) * image->format->BytesPerPixel;
+      *pixel = round == 2 ? 0 : static_cast<std::uint8_t>(*pixel + 1 + round);
+    }
+  }
+}
+
 // A stretched image sliding off the screen keeps every visible pixel where
 // it was: the sampling follows the whole rectangle, not its visible part.
 TEST_P(CompositorPaths, StretchedImagesSlideOffTheScreenWithoutShifting) {

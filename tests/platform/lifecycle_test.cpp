@@ -321,12 +321,13 @@ TEST(MainLoop, EndsWhenTheRunningFlagClearsOrAFatalMessageWasShown) {
   EXPECT_EQ(frames, 1);
 }
 
-TEST(MainLoop, IdlesOnlyWellBeforeTheNextFrame) {
+TEST(MainLoop, IdlesUntilJustBeforeTheNextFrame) {
   HeadlessBackend backend;
   Platform game;
   game.backend = &backend;
-  // The clock for each iteration, set as the loop asks whether it still runs.
-  const std::vector<std::uint64_t> clockPerIteration{1, 2'000, 8'000, 10'002};
+  // The clock for each iteration (microseconds), set as the loop asks
+  // whether it still runs.
+  const std::vector<std::uint64_t> clockPerIteration{1, 2'000, 9'800, 10'002};
   std::size_t iteration = 0;
   std::vector<int> idleCallsAfter;
   int frames = 0;
@@ -339,8 +340,11 @@ TEST(MainLoop, IdlesOnlyWellBeforeTheNextFrame) {
     return true;
   };
   platform::RunMainLoop(game, hooks);
-  // Frame at 1; 8 ms to go: idle; 2 ms to go: poll on; due again at 10'002.
+  // Frame at 1, due again after 10'001. At 2'000 the loop sleeps to a
+  // quarter millisecond before that; 0.2 ms before it, it polls on; then
+  // the frame.
   EXPECT_EQ(idleCallsAfter, (std::vector<int>{0, 1, 1, 1}));
+  EXPECT_EQ(backend.idleMicroseconds, (std::vector<int>{10'001 - 2'000 - 250}));
   EXPECT_EQ(frames, 2);
 }
 

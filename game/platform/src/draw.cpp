@@ -140,6 +140,88 @@ void BlitThroughSdl(SDL_Surface* image, SDL_Surface* target, SDL_Rect whole, boo
   if (hasKey && !keyed) SDL_SetColorKey(image, SDL_TRUE, key);
 }
 
+// A stretched image kept at the size it was last drawn at, with the source
+// pixels it was made from.
+struct StretchedCopy {
+  std::uint32_t format = 0;
+  int sourceWidth = 0;
+  int sourceHeight = 0;
+  std::vector<std::uint8_t> source;  // the source's rows, packed
+  SurfacePtr stretched;
+};
+
+constexpr int kStretchCacheEntries = 4;
+// Smaller draws (sparks, confetti, digits) cost less to stretch again than
+// to look up.
+constexpr int kSmallestCachedArea = 16 * 1024;
+// Comparing the source streams through memory many times faster than
+// sampling it pixel by pixel, so even a source a few times the drawn area
+// (the summary panel: 490 x 430 drawn at 800 x 170) is checked cheaper than
+// stretched again.
+constexpr long kLargestSourceShare = 4;
+
+bool SameSource(const StretchedCopy& copy, SDL_Surface& image) {
+  if (copy.format != image.format->format || copy.sourceWidth != image.w || copy.sourceHeight != image.h) {
+    return false;
+  }
+  SurfaceLock lock(&image);
+  const std::size_t rowBytes = static_cast<std::size_t>(image.w) * image.format->BytesPerPixel;
+  const auto* rows = static_cast<const std::uint8_t*>(image.pixels);
+  for (int y = 0; y < image.h; ++y) {
+    if (std::memcmp(&copy.source[rowBytes * y], rows + static_cast<std::ptrdiff_t>(y) * image.pitch, rowBytes) != 0) {
+      return false;
+    }
+  }
+  return true;
+}
+
+void RememberSource(StretchedCopy& copy, SDL_Surface& image) {
+  SurfaceLock lock(&image);
+  const std::size_t rowBytes = static_cast<std::size_t>(image.w) * image.format->BytesPerPixel;
+  copy.source.resize(rowBytes * static_cast<std::size_t>(image.h));
+  const auto* rows = static_cast<const std::uint8_t*>(image.pixels);
+  for (int y = 0; y < image.h; ++y) {
+    std::memcpy(&copy.source[rowBytes * y], rows + static_cast<std::ptrdiff_t>(y) * image.pitch, rowBytes);
+  }
+  copy.format = image.format->format;
+  copy.sourceWidth = image.w;
+  copy.sourceHeight = image.h;
+}
+
+// Several screens stretch the same large image to the same place every frame
+// (the level summary panel, the table's backgrounds), and stretching
+// samples pixel by pixel while a same-size copy moves whole rows. Such an
+// image is stretched once and the result reused for as long as its source is
+// unchanged, checked byte for byte on every draw. The stretched copy holds exactly the pixels a direct
+// stretch would write (the sampling depends only on the two sizes), so the
+// frame is the same either way. Null when the draw is not worth keeping:
+// small, from a much larger source, or reaching past the screen.
+SDL_Surface* KeptStretch(SDL_Surface& image, const SDL_Rect& whole, const SDL_Rect& visible) {
+  const long area = static_cast<long>(whole.w) * whole.h;
+  if (area < kSmallestCachedArea || static_cast<long>(image.w) * image.h > kLargestSourceShare * area) return nullptr;
+  if (visible.w != whole.w || visible.h != whole.h) return nullptr;
+  static thread_local std::vector<StretchedCopy> kept(kStretchCacheEntries);
+  static thread_local std::size_t nextToReplace = 0;
+  for (StretchedCopy& copy : kept) {
+    if (copy.stretched && copy.stretched->w == whole.w && copy.stretched->h == whole.h && SameSource(copy, image)) {
+      return copy.stretched.get();
+    }
+  }
+  StretchedCopy& copy = kept[nextToReplace];
+  nextToReplace = (nextToReplace + 1) % kept.size();
+  copy.stretched.reset(SDL_CreateRGBSurfaceWithFormat(0, whole.w, whole.h, image.format->BitsPerPixel,
+                                                      image.format->format));
+  if (!copy.stretched) return nullptr;
+  const SDL_Rect full{0, 0, whole.w, whole.h};
+  if (image.format->BytesPerPixel == 4) {
+    CopyPixels<std::uint32_t, false>(image, *copy.stretched, full, full, 0);
+  } else {
+    CopyPixels<std::uint16_t, false>(image, *copy.stretched, full, full, 0);
+  }
+  RememberSource(copy, image);
+  return copy.stretched.get();
+}
+
 bool Contains(const SDL_Rect& outer, const SDL_Rect& inner) {
   return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.w <= outer.x + outer.w &&
          inner.y + inner.h <= outer.y + outer.h;
@@ -195,6 +277,9 @@ void Blit(Platform& platform, const Rect& rect, SDL_Surface* image, bool keyed) 
   std::uint32_t key = 0;
   const bool useKey = keyed && SDL_GetColorKey(image, &key) == 0;
   SettlePendingClear(platform, useKey ? nullptr : &visible);
+  if (whole.w != image->w || whole.h != image->h) {
+    if (SDL_Surface* stretched = KeptStretch(*image, whole, visible)) image = stretched;
+  }
   if (bytesPerPixel == 4) {
     CopyPixels<std::uint32_t>(*image, *target, whole, visible, useKey, key);
   } else {

@@ -278,6 +278,9 @@ std::uint32_t HeadlessBackend::Milliseconds() {
 
 std::int64_t HeadlessBackend::CalendarSeconds() { return 1'700'000'000; }
 
-void HeadlessBackend::Idle(int) { ++idleCalls; }
+void HeadlessBackend::Idle(int microseconds) {
+  ++idleCalls;
+  idleMicroseconds.push_back(microseconds);
+}
 
 }  // namespace platform

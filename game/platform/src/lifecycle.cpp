@@ -17,7 +17,7 @@ constexpr const char* kSoundSettingsFile = "vol.qxf";
 constexpr std::size_t kStartDirectoryLimit = 2000;
 constexpr std::uint64_t kFramesPerSecond = 100;
 constexpr std::uint64_t kFallbackFrameMilliseconds = 33;
-constexpr std::uint64_t kIdleMarginMilliseconds = 3;
+constexpr std::uint64_t kWakeMarginMicroseconds = 250;
 
 const char kSoundMessage[] =
     "Konnte DirectSound nicht initialisieren.\n\nMögliche Ursachen: Sie haben keine Soundkarte "
@@ -202,10 +202,21 @@ bool FrameDueAt(Platform& platform, std::uint64_t now) {
   return true;
 }
 
-// Milliseconds until the next frame is due, rounded down.
-std::uint64_t MillisecondsUntilNextFrame(Platform& platform, std::uint64_t now) {
+// Microseconds until the next frame is due, rounded down.
+std::uint64_t MicrosecondsUntilNextFrame(Platform& platform, std::uint64_t now) {
   const std::uint64_t remaining = platform.pacing.nextFrame - now;
-  return remaining * 1000 / platform.pacing.frequency;
+  return remaining * 1'000'000 / platform.pacing.frequency;
+}
+
+// Polling flat out would hold a whole core between frames (and ask the X
+// server for events thousands of times a frame). The wait ends a quarter of a
+// millisecond before the frame is due, as a sleep may overshoot a little, and
+// the loop polls that last stretch; a late frame would slow the game, since
+// late frames are not caught up.
+void IdleUntilNearlyDue(Platform& platform, std::uint64_t now) {
+  const std::uint64_t remaining = MicrosecondsUntilNextFrame(platform, now);
+  if (remaining <= kWakeMarginMicroseconds) return;
+  platform.backend->Idle(static_cast<int>(remaining - kWakeMarginMicroseconds));
 }
 
 }  // namespace
@@ -254,11 +265,8 @@ int RunMainLoop(Platform& platform, const LoopHooks& hooks) {
     const std::uint64_t now = ReadClock(platform);
     if (FrameDueAt(platform, now)) {
       if (hooks.frame) hooks.frame(ClockMilliseconds(platform, now));
-    } else if (MillisecondsUntilNextFrame(platform, now) >= kIdleMarginMilliseconds) {
-      // Polling flat out would hold a whole core between frames. A short
-      // wait that ends well before the frame is due keeps the frame rate
-      // (and with it the game's speed) exactly as without it.
-      platform.backend->Idle(1);
+    } else {
+      IdleUntilNearlyDue(platform, now);
     }
   }
   return 0;

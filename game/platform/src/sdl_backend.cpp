@@ -5,10 +5,14 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include <time.h>
+
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -17,6 +21,7 @@
 #include "platform/gamepad.h"
 #include "platform/input.h"
 #include "platform/music_mixer.h"
+#include "platform/presented_frame.h"
 #include "gamefile/little_endian.h"
 
 namespace platform {
@@ -117,6 +122,59 @@ void MixMusic(void* mixer, Uint8* stream, int length) {
   static_cast<MusicMixer*>(mixer)->Mix(reinterpret_cast<std::int16_t*>(stream), frames);
 }
 
+// True when the renderer draws through OpenGL that is itself emulated on the
+// processor (Mesa's llvmpipe, softpipe or swrast): there every frame is
+// rasterised by the CPU twice over, once into a texture and once onto the
+// window, and SDL's software renderer gets the same picture there cheaper.
+bool DrawsThroughSoftwareOpenGl(SDL_Renderer* renderer) {
+  SDL_RendererInfo info{};
+  if (SDL_GetRendererInfo(renderer, &info) != 0 || info.name == nullptr) return false;
+  if (std::strncmp(info.name, "opengl", 6) != 0) return false;
+  using GetString = const unsigned char* (*)(unsigned int);
+  const auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  if (getString == nullptr) return false;
+  constexpr unsigned int kGlRenderer = 0x1F01;
+  const auto* name = reinterpret_cast<const char*>(getString(kGlRenderer));
+  if (name == nullptr) return false;
+  return std::strstr(name, "llvmpipe") != nullptr || std::strstr(name, "softpipe") != nullptr ||
+         std::strstr(name, "swrast") != nullptr;
+}
+
+// The renderer that costs least on this machine: SDL's first choice where a
+// graphics processor does the work, SDL's software renderer straight onto
+// the window's shared-memory image where OpenGL is only emulated. A renderer
+// the user names in SDL_RENDER_DRIVER is taken as it is. No vertical sync:
+// presenting never waits.
+SDL_Renderer* CreateCheapestRenderer(SDL_Window* window) {
+  const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+  SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, 0);
+  if (renderer == nullptr || (asked != nullptr && *asked != '\0')) return renderer;
+  if (!DrawsThroughSoftwareOpenGl(renderer)) return renderer;
+  SDL_DestroyRenderer(renderer);
+  // Without this SDL would hand the software renderer's window image to an
+  // OpenGL texture again, the very cost avoided here.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  SDL_Renderer* software = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+  return software != nullptr ? software : SDL_CreateRenderer(window, -1, 0);
+}
+
+// Window events after which the screen no longer shows the last frame, or
+// shows it at another size: the next frame is presented even if unchanged.
+bool WindowNeedsRedraw(const SDL_WindowEvent& event) {
+  switch (event.event) {
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_RESIZED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_DISPLAY_CHANGED:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 struct SdlBackend::Impl {
@@ -140,6 +198,29 @@ struct SdlBackend::Impl {
   // opened on another device.
   std::array<std::vector<std::uint8_t>, 33> waveImages{};
   std::unique_ptr<MusicMixer> mixer;
+  PresentedFrame presented;
+  bool redrawPending = true;
+
+  // Uploads only the rows and columns that changed since the last present
+  // and skips the present when nothing changed, unless the window asked to
+  // be drawn again. Frame pacing is the main loop's; this never waits.
+  void PresentChangedPart(const SDL_Surface& frame) {
+    const FrameChange change = presented.Take(frame);
+    if (!change.changed && !redrawPending) return;
+    if (change.changed) {
+      const auto* first = static_cast<const std::uint8_t*>(frame.pixels) +
+                          static_cast<std::ptrdiff_t>(change.area.y) * frame.pitch +
+                          change.area.x * frame.format->BytesPerPixel;
+      SDL_UpdateTexture(texture, &change.area, first, frame.pitch);
+    }
+    // The renderer's own back buffer is undefined after a present, so the
+    // whole texture is drawn again; that stays on the graphics side.
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    SDL_RenderCopy(renderer, texture, nullptr, nullptr);
+    SDL_RenderPresent(renderer);
+    redrawPending = false;
+  }
 
   std::vector<SDL_GameController*> pads;
   PadCursor padCursor;
@@ -200,6 +281,7 @@ struct SdlBackend::Impl {
     const int display = SDL_GetWindowDisplayIndex(window);
     PlaceWindow(display < 0 ? 0 : display);
     UpdateMouseHold();
+    redrawPending = true;  // the next frame goes up whole, not only what changed
     ShowLastFrameAgain();
   }
 
@@ -395,6 +477,8 @@ struct SdlBackend::Impl {
     if (renderer != nullptr) SDL_DestroyRenderer(renderer);
     texture = nullptr;
     renderer = nullptr;
+    presented.Forget();
+    redrawPending = true;
   }
 
   // Opens the mixer at 16-bit stereo; on failure falls back to the dummy
@@ -487,8 +571,7 @@ void SdlBackend::MinimiseWindow() {
 bool SdlBackend::StartDisplay(int depth) {
   if (impl_->window == nullptr) return false;
   impl_->DestroyPresentation();
-  // No vertical sync: presenting never waits.
-  impl_->renderer = SDL_CreateRenderer(impl_->window, -1, 0);
+  impl_->renderer = CreateCheapestRenderer(impl_->window);
   if (impl_->renderer == nullptr) return false;
   SDL_RenderSetLogicalSize(impl_->renderer, kScreenWidth, kScreenHeight);
   impl_->texture = SDL_CreateTexture(impl_->renderer, PixelFormatForDepth(depth),
@@ -500,11 +583,7 @@ void SdlBackend::ReleaseDisplay() { impl_->DestroyPresentation(); }
 
 void SdlBackend::Present(SDL_Surface& backBuffer) {
   if (impl_->texture == nullptr) return;
-  SDL_UpdateTexture(impl_->texture, nullptr, backBuffer.pixels, backBuffer.pitch);
-  SDL_SetRenderDrawColor(impl_->renderer, 0, 0, 0, 255);
-  SDL_RenderClear(impl_->renderer);
-  SDL_RenderCopy(impl_->renderer, impl_->texture, nullptr, nullptr);
-  SDL_RenderPresent(impl_->renderer);
+  impl_->PresentChangedPart(backBuffer);
 }
 
 void SdlBackend::ShowMessage(std::string_view caption, std::string_view text) {
@@ -531,11 +610,17 @@ bool SdlBackend::PollEvent(InputEvent& event) {
   SDL_Event sdl;
   while (SDL_PollEvent(&sdl) != 0) {
     switch (sdl.type) {
+      case SDL_RENDER_TARGETS_RESET:
+      case SDL_RENDER_DEVICE_RESET:
+        impl_->presented.Forget();  // the texture's pixels are gone
+        impl_->redrawPending = true;
+        break;
       case SDL_QUIT:
         event = InputEvent{};
         event.kind = InputEvent::Kind::Quit;
         return true;
       case SDL_WINDOWEVENT:
+        if (WindowNeedsRedraw(sdl.window)) impl_->redrawPending = true;
         impl_->HandleWindowEvent(sdl.window);
         break;
       case SDL_AUDIODEVICEADDED:
@@ -677,6 +762,11 @@ std::uint64_t SdlBackend::PerformanceFrequency() { return SDL_GetPerformanceFreq
 std::uint64_t SdlBackend::PerformanceCounter() { return SDL_GetPerformanceCounter(); }
 std::uint32_t SdlBackend::Milliseconds() { return SDL_GetTicks(); }
 std::int64_t SdlBackend::CalendarSeconds() { return static_cast<std::int64_t>(std::time(nullptr)); }
-void SdlBackend::Idle(int milliseconds) { SDL_Delay(static_cast<Uint32>(milliseconds)); }
+void SdlBackend::Idle(int microseconds) {
+  // SDL_Delay counts whole milliseconds; the frame needs finer steps.
+  timespec wait{0, static_cast<long>(microseconds) * 1000};
+  while (nanosleep(&wait, &wait) != 0 && errno == EINTR) {
+  }
+}
 
 }  // namespace platform

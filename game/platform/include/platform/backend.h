@@ -70,10 +70,10 @@ class Backend {
   virtual std::uint32_t Milliseconds() = 0;
   // Calendar time in seconds, for the random seed.
   virtual std::int64_t CalendarSeconds() = 0;
-  // Gives the processor back for about `milliseconds` while the main loop
+  // Gives the processor back for about `microseconds` while the main loop
   // has nothing to do before its next frame. Backends without a real clock
   // need not wait.
-  virtual void Idle(int /*milliseconds*/) {}
+  virtual void Idle(int /*microseconds*/) {}
 };
 
 }  // namespace platform

@@ -119,8 +119,9 @@ class HeadlessBackend : public Backend {
   std::uint64_t PerformanceCounter() override;
   std::uint32_t Milliseconds() override;
   std::int64_t CalendarSeconds() override;
-  void Idle(int milliseconds) override;
+  void Idle(int microseconds) override;
   int idleCalls = 0;
+  std::vector<int> idleMicroseconds;  // each Idle call's wait
 
  private:
   struct SoundBuffer {

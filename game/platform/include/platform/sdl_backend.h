@@ -43,7 +43,7 @@ class SdlBackend : public Backend {
   std::uint64_t PerformanceCounter() override;
   std::uint32_t Milliseconds() override;
   std::int64_t CalendarSeconds() override;
-  void Idle(int milliseconds) override;
+  void Idle(int microseconds) override;
 
  // For tests: the mode shown now, the window, how often the mixer was
   // opened again on another device, and the music mixer in use.
