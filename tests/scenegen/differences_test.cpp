@@ -178,6 +178,31 @@ TEST(RecolorFor, GivesBelievableClearlyDifferentColours) {
   }
 }
 
+// Animals and wood keep the colours they could really have, lighter or
+// darker: an easy recolour still never makes a blue deer or a green pig.
+TEST(RecolorFor, AnimalsAndWoodStayNatural) {
+  Rng r(11);
+  for (Kind kind : {Kind::Deer, Kind::Fox, Kind::Cow, Kind::Pig, Kind::Hen, Kind::Goat, Kind::Stump, Kind::Loaf,
+                    Kind::TeddyBear, Kind::Crab}) {
+    Item it;
+    it.kind = kind;
+    it.color = Rgb(160, 105, 60);
+    for (int i = 0; i < 30; ++i) {
+      const Color c = RecolorFor(it, r, EasyRules().recolorLumaStep);
+      EXPECT_GE(c.r + 0.02f, c.b) << "kind " << static_cast<int>(kind);
+      EXPECT_GE(c.r + 0.02f, c.g) << "kind " << static_cast<int>(kind);
+      EXPECT_GE(std::fabs(LumaOf(c) - LumaOf(it.color)), kMinRecolorLumaStep - 1e-3f);
+    }
+  }
+}
+
+// A hard pair's largest difference is no larger than an easy pair's
+// smallest, so the two difficulties cannot give the same pair.
+TEST(DifferenceRules, EasyAndHardSizesDoNotOverlap) {
+  EXPECT_GE(EasyRules().minStrongPixels, HardRules().maxStrongPixels);
+  EXPECT_LE(HardRules().maxRectSide, EasyRules().maxRectSide);
+}
+
 // The hue swaps a colour-blind player cannot see: red for green, green for
 // red, blue for purple. Every recolour moves brightness as well.
 TEST(RecolorFor, AlwaysMovesBrightnessSoGreyscaleShowsIt) {

@@ -138,6 +138,24 @@ TEST(NewKinds, HaveGermanTitlesAndManyChangeableObjects) {
   EXPECT_EQ(titles.size(), std::size(kNewKinds));
 }
 
+// No rectangle can mark the picture's first column or row, so nothing a
+// difference may change is drawn there, in either group of new kinds.
+TEST(NewKinds, DrawNothingChangeableIntoTheFirstRowOrColumn) {
+  for (int k = static_cast<int>(SceneKind::Kitchen); k <= static_cast<int>(SceneKind::BuildingSite); ++k)
+    for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+      const Scene scene = BuildScene(static_cast<SceneKind>(k), seed);
+      for (const Item& it : scene.items) {
+        if (it.locked) continue;
+        const Box b = ItemBounds(it);
+        EXPECT_TRUE(b.x0 >= 1 && b.y0 >= 1) << scene.title << " " << seed << " kind " << static_cast<int>(it.kind);
+      }
+      for (const Item& it : scene.spares) {
+        const Box b = ItemBounds(it);
+        EXPECT_TRUE(b.x0 >= 1 && b.y0 >= 1) << scene.title << " " << seed << " spare " << static_cast<int>(it.kind);
+      }
+    }
+}
+
 // The same seed composes the same scene; neighbouring seeds compose scenes
 // with other objects in other numbers, under other light.
 TEST(NewKinds, SeedsChangeWhichObjectsAppearHowManyAndTheLight) {

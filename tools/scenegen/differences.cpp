@@ -157,7 +157,7 @@ bool IsFairChange(const ChangeFootprint& footprint, const Box& rect) {
 
 DifferenceRules EasyRules() {
   DifferenceRules r;
-  r.minStrongPixels = 500;
+  r.minStrongPixels = 600;
   r.maxRectSide = 144;
   r.maxRectArea = 128 * 128;
   r.resizeGrow = 1.6f, r.resizeShrink = 0.55f;
@@ -173,7 +173,7 @@ DifferenceRules MediumRules() { return DifferenceRules{}; }
 
 DifferenceRules HardRules() {
   DifferenceRules r;
-  r.maxStrongPixels = 800;
+  r.maxStrongPixels = 600;
   r.maxRectSide = 88;
   r.maxRectArea = 72 * 72;
   r.resizeGrow = 1.25f, r.resizeShrink = 0.8f;
@@ -237,6 +237,8 @@ Color RecolorFor(const Item& it, Rng& r, float step) {
   switch (it.kind) {
     case Kind::Tree:
     case Kind::Bush:
+    case Kind::Fern:
+    case Kind::Seaweed:
       return PickDistant(it.color, {Rgb(205, 120, 40), Rgb(215, 170, 50), Rgb(175, 60, 40), Rgb(60, 120, 50)}, r,
                          step);
     case Kind::Apple:
@@ -250,6 +252,37 @@ Color RecolorFor(const Item& it, Rng& r, float step) {
           step);
     case Kind::Cat:
       return PickDistant(it.color, {Rgb(60, 55, 55), Rgb(210, 130, 60), Rgb(235, 230, 220), Rgb(140, 135, 130)}, r,
+                         step);
+    // Animals keep the coats they could have: no teal deer, no green pigs.
+    case Kind::Deer:
+    case Kind::Fox:
+    case Kind::Hedgehog:
+    case Kind::Owl:
+      return PickDistant(
+          it.color, {Rgb(215, 110, 40), Rgb(160, 105, 60), Rgb(95, 70, 50), Rgb(205, 180, 145), Rgb(60, 50, 45)}, r,
+          step);
+    case Kind::Cow:
+    case Kind::Goat:
+      return PickDistant(it.color, {Rgb(240, 235, 225), Rgb(60, 50, 45), Rgb(150, 95, 55), Rgb(195, 160, 115)}, r,
+                         step);
+    case Kind::Pig:
+      return PickDistant(it.color, {Rgb(240, 170, 170), Rgb(195, 135, 115), Rgb(85, 65, 60), Rgb(245, 220, 205)}, r,
+                         step);
+    case Kind::Hen:
+      return PickDistant(it.color, {Rgb(245, 240, 230), Rgb(170, 90, 40), Rgb(60, 50, 45), Rgb(205, 155, 90)}, r,
+                         step);
+    case Kind::Elephant:
+      return PickDistant(it.color, {Rgb(150, 150, 158), Rgb(90, 90, 96), Rgb(205, 202, 198)}, r, step);
+    case Kind::Crab:
+      return PickDistant(it.color, {Rgb(220, 70, 40), Rgb(240, 145, 60), Rgb(115, 55, 40), Rgb(205, 175, 125)}, r,
+                         step);
+    case Kind::TeddyBear:
+      return PickDistant(it.color, {Rgb(170, 120, 70), Rgb(105, 70, 45), Rgb(230, 210, 170), Rgb(240, 240, 235)}, r,
+                         step);
+    // Wood and bread stay brown, lighter or darker.
+    case Kind::Stump:
+    case Kind::Loaf:
+      return PickDistant(it.color, {Rgb(110, 80, 55), Rgb(170, 120, 70), Rgb(220, 175, 105), Rgb(70, 50, 35)}, r,
                          step);
     default:
       break;
@@ -285,6 +318,24 @@ bool IsTurnable(Kind kind) {
     case Kind::Cup:
     case Kind::Jug:
     case Kind::Car:
+    case Kind::Utensil:
+    case Kind::Loaf:
+    case Kind::Jar:
+    case Kind::Satchel:
+    case Kind::Tool:
+    case Kind::Bucket:
+    case Kind::Starfish:
+    case Kind::Jellyfish:
+    case Kind::Astronaut:
+    case Kind::Satellite:
+    case Kind::Rocket:
+    case Kind::Suitcase:
+    case Kind::TeddyBear:
+    case Kind::ToyBlock:
+    case Kind::BookStack:
+    case Kind::Hourglass:
+    case Kind::Gift:
+    case Kind::TrafficCone:
       return true;
     default:
       return false;
@@ -314,6 +365,23 @@ bool IsPatternable(Kind kind) {
     case Kind::Lamp:
     case Kind::Bench:
     case Kind::Rowboat:
+    case Kind::Pot:
+    case Kind::Kettle:
+    case Kind::Jar:
+    case Kind::Satchel:
+    case Kind::Sack:
+    case Kind::PaintCan:
+    case Kind::Toolbox:
+    case Kind::Bucket:
+    case Kind::TreasureChest:
+    case Kind::Suitcase:
+    case Kind::Podium:
+    case Kind::Dresser:
+    case Kind::ToyBlock:
+    case Kind::Armchair:
+    case Kind::Teapot:
+    case Kind::PaperLantern:
+    case Kind::Gift:
       return true;
     default:
       return false;
@@ -345,6 +413,25 @@ bool IsCountable(Kind kind) {
     case Kind::Rock:
     case Kind::Butterfly:
     case Kind::Balloon:
+    case Kind::Jar:
+    case Kind::Loaf:
+    case Kind::Basket:
+    case Kind::Sack:
+    case Kind::PaintCan:
+    case Kind::Bucket:
+    case Kind::Hen:
+    case Kind::Fern:
+    case Kind::Starfish:
+    case Kind::Seaweed:
+    case Kind::Jellyfish:
+    case Kind::Crab:
+    case Kind::Suitcase:
+    case Kind::ToyBlock:
+    case Kind::BookStack:
+    case Kind::PaperLantern:
+    case Kind::Gift:
+    case Kind::TrafficCone:
+    case Kind::BrickStack:
       return true;
     default:
       return false;
@@ -380,6 +467,22 @@ bool CanChange(const Item& it, ChangeType type) {
         case Kind::Clock:
         case Kind::Fish:
         case Kind::Cloud:
+        case Kind::Kettle:
+        case Kind::Teapot:
+        case Kind::Slide:
+        case Kind::Cow:
+        case Kind::Pig:
+        case Kind::Hen:
+        case Kind::Tractor:
+        case Kind::Deer:
+        case Kind::Fox:
+        case Kind::Hedgehog:
+        case Kind::Goat:
+        case Kind::Locomotive:
+        case Kind::Elephant:
+        case Kind::Excavator:
+        case Kind::Wheelbarrow:
+        case Kind::Crane:
           return true;
         default:
           return false;

@@ -57,9 +57,10 @@ class Placer {
   }
   void Spare(Item it, bool sky = false) {
     if (sky) it.depth = -1000 + it.y;
-    scene_.spares.push_back(it);
+    if (!TouchesLeftOrTop(it)) scene_.spares.push_back(it);
   }
   void Done() {
+    for (Item& it : scene_.items) KeepOffLeftAndTop(it);
     std::stable_sort(scene_.items.begin(), scene_.items.end(),
                      [](const Item& a, const Item& b) { return a.depth < b.depth; });
   }
@@ -70,6 +71,22 @@ class Placer {
   // nobody can see.
   static bool InView(const Item& it) {
     return !Intersect(ItemBounds(it), Box{0, 0, kPictureWidth, kPictureHeight}).Empty();
+  }
+  // No rectangle can mark the picture's first column or row, so whatever is
+  // drawn there belongs to the composition.
+  static bool TouchesLeftOrTop(const Item& it) {
+    const Box b = ItemBounds(it);
+    return b.x0 < 1 || b.y0 < 1;
+  }
+  // One that just reaches the edge is moved in by the little it overhangs;
+  // one that reaches far over stays as it is, never changed.
+  static void KeepOffLeftAndTop(Item& it) {
+    constexpr int kNudge = 30;
+    if (it.locked || !TouchesLeftOrTop(it)) return;
+    const Box b = ItemBounds(it);
+    const float dx = std::max(0, 1 - b.x0), dy = std::max(0, 1 - b.y0);
+    if (dx <= kNudge && dy <= kNudge) it.x += dx, it.y += dy;
+    if (TouchesLeftOrTop(it)) it.locked = true;
   }
 
   Scene& scene_;
@@ -1283,7 +1300,9 @@ Scene Forest(Rng& r) {
       const float y = r.Range(floorY + 30, H - 5);
       c.Place(c.Make(Kind::Mushroom, r.Range(15, W - 15), y, Perspective(y, floorY - 40, 11), r.Chance(0.6f) ? Rgb(200, 40, 30) : Rgb(190, 140, 80)), 35);
     }
-  for (int i = 0, end = Scaled(r.Int(1, 3), density); i < end; ++i) {
+  // A big tree cut by the left edge frames the picture and is never changed,
+  // so a few more stones keep the floor worth searching.
+  for (int i = 0, end = Scaled(r.Int(2, 4), density); i < end; ++i) {
     const float y = r.Range(floorY + 30, H - 10);
     c.Place(c.Make(Kind::Rock, r.Range(15, W - 15), y, Perspective(y, floorY - 40, 14), Rgb(135, 130, 125)), 60);
   }

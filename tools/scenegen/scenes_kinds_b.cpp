@@ -122,14 +122,25 @@ void PaintWeatherSky(Image& img, float horizon, const Weather& w, Rng& r) {
 // --------------------------------------------------------------- composing
 
 // A rectangle cannot begin left of the picture's first column or above its
-// first row, and a click there is not inside it; so a change must not reach
-// those edges. What could reach them when moved (28 pixels across, 12 up or
-// down) or enlarged stays as it is, and is never added.
-bool NearLeftOrTop(const Item& it) {
-  Item big = it;
-  big.size *= 1.45f;
-  const Box b = Union(ItemBounds(it), ItemBounds(big));
-  return b.x0 < 34 || b.y0 < 18;
+// first row, and a click there is not inside it; so nothing changeable may
+// be drawn there. What would only reach the edge once moved or enlarged
+// stays changeable: the difference finder refuses that one change itself.
+constexpr int kEdgeNudge = 30;
+
+bool TouchesLeftOrTop(const Item& it) {
+  const Box b = ItemBounds(it);
+  return b.x0 < 1 || b.y0 < 1;
+}
+
+// A changeable object that just reaches the left or top edge is moved in by
+// the little it overhangs; one that reaches far over stays, as part of the
+// composition.
+void KeepOffLeftAndTop(Item& it) {
+  if (it.locked || !TouchesLeftOrTop(it)) return;
+  const Box b = ItemBounds(it);
+  const float dx = std::max(0, 1 - b.x0), dy = std::max(0, 1 - b.y0);
+  if (dx <= kEdgeNudge && dy <= kEdgeNudge) it.x += dx, it.y += dy;
+  if (TouchesLeftOrTop(it)) it.locked = true;
 }
 
 class Stage {
@@ -169,15 +180,14 @@ class Stage {
   void Spare(Item it, bool floating = false) {
     if (floating) it.depth = -1000 + it.y;
     // Nudged away from the left and top edges rather than lost.
-    for (int step = 0; step < 40 && NearLeftOrTop(it); ++step) {
+    for (int step = 0; step < 40 && TouchesLeftOrTop(it); ++step) {
       it.x += 6;
       if (floating) it.y += 3, it.depth = -1000 + it.y;
     }
-    if (!NearLeftOrTop(it)) scene_.spares.push_back(it);
+    if (!TouchesLeftOrTop(it)) scene_.spares.push_back(it);
   }
   void Done() {
-    for (Item& it : scene_.items)
-      if (NearLeftOrTop(it)) it.locked = true;
+    for (Item& it : scene_.items) KeepOffLeftAndTop(it);
     std::stable_sort(scene_.items.begin(), scene_.items.end(),
                      [](const Item& a, const Item& b) { return a.depth < b.depth; });
   }
@@ -942,16 +952,17 @@ Scene Circus(Rng& r) {
       onRing(x, y, 0.9f);
       st.Put(st.Make(Kind::BeachBall, x, y, r.Range(11, 14), PickOf(r, kBright), PickOf(r, kBright)), 40);
     }
-    for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
+    // Props stacked at the ring's edge, more or fewer from show to show.
+    for (int i = 0, n = r.Int(1, 5); i < n; ++i) {
       const float by = r.Range(ringY - ringRy + 10, H - 10),
-                  bx = r.Chance(0.5f) ? r.Range(15, 60) : r.Range(W - 60, W - 15);
+                  bx = r.Chance(0.5f) ? r.Range(30, 70) : r.Range(W - 70, W - 20);
       st.Put(st.Make(i % 2 ? Kind::Barrel : Kind::Crate, bx, by, r.Range(12, 15), PickOf(r, kWoods)), 40);
     }
-    for (int i = 0, n = r.Int(2, 3); i < n; ++i)
-      st.Float(
-          st.Make(Kind::Pennant, r.Range(0, W - 100), r.Range(15, 90), r.Range(11, 13), tent.a, PickOf(r, kBright)),
-          60);
     for (int i = 0, n = r.Int(2, 4); i < n; ++i)
+      st.Float(
+          st.Make(Kind::Pennant, r.Range(12, W - 100), r.Range(15, 90), r.Range(11, 13), tent.a, PickOf(r, kBright)),
+          60);
+    for (int i = 0, n = r.Int(3, 6); i < n; ++i)
       st.Float(st.Make(Kind::Balloon, r.Range(30, W - 30), r.Range(60, 200), r.Range(11, 14), PickOf(r, kBalloons)),
                45);
     onRing(x, y, 0.8f);
@@ -1008,7 +1019,7 @@ Scene Circus(Rng& r) {
       st.Put(st.Make(Kind::CircusTent, x, y, size(y, 14), other.a, other.b), 90);
     }
     for (int i = 0, n = r.Int(2, 3); i < n; ++i)
-      st.Float(st.Make(Kind::Pennant, r.Range(0, W - 100), r.Range(groundY - 150, groundY - 40), r.Range(11, 13),
+      st.Float(st.Make(Kind::Pennant, r.Range(12, W - 100), r.Range(groundY - 150, groundY - 40), r.Range(11, 13),
                        PickOf(r, kBright), PickOf(r, kBright)),
                60);
     for (int i = 0, n = r.Int(2, 5); i < n; ++i)
