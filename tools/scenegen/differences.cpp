@@ -637,7 +637,11 @@ bool FitsBand(SizeBand band, int strongPixels, const DifferenceRules& rules) {
     case SizeBand::Small:
       return strongPixels < std::max(500, rules.minStrongPixels * 2);
     case SizeBand::Large:
-      return strongPixels >= std::min(900, rules.maxStrongPixels * 3 / 5);
+      // Without an upper limit there is nothing to be large against: every
+      // fair size counts. The product is taken in 64 bits, so an unlimited
+      // maximum cannot overflow.
+      if (rules.maxStrongPixels >= kUnlimitedStrongPixels) return true;
+      return strongPixels >= std::min<long long>(900, static_cast<long long>(rules.maxStrongPixels) * 3 / 5);
     default:
       return true;
   }

@@ -71,11 +71,14 @@ inline constexpr float kMinRecolorLumaStep = 0.2f;
 Color RecolorFor(const Item& it, Rng& r, float minLumaStep = kMinRecolorLumaStep);
 float LumaOf(Color c);
 
+// A maximum that limits nothing: easy and medium rules set no upper size.
+inline constexpr int kUnlimitedStrongPixels = 1 << 30;
+
 // How hard the differences of a pair are to find: which sorts of change are
 // preferred, how large their footprints may be and how bold each change is.
 struct DifferenceRules {
   int minStrongPixels = kMinStrongPixels;
-  int maxStrongPixels = 1 << 30;
+  int maxStrongPixels = kUnlimitedStrongPixels;
   int maxRectSide = kMaxRectSide;
   int maxRectArea = kMaxRectArea;
   float resizeGrow = 1.4f, resizeShrink = 0.68f;
