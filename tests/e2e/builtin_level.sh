@@ -5,40 +5,27 @@
 # the pair the game chose (read back from its played-picture record) leads to
 # the level-complete screen and, with a click, into level 2.
 # Usage: builtin_level.sh DIST_DIR QXTOOL
-set -u
-E2E_DIST=$1
-QXTOOL=$2
 E2E_RUN=builtin_level
 . "$(dirname "$0")/common.sh"
 
 make_installation
+use_builtin_pictures
 "$QXTOOL" extract data/dataset.qxs "$SCRATCH/set" > /dev/null || fail "qxtool extract dataset.qxs"
-"$QXTOOL" extract data/igdata.qxs "$SCRATCH/ig" > /dev/null || fail "qxtool extract igdata.qxs"
-MENU_BACKGROUND=$SCRATCH/ig/pair002_1.jpg  # image slot 27, the third built-in picture
 
-./vistrel > launcher.log 2>&1 &
-TOOL_PID=$!
-wait_until 30 window_named "Vistrel v1.0" || fail "Der Launcher öffnet sich nicht."
-sleep 0.5
-shot launcher
-# The built-in game file is selected; "Vistrel starten !" sits at dialog
-# units 36,94 (85 x 14), about 157,216 in pixels at the default font.
-xdotool mousemove --window "$(window_id "Vistrel v1.0")" 157 216 click 1
+start_launcher
+start_from_launcher  # the built-in game file is selected
 wait_until 60 game_started || fail "Das Spiel startet nicht."
-wait "$TOOL_PID" || fail "Der Launcher endet mit Code $?."
-TOOL_PID=
 [ "$(od -An -tx1 vst.dat | tr -d ' ')" = ff ] || fail "vst.dat ist nicht das Byte 0xFF: $(od -An -tx1 vst.dat)"
 
-sleep 0.5
 shot intro
-xdotool key space
-wait_until 30 shows_menu || fail "Das Menü erscheint nicht nach dem Überspringen des Intros."
+skip_intro
 shot menu
 take_menu_cursor
 menu_click 540 284  # "Neues Spiel"
 wait_until 30 test -s qxdat.qxf || fail "\"Neues Spiel\" richtet kein Level ein (qxdat.qxf fehlt)."
 [ "$(played_count qxdat.qxf)" = 1 ] || fail "qxdat.qxf markiert nicht genau ein Bildpaar: $(od -An -tu1 qxdat.qxf)"
-pair=$(printf 'pair%03d' "$(played_index qxdat.qxf)")
+first=$(played_indexes qxdat.qxf)
+pair=$(printf 'pair%03d' "$first")
 left=$SCRATCH/set/${pair}_1.jpg
 [ -f "$left" ] || fail "Kein Bildpaar $pair im Bildersatz."
 wait_until 30 shows_picture "$left" || fail "Das Spiel zeigt nicht das Bildpaar $pair aus qxdat.qxf."
@@ -58,14 +45,13 @@ done
 find_difference "$side" "${rects[4]}" shows_summary "$left"
 wait_until 5 shows_summary "$left" || fail "Nach fünf Funden erscheint kein Level-Abschluss."
 shot level_complete
-# A click once the seconds are counted off sets up level 2: a second pair is played.
-for _ in $(seq 1 60); do
-  [ "$(played_count qxdat.qxf)" = 2 ] && break
-  press
-  sleep 0.5
-done
-[ "$(played_count qxdat.qxf)" = 2 ] || fail "Der Klick auf dem Level-Abschluss startet kein neues Level."
-sleep 0.5
+# A click once the seconds are counted off sets up level 2: a second pair is
+# played, and shown.
+second_level_set_up() { [ "$(played_count qxdat.qxf)" = 2 ]; }
+press_until 60 second_level_set_up || fail "Der Klick auf dem Level-Abschluss startet kein neues Level."
+second=$(played_indexes qxdat.qxf | grep -vx "$first")
+wait_until 30 shows_picture "$(printf '%s/set/pair%03d_1.jpg' "$SCRATCH" "$second")" ||
+  fail "Level 2 zeigt nicht das Bildpaar $second aus qxdat.qxf."
 shot level_2
 
 xdotool key Escape  # play -> menu

@@ -5,13 +5,21 @@
 # starts the real game and keeps its process id and exit code, because the
 # launcher starts the game detached and the game outlives it.
 #
+# The scripts wait for what they need to see (a window, a picture, a file)
+# rather than for a fixed time. The only fixed pauses are the player's hand
+# in press(), menu_click() and play_click(): the game reads the mouse once a
+# frame, and nothing on screen says that a frame has passed.
+#
 # The game is driven the way a player would: the SDL window takes the mouse
 # in relative mode, so only relative pointer moves reach it. The menu cursor
 # follows the pointer one to one, the play cursor by twice the motion (the
 # game's rule); both start where the game puts them, so the script keeps
 # track of where they are instead of asking X.
 
-E2E_DIST=${E2E_DIST:?}
+# The runs of this folder are called with DIST_DIR QXTOOL and leave these to
+# this file; the tools' own runs set E2E_DIST themselves.
+set -u
+if [ -z "${E2E_DIST:-}" ]; then E2E_DIST=${1:?}; QXTOOL=${2:?}; fi
 E2E_RUN=${E2E_RUN:?}
 E2E_EVIDENCE=$(cd "$E2E_DIST/.." && pwd)/test-evidence
 mkdir -p "$E2E_EVIDENCE"
@@ -93,6 +101,13 @@ EOF
   cd "$WORK" || exit 1
 }
 
+# The installation's built-in pictures, and the one behind the menu (image
+# slot 27, the third built-in picture) for shows_menu.
+use_builtin_pictures() {
+  "$QXTOOL" extract data/igdata.qxs "$SCRATCH/ig" > /dev/null || fail "qxtool extract igdata.qxs"
+  MENU_BACKGROUND=$SCRATCH/ig/pair002_1.jpg
+}
+
 window_named() { xwininfo -root -tree 2>/dev/null | grep -q "\"$1\""; }
 window_id() { xwininfo -root -tree 2>/dev/null | awk -v name="\"$1\":" '$2 == name { print $1; exit }'; }
 
@@ -103,9 +118,49 @@ expect_game_exit_zero() {
   [ "$(cat "$WORK/game.rc")" = 0 ] || fail "Das Spiel endet mit Code $(cat "$WORK/game.rc")."
 }
 
+# Starts the launcher from the installation and waits until its dialog is
+# on screen.
+start_launcher() {
+  ./vistrel > launcher.log 2>&1 &
+  TOOL_PID=$!
+  wait_until 30 dialog_shown "Vistrel v1.0" || fail "Der Launcher öffnet sich nicht."
+  LAUNCHER_WID=$WID
+  wait_until 5 screen_settled
+  shot launcher
+}
+# "Vistrel starten !" sits at dialog units 36,94 (85 x 14), about 157,216 in
+# pixels at the default font. A click reaches it through the pointer whether
+# or not the dialog holds the focus; the launcher then ends.
+start_from_launcher() {
+  xdotool mousemove --sync --window "$LAUNCHER_WID" 157 216 click 1
+  wait "$TOOL_PID" || fail "Der Launcher endet mit Code $?."
+  TOOL_PID=
+}
+
+# Skips the intro with a key. A key pressed while the game is still busy
+# starting can go astray, so it is pressed again until the menu shows; a
+# second one in the menu does nothing.
+skip_intro() {
+  local try
+  for try in 1 2 3; do
+    xdotool key space
+    wait_until 10 shows_menu && return 0
+  done
+  fail "Das Menü erscheint nicht nach dem Überspringen des Intros."
+}
+
 # --- Looking at the screen -------------------------------------------------
 
 grab() { import -window root "$SCRATCH/screen.png" 2>/dev/null; }
+
+# Nothing on screen moves: two grabs a fifth of a second apart are alike.
+# Used before a picture is kept as evidence, once an animation is over.
+screen_settled() {
+  import -window root "$SCRATCH/settle-a.png" 2>/dev/null || return 1
+  sleep 0.2
+  import -window root "$SCRATCH/settle-b.png" 2>/dev/null || return 1
+  below "$(compare -metric RMSE "$SCRATCH/settle-a.png" "$SCRATCH/settle-b.png" null: 2>&1 | sed 's/.*(\(.*\)).*/\1/')" 0.002
+}
 
 # Root-mean-square difference (0..1) between a region of the last screen
 # grab and a picture file, both shrunk to a tenth: small enough that the
@@ -166,7 +221,8 @@ outlined_or() {  # "x1 x2 y1 y2" [COMMAND...]
 
 # --- Mouse and keys for the game -------------------------------------------
 
-# A press shorter than a frame or two can fall between the game's readings.
+# A press shorter than a frame or two can fall between the game's readings,
+# and so can a release: these two pauses are the player's hand, not a wait.
 press() {
   xdotool mousedown 1
   sleep 0.15
@@ -181,7 +237,7 @@ take_menu_cursor() { eval "$(xdotool getmouselocation --shell)"; MENU_X=$X MENU_
 menu_click() {  # X Y
   xdotool mousemove_relative -- $(($1 - MENU_X)) $(($2 - MENU_Y))
   MENU_X=$1 MENU_Y=$2
-  sleep 0.3
+  sleep 0.3  # the move is read in a frame before the press
   press
 }
 
@@ -192,7 +248,7 @@ play_click() {  # X Y (screen pixels; rounded to what the cursor can reach)
   local x=$(($1 - ($1 % 2 + 2) % 2)) y=$(($2 - ($2 % 2 + 2) % 2))
   xdotool mousemove_relative -- $(((x - PLAY_X) / 2)) $(((y - PLAY_Y) / 2))
   PLAY_X=$x PLAY_Y=$y
-  sleep 0.2
+  sleep 0.2  # the move is read in a frame before the press
   press
 }
 
@@ -219,12 +275,24 @@ find_difference() {  # left|right "x1 x2 y1 y2" [COMMAND...]
   fail "Der Fehler $rect wird nicht als gefunden markiert."
 }
 
+# Clicks until COMMAND succeeds, for screens that take a click only after a
+# while (the level summary, the end of the time).
+press_until() {  # SECONDS COMMAND...
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ $SECONDS -ge $deadline ] && return 1
+    press
+  done
+}
+
 # rects_of FILE: the five rectangles of a picture as "x1 x2 y1 y2" lines,
 # from the text qxtool extract writes beside it.
 rects_of() { grep -v '^#' "$1"; }
 
 played_count() { od -An -tu1 -v "$1" 2>/dev/null | tr -s ' ' '\n' | grep -c '^1$'; }
-played_index() { od -An -tu1 -v "$1" | tr -s ' ' '\n' | grep -v '^$' | grep -n '^1$' | head -1 | cut -d: -f1; }
+# played_indexes FILE: the numbers (from 1) of the played pairs, a line each.
+played_indexes() { od -An -tu1 -v "$1" | tr -s ' ' '\n' | grep -v '^$' | grep -n '^1$' | cut -d: -f1; }
 
 # --- Dialog programs ---------------------------------------------------------
 
@@ -234,3 +302,30 @@ dialog_gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 process_ended() { ! still_running "$1"; }
 # The window holds the keyboard focus.
 has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+
+# Drags a rectangle in the difference editor from client point (X1, Y1) to
+# (X2, Y2) the way a hand would. The dialog follows the drag by the motions
+# it sees, and X tells a busy program of only some of them: the pointer
+# moves until the outline follows it, and is let go there.
+drag_rectangle() {  # WINDOW X1 Y1 X2 Y2
+  local window=$1 x1=$2 y1=$3 x2=$4 y2=$5 try
+  # The dialog keeps a rectangle inside the left picture.
+  local right=$((x2 < 498 ? x2 : 498)) bottom=$((y2 < 440 ? y2 : 440))
+  xdotool mousemove --sync --window "$window" "$x1" "$y1" mousedown 1
+  for try in 1 2 3 4 5; do
+    xdotool mousemove --sync --window "$window" $(((x1 + x2) / 2)) $(((y1 + y2) / 2))
+    xdotool mousemove --sync --window "$window" "$x2" "$y2"
+    wait_until 1 outline_reaches "$window" "$right" "$bottom" && break
+  done
+  xdotool mouseup 1
+  wait_until 5 outline_reaches "$window" "$right" "$bottom" ||
+    fail "Der Differenzeditor zeigt das gezogene Rechteck $x1,$y1 - $x2,$y2 nicht."
+}
+# The current difference's third ring is drawn in (200, 0, 0), two pixels in
+# from its edges: looked at on the right edge, just above the corner (X2, Y2).
+outline_reaches() {  # WINDOW X2 Y2 (client pixels)
+  local origin_x origin_y
+  read -r origin_x origin_y < <(xdotool getwindowgeometry --shell "$1" | awk -F= '$1 == "X" { x = $2 } $1 == "Y" { y = $2 } END { print x, y }')
+  grab || return 1
+  is_colour red $((origin_x + $2 - 3)) $((origin_y + $3 - 10)) || is_colour red $((origin_x + $2 - 2)) $((origin_y + $3 - 10))
+}

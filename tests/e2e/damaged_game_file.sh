@@ -4,9 +4,6 @@
 # German message box ("Fehler") that it cannot use the game file, and ends
 # with exit code 0 once the box is closed.
 # Usage: damaged_game_file.sh DIST_DIR QXTOOL
-set -u
-E2E_DIST=$1
-QXTOOL=$2
 E2E_RUN=damaged_game_file
 . "$(dirname "$0")/common.sh"
 
@@ -21,21 +18,15 @@ printf 'Kaputt\0Die Bilder fehlen\0' > kaputt.vst
 # The list holds the damaged file and has it selected (combo item 1).
 printf '\001\001%s\000' "$WORK/kaputt.vst" > vsts.dat
 
-./vistrel > launcher.log 2>&1 &
-TOOL_PID=$!
-wait_until 30 window_named "Vistrel v1.0" || fail "Der Launcher öffnet sich nicht."
-sleep 0.5
-shot launcher
-xdotool mousemove --window "$(window_id "Vistrel v1.0")" 157 216 click 1  # "Vistrel starten !"
-wait "$TOOL_PID" || fail "Der Launcher endet mit Code $?."
-TOOL_PID=
+start_launcher
+start_from_launcher
 [ "$(cat vst.dat)" = "$WORK/kaputt.vst" ] || fail "vst.dat nennt nicht die gewählte Spieldatei: $(od -c vst.dat | head -3)"
 
 wait_until 60 window_named "Fehler" || fail "Das Spiel zeigt keine Meldung \"Fehler\"."
-game_ended && fail "Das Spiel endet, bevor die Meldung geschlossen ist."
-sleep 0.5
-shot message
 box=$(window_id "Fehler")
+game_ended && fail "Das Spiel endet, bevor die Meldung geschlossen ist."
+wait_until 5 screen_settled
+shot message
 for _ in 1 2 3; do
   xdotool windowfocus --sync "$box" key Return 2> /dev/null
   wait_until 5 game_ended && break

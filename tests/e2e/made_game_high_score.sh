@@ -7,15 +7,11 @@
 # clicks (270). The name typed then lands in the game file's .qxh table, byte
 # for byte, at the place those points earn.
 # Usage: made_game_high_score.sh DIST_DIR QXTOOL
-set -u
-E2E_DIST=$1
-QXTOOL=$2
 E2E_RUN=made_game_high_score
 . "$(dirname "$0")/common.sh"
 
 make_installation
-"$QXTOOL" extract data/igdata.qxs "$SCRATCH/ig" > /dev/null || fail "qxtool extract igdata.qxs"
-MENU_BACKGROUND=$SCRATCH/ig/pair002_1.jpg  # image slot 27, the third built-in picture
+use_builtin_pictures
 
 # --- Pictures: five differences each, every one well inside its rectangle --
 # Rectangles as x1 x2 y1 y2 in picture pixels; the shapes keep 10 pixels off
@@ -53,27 +49,18 @@ mark_differences() {  # LABEL rectangles...
   local choice_x=(28 106 189 265 345)
   click_dlu 400 150  # "Fehler editieren"
   wizard=$(wait_window '^Fehlerkoordinaten Editor$')
-  sleep 0.5
   for rect in "$@"; do
     read -r x1 x2 y1 y2 <<< "$rect"
-    if [ $n -gt 0 ]; then
-      xdotool mousemove --window "$wizard" $((choice_x[n] + 6)) 480 click 1
-      sleep 0.3
-    fi
-    xdotool mousemove --window "$wizard" $((x1 + 10)) $((y1 + 10)); sleep 0.2
-    xdotool mousedown 1; sleep 0.2
-    xdotool mousemove --window "$wizard" $(((x1 + x2) / 2 + 10)) $(((y1 + y2) / 2 + 10)); sleep 0.2
-    xdotool mousemove --window "$wizard" $((x2 + 10)) $((y2 + 10)); sleep 0.3
-    xdotool mouseup 1; sleep 0.3
+    [ $n -gt 0 ] && xdotool mousemove --sync --window "$wizard" $((choice_x[n] + 6)) 480 click 1
+    drag_rectangle "$wizard" $((x1 + 10)) $((y1 + 10)) $((x2 + 10)) $((y2 + 10))
     n=$((n + 1))
   done
-  xdotool mousemove --window "$wizard" 700 100; sleep 0.4
+  xdotool mousemove --sync --window "$wizard" 700 100
   shot "wizard_$label"
   xdotool windowfocus --sync "$wizard" key Return
   wait_until 30 window_gone "$wizard" || fail "Der Differenzeditor endet nicht mit Return."
   # The editor polls every 100 ms and reads on the third sighting of the flag.
   wait_until 30 test ! -e /dev/shm/WIZARD_DONE || fail "Der Editor holt die Rechtecke nicht ab."
-  sleep 0.5
 }
 
 click_dlu 40 19 8  # line 0 of the list
@@ -82,7 +69,6 @@ mark_differences paar1 "${RECTS_A[@]}"
 
 click_dlu 40 19 8
 xdotool key Down  # line 1
-sleep 0.4
 load_pictures "$WORK/bilder/b1.jpg" "$WORK/bilder/b2.jpg"
 mark_differences paar2 "${RECTS_B[@]}"
 shot editor
@@ -97,9 +83,7 @@ choose_file "$WORK/eigen.vst"
 wait_window '^Spieldatei erstellen$' > /dev/null
 xdotool type --delay 15 "Eigene Bilder"
 xdotool key Return
-wait_window '^Vistrel Spieldateneditor$' > /dev/null  # the success message
-xdotool key Return
-sleep 0.5
+close_message  # the success message
 # Escape ends the editor at once, also right after a build.
 xdotool windowfocus --sync "$main" key Escape
 wait_until 30 window_gone "$main" || fail "Der Editor endet nach dem Erstellen nicht mit Escape."
@@ -148,25 +132,23 @@ printf '\001\000' > eigen.vst.qxf
 
 ./vistrel > launcher.log 2>&1 &
 TOOL_PID=$!
-chooser=$(wait_window '^Vistrel v1.0$')
+LAUNCHER_WID=$(wait_window '^Vistrel v1.0$')
 # Tab order: start, combo, add.
 xdotool key Tab Tab space
 choose_file "$WORK/eigen.vst"
-sleep 0.5
+launcher_focused() { has_focus "$LAUNCHER_WID"; }
+wait_until 15 launcher_focused || fail "Der Launcher bekommt den Fokus nicht zurück."
+wait_until 5 screen_settled
 shot launcher
-# Focus is back on "hinzufügen": click "Vistrel starten !" (about 157,216).
-xdotool mousemove --window "$chooser" 157 216 click 1
-wait "$TOOL_PID" || fail "Der Launcher endet mit Code $?."
-TOOL_PID=
+# Focus is back on "hinzufügen", so Start is clicked.
+start_from_launcher
 [ "$(cat vst.dat)" = "$WORK/eigen.vst" ] || fail "vst.dat nennt nicht eigen.vst: $(od -c vst.dat | head -3)"
 [ "$(od -An -tx1 -N2 vsts.dat | tr -d ' ')" = 0101 ] || fail "vsts.dat: $(od -An -tx1 vsts.dat | head -2)"
 
 # --- Game --------------------------------------------------------------------
 
 wait_until 60 game_started || fail "Das Spiel startet nicht."
-sleep 0.5
-xdotool key space
-wait_until 30 shows_menu || fail "Das Menü erscheint nicht nach dem Überspringen des Intros."
+skip_intro
 take_menu_cursor
 menu_click 540 284  # "Neues Spiel"
 both_played() { [ "$(played_count eigen.vst.qxf)" = 2 ]; }
@@ -176,7 +158,7 @@ shot play
 
 # The pictures show uncovered and without a banner from the first searching
 # frame on, so every click from here is judged.
-wrong_click() { play_click 234 288; sleep 0.3; }  # picture point (244, 215)
+wrong_click() { play_click 234 288; }  # picture point (244, 215)
 wrong_click
 find_difference left "${RECTS_B[0]}"
 find_difference right "${RECTS_B[1]}"
@@ -192,18 +174,13 @@ outlined red "${RECTS_B[4]}" || fail "Der fünfte Fehler wird bei Zeitablauf nic
 outlined blue "${RECTS_B[0]}" || fail "Ein gefundener Fehler bleibt bei Zeitablauf nicht blau."
 shot time_over
 # "Klick fuer weiter" takes a click only after 250 frames.
-for _ in $(seq 1 60); do
-  hides_picture bilder/b1.jpg && break
-  press
-  sleep 0.5
-done
-hides_picture bilder/b1.jpg || fail "Der Klick nach Zeitablauf führt nicht zur Namenseingabe."
-sleep 1
+press_until 60 hides_picture bilder/b1.jpg || fail "Der Klick nach Zeitablauf führt nicht zur Namenseingabe."
+wait_until 5 screen_settled
 shot name_entry
 # The name entry holds one key per frame: type slowly.
 xdotool key --delay 250 a n n a Return
 wait_until 30 grep -q ANNA eigen.vst.qxh || fail "Der Name landet nicht in eigen.vst.qxh."
-sleep 3  # the table rises into view from the bottom
+wait_until 15 screen_settled  # the table rises into view from the bottom
 shot high_scores
 expected=$(table <<< "$EXPECTED_TABLE" | od -An -tx1 -v)
 actual=$(od -An -tx1 -v eigen.vst.qxh)

@@ -11,6 +11,7 @@ E2E_DIST=$(cd "$(dirname "$VISTREL")" && pwd)
 E2E_RUN=launcher
 # shellcheck source=../e2e/common.sh
 . "$(dirname "$0")/../e2e/common.sh"
+. "$(dirname "$0")/../e2e/editor_dialogs.sh"
 HOME_DIR=$WORK
 cd "$HOME_DIR" || exit 1
 printf 'Urlaub\0Bilder vom Strand\0' > urlaub.vst
@@ -19,6 +20,13 @@ printf '#!/bin/sh\necho "args=$#" > qxdata-started.tmp && mv qxdata-started.tmp 
 chmod +x qxdata
 
 launcher_ready() { dialog_shown "Vistrel v1.0" && xdotool windowfocus --sync "$WID" 2>/dev/null && has_focus "$WID"; }
+# Start (dialog units 36,94 85x14, about 157,216 in pixels at the default
+# font) is clicked, so it works wherever the focus is; the launcher ends.
+click_start() {  # WHEN, for the messages
+  xdotool mousemove --sync --window "$MAIN_WID" 157 216 click 1
+  wait_until 15 process_ended $PID || { kill $PID; fail "launcher did not end after Start $1"; }
+  wait $PID || fail "exit code after Start $1"
+}
 
 # 1. Escape cancels: vst.dat is not written.
 "$VISTREL" & PID=$!
@@ -45,24 +53,11 @@ if command -v xprop >/dev/null; then
 fi
 # Tab order: start, combo, add.
 xdotool key Tab Tab space
-file_dialog_ready() { dialog_shown "Öffnen"; }
-wait_until 30 file_dialog_ready || fail "file dialog did not open"
-# The file chooser takes its location field only once it has filled its
-# lists; there is nothing on screen that says so.
-sleep 1.5
-xdotool key ctrl+l
-xdotool type --delay 20 "$HOME_DIR/urlaub.vst"
-sleep 0.3
-xdotool key Return
-wait_until 15 dialog_gone "Öffnen" || fail "file dialog did not close"
+choose_file "$HOME_DIR/urlaub.vst"
 launcher_focused() { has_focus "$MAIN_WID"; }
 wait_until 15 launcher_focused || fail "chooser did not get the focus back"
-# Focus is back on "hinzufügen", so Return would add again: click Start
-# (dialog units 36,94 85x14, about 157,216 in pixels at the default font).
-xdotool mousemove --window "$MAIN_WID" 157 216
-xdotool click 1
-wait_until 15 process_ended $PID || { kill $PID; fail "launcher did not end after Start"; }
-wait $PID || fail "exit code after Start"
+# Focus is back on "hinzufügen", so Return would add again.
+click_start "with the added file"
 [ "$(cat vst.dat)" = "$HOME_DIR/urlaub.vst" ] || fail "vst.dat: $(od -c vst.dat)"
 EXPECTED=$(printf '\001\001%s\000' "$HOME_DIR/urlaub.vst" | od -An -tx1)
 [ "$(od -An -tx1 vsts.dat)" = "$EXPECTED" ] || fail "vsts.dat: $(od -c vsts.dat)"
@@ -87,14 +82,10 @@ generated() { ls Spieldateien/neu-mittel-*.vst >/dev/null 2>&1 && dialog_gone "N
 wait_until 120 generated || fail "no generated game file in Spieldateien"
 NEW=$(ls "$HOME_DIR"/Spieldateien/neu-mittel-*.vst 2>/dev/null | head -1)
 [ -n "$NEW" ] && [ -e "$NEW.qxs" ] || fail "no picture-pair file beside the generated game file"
-# The chooser is busy until the progress window has gone; a click on Start
-# reaches it through the pointer whether or not it holds the focus.
+# The chooser is busy until the progress window has gone.
 chooser_shown() { dialog_shown "Vistrel v1.0"; }
 wait_until 15 chooser_shown || fail "chooser gone after painting"
-xdotool mousemove --window "$MAIN_WID" 157 216
-xdotool click 1
-wait_until 15 process_ended $PID || { kill $PID; fail "launcher did not end after Start with the new file"; }
-wait $PID || fail "exit code after Start with the new file"
+click_start "with the new file"
 [ "$(cat vst.dat)" = "$NEW" ] || fail "vst.dat after neu erzeugen: $(od -c vst.dat)"
 EXPECTED=$(printf '\002\002%s\000%s\000' "$HOME_DIR/urlaub.vst" "$NEW" | od -An -tx1)
 [ "$(od -An -tx1 vsts.dat)" = "$EXPECTED" ] || fail "vsts.dat after neu erzeugen: $(od -c vsts.dat)"

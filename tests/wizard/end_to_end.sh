@@ -36,14 +36,9 @@ picture_point() { eval "$(xdotool getwindowgeometry --shell "$WID")"; pictures_d
 TOOL_PID=$PID
 wait_until 30 editor_ready || fail "dialog did not open"
 wait_until 15 picture_point || fail "pictures not drawn"
-# Press at client (100, 100), drag beyond the picture to (600, 460). The
-# pauses let the dialog see each motion as its own event, as a hand would.
-xdotool mousemove --window "$WID" 100 100; sleep 0.2
-xdotool mousedown 1; sleep 0.2
-xdotool mousemove --window "$WID" 300 300; sleep 0.2
-xdotool mousemove --window "$WID" 600 460; sleep 0.3
-xdotool mouseup 1; sleep 0.3
-xdotool mousemove --window "$WID" 700 100; sleep 0.4
+# Press at client (100, 100), drag beyond the picture to (600, 460).
+drag_rectangle "$WID" 100 100 600 460
+xdotool mousemove --sync --window "$WID" 700 100
 shot zeichnen
 xdotool windowfocus --sync "$WID" key Return
 wait_until 15 process_ended $PID || { kill $PID; fail "dialog did not end after Return"; }
