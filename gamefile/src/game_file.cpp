@@ -140,19 +140,27 @@ Result<PicturePairIndex> Scan(ByteSource& source) {
   return index;
 }
 
+// The picture a record's header points at, with the rectangles given: the
+// size fields and the JPEG bytes behind the header. A file that shrank since
+// it was scanned no longer holds them.
+template <typename Picture>
+Result<Picture> ReadPicture(ByteSource& source, const RecordLocation& carrier, const RectSet& rects) {
+  Picture picture;
+  picture.widthField = carrier.widthField;
+  picture.heightField = carrier.heightField;
+  picture.rects = rects;
+  picture.jpeg.resize(carrier.byteCount);
+  if (!source.read(carrier.offset + kRecordHeaderSize, picture.jpeg.data(), carrier.byteCount))
+    return Error{ErrorCode::Truncated, "Die Datei wurde während des Lesens verändert."};
+  return picture;
+}
+
 Result<ResolvedPicture> Resolve(ByteSource& source, const PicturePairIndex& index, std::size_t recordIndex) {
   if (recordIndex >= index.records.size())
     return Error{ErrorCode::BadSourceIndex, RecordLabel(recordIndex) + " gibt es nicht."};
   const RecordLocation& own = index.records[recordIndex];
   const RecordLocation& carrier = own.sourceIndex == kOwnBytes ? own : index.records[own.sourceIndex];
-  ResolvedPicture picture;
-  picture.widthField = carrier.widthField;
-  picture.heightField = carrier.heightField;
-  picture.rects = own.rects;
-  picture.jpeg.resize(carrier.byteCount);
-  if (!source.read(carrier.offset + kRecordHeaderSize, picture.jpeg.data(), carrier.byteCount))
-    return Error{ErrorCode::Truncated, "Die Datei wurde während des Lesens verändert."};
-  return picture;
+  return ReadPicture<ResolvedPicture>(source, carrier, own.rects);
 }
 
 Result<std::vector<PictureRecord>> ReadAll(ByteSource& source) {
@@ -161,15 +169,10 @@ Result<std::vector<PictureRecord>> ReadAll(ByteSource& source) {
   std::vector<PictureRecord> records;
   records.reserve(index->records.size());
   for (const RecordLocation& location : index->records) {
-    PictureRecord record;
-    record.sourceIndex = location.sourceIndex;
-    record.widthField = location.widthField;
-    record.heightField = location.heightField;
-    record.rects = location.rects;
-    record.jpeg.resize(location.byteCount);
-    if (!source.read(location.offset + kRecordHeaderSize, record.jpeg.data(), location.byteCount))
-      return Error{ErrorCode::Truncated, "Die Datei wurde während des Lesens verändert."};
-    records.push_back(std::move(record));
+    auto record = ReadPicture<PictureRecord>(source, location, location.rects);
+    if (!record) return record.error();
+    record->sourceIndex = location.sourceIndex;
+    records.push_back(std::move(*record));
   }
   return records;
 }

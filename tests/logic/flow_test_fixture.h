@@ -17,6 +17,7 @@
 
 #include "level_test_support.h"
 #include "logic/game_state.h"
+#include "logic/high_scores.h"
 #include "logic/level_setup.h"
 #include "logic/screen_flow.h"
 #include "platform/headless_backend.h"
@@ -85,6 +86,13 @@ class FlowGame {
 
   // Starts a test in the menu, the intro already over.
   void SkipToMenu() { state->flow.intro = false; }
+
+  // The high-score screen as the end of a game opens it, `points` to rank.
+  void OpenHighScores(int points) {
+    state->level.points = points;
+    logic::PrepareHighScores(*state);
+    state->flow.gameState = logic::kStateHighScore;
+  }
 
   // One main-loop frame 10 ms after the previous one.
   void Frame() {

@@ -33,10 +33,8 @@ class PointerNameEntry : public ::testing::Test {
  protected:
   void SetUp() override {
     game.SkipToMenu();
-    game.state->level.points = 30500;
     game.state->level.levelNumber = 7;
-    PrepareHighScores(*game.state);
-    game.state->flow.gameState = kStateHighScore;
+    game.OpenHighScores(30500);
     ASSERT_TRUE(game.state->highScores.nameEntry);
     game.Frames(5);
   }

@@ -8,17 +8,12 @@ namespace {
 
 using playtest::PlayGame;
 
-void FindAll(PlayGame& game) {
-  for (int j = 0; j < kDifferences; ++j) game.ClickAt(game.CentreCursorX(j), game.CentreCursorY(j));
-}
-
 TEST(LevelComplete, WholeLevelWonIntoTheNextLevel) {
   PlayGame game;
-  game.SetUp();
-  game.SkipIntro();
+  game.StartSearching();
   for (int s = 0; s < 9; ++s) game.Frame(1000);
   ASSERT_EQ(game.state.level.secondsLeft, 51);
-  FindAll(game);
+  game.FindAll();
   ASSERT_EQ(game.state.level.phase, kPhaseLevelComplete);
   EXPECT_EQ(game.state.level.points, 500);
   EXPECT_EQ(game.SoundsPlayed(15), 1);  // last find with more than 5 seconds left
@@ -53,9 +48,8 @@ TEST(LevelComplete, WholeLevelWonIntoTheNextLevel) {
 
 TEST(LevelComplete, ConversionPausesThenCountsEveryFifthFrame) {
   PlayGame game;
-  game.SetUp();
-  game.SkipIntro();
-  FindAll(game);
+  game.StartSearching();
+  game.FindAll();
   ASSERT_EQ(game.state.level.phase, kPhaseLevelComplete);
   const int secondsAtEnd = game.state.level.secondsLeft;
   for (int f = 0; f <= 101; ++f) game.Frame();
@@ -69,8 +63,7 @@ TEST(LevelComplete, ConversionPausesThenCountsEveryFifthFrame) {
 
 TEST(LevelComplete, NoSecondsLeftSkipsTheConversion) {
   PlayGame game;
-  game.SetUp();
-  game.SkipIntro();
+  game.StartSearching();
   for (int j = 0; j < 4; ++j) game.ClickAt(game.CentreCursorX(j), game.CentreCursorY(j));
   // The last find in the very frame the clock reaches 0 still wins.
   game.state.level.secondsLeft = 1;
@@ -94,9 +87,8 @@ TEST(LevelComplete, NoSecondsLeftSkipsTheConversion) {
 
 TEST(LevelComplete, PromptBlinksAfterTheConversion) {
   PlayGame game;
-  game.SetUp();
-  game.SkipIntro();
-  FindAll(game);
+  game.StartSearching();
+  game.FindAll();
   game.Frame();
   game.state.levelEnd.frameCounter = 3200;
   game.Frame();
@@ -107,11 +99,9 @@ TEST(LevelComplete, PromptBlinksAfterTheConversion) {
 
 TEST(GameOver, RevealsMissedDifferencesInRedAndKeepsFoundOnesBlue) {
   PlayGame game;
-  game.SetUp();
-  game.SkipIntro();
+  game.StartSearching();
   game.ClickAt(game.CentreCursorX(2), game.CentreCursorY(2));
-  game.state.level.secondsLeft = 1;
-  game.Frame(1000);
+  game.RunOutOfTime();
   ASSERT_EQ(game.state.level.phase, kPhaseTimeOver);
   game.Frame();
   const auto& set = game.state.play.rects[0];
@@ -128,11 +118,9 @@ TEST(GameOver, RevealsMissedDifferencesInRedAndKeepsFoundOnesBlue) {
 
 TEST(GameOver, ClickLeadsToTheHighScoresOnlyOnceThePromptShows) {
   PlayGame game;
-  game.SetUp();
-  game.SkipIntro();
+  game.StartSearching();
   game.state.level.points = 1234;
-  game.state.level.secondsLeft = 1;
-  game.Frame(1000);
+  game.RunOutOfTime();
   ASSERT_EQ(game.state.level.phase, kPhaseTimeOver);
   game.backend.ScriptButton(0, true);
   for (int f = 0; f < 250; ++f) game.Frame();
@@ -145,10 +133,8 @@ TEST(GameOver, ClickLeadsToTheHighScoresOnlyOnceThePromptShows) {
 
 TEST(GameOver, PromptCycleRepeatsTheSound) {
   PlayGame game;
-  game.SetUp();
-  game.SkipIntro();
-  game.state.level.secondsLeft = 1;
-  game.Frame(1000);
+  game.StartSearching();
+  game.RunOutOfTime();
   ASSERT_EQ(game.state.level.phase, kPhaseTimeOver);
   game.Frame();
   game.state.levelEnd.frameCounter = 495;

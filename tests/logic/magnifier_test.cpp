@@ -50,8 +50,7 @@ TEST(Magnifier, LensesSitOnTheSpotAClickTestsOnBothPictures) {
 
 TEST(Magnifier, HeldRightButtonShowsBothSpotsEnlarged) {
   PlayGame game;
-  game.SetUp();
-  game.SkipIntro();
+  game.StartSearching();
   PaintPictures(game);
   game.PlaceCursor(236, 273);  // picture point (246, 200)
   game.backend.ScriptButton(1, true);
@@ -84,8 +83,7 @@ TEST(Magnifier, HeldRightButtonShowsBothSpotsEnlarged) {
 
 TEST(Magnifier, CostsNothingAndLeavesClicksAsTheyWere) {
   PlayGame game;
-  game.SetUp();
-  game.SkipIntro();
+  game.StartSearching();
   const int points = game.state.level.points;
   const int seconds = game.state.level.secondsLeft;
   const std::size_t calls = game.backend.audioCalls.size();

@@ -21,8 +21,7 @@ TEST(PlayGolden, IntroPartsWithCovers) {
 
 TEST(PlayGolden, SearchWithMarkersBurstsAndBar) {
   PlayGame game;
-  game.SetUp();
-  game.SkipIntro();
+  game.StartSearching();
   for (int s = 0; s < 5; ++s) game.Frame(1000);
   game.ClickAt(game.CentreCursorX(1), game.CentreCursorY(1));
   game.ClickAt(300, 450);
@@ -32,18 +31,15 @@ TEST(PlayGolden, SearchWithMarkersBurstsAndBar) {
 
 TEST(PlayGolden, LevelCompletePanelAndGameOver) {
   PlayGame game;
-  game.SetUp();
-  game.SkipIntro();
-  for (int j = 0; j < kDifferences; ++j) game.ClickAt(game.CentreCursorX(j), game.CentreCursorY(j));
+  game.StartSearching();
+  game.FindAll();
   while (game.state.levelEnd.frameCounter < 150) game.Frame();
   EXPECT_TRUE(MatchesGolden(*game.backend.LastFrame(), "play_level_complete"));
 
   PlayGame over;
-  over.SetUp();
-  over.SkipIntro();
+  over.StartSearching();
   over.ClickAt(over.CentreCursorX(3), over.CentreCursorY(3));
-  over.state.level.secondsLeft = 1;
-  over.Frame(1000);
+  over.RunOutOfTime();
   while (over.state.levelEnd.frameCounter < 300) over.Frame();
   EXPECT_TRUE(MatchesGolden(*over.backend.LastFrame(), "play_game_over"));
 }

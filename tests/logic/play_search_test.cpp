@@ -51,8 +51,7 @@ TEST(PlayIntro, ButtonHeldThroughTheIntroClicksOnceSearchingStarts) {
 
 TEST(PlayClicks, FindsInBothPicturesWithTheRightOneShiftedBy510) {
   PlayGame game;
-  game.SetUp();
-  game.SkipIntro();
+  game.StartSearching();
   game.ClickAt(game.CentreCursorX(0), game.CentreCursorY(0));
   EXPECT_EQ(game.state.level.differencesLeft, 4);
   EXPECT_EQ(game.state.play.rects[0].found[0], 1);
@@ -78,8 +77,7 @@ TEST(PlayClicks, FindsInBothPicturesWithTheRightOneShiftedBy510) {
 
 TEST(PlayClicks, EdgesOfARectangleDoNotCount) {
   PlayGame game;
-  game.SetUp();
-  game.SkipIntro();
+  game.StartSearching();
   const auto& set = game.state.play.rects[0];
   // Cursor x + 10 == left edge: on the edge, a wrong click.
   game.ClickAt(set.left[0] - 10, game.CentreCursorY(0));
@@ -92,8 +90,7 @@ TEST(PlayClicks, EdgesOfARectangleDoNotCount) {
 
 TEST(PlayClicks, WrongClicksCostPointsAndTimeWithFloors) {
   PlayGame game;
-  game.SetUp();
-  game.SkipIntro();
+  game.StartSearching();
   game.ClickAt(game.CentreCursorX(0), game.CentreCursorY(0));  // 100 points
   const int secondsBefore = game.state.level.secondsLeft;
   game.ClickAt(400, 450);  // inside the left picture, no difference
@@ -112,9 +109,7 @@ TEST(PlayClicks, WrongClicksCostPointsAndTimeWithFloors) {
 
 TEST(PlayClicks, WrongClickInTheLastTenSecondsEndsTheLevelAtOnce) {
   PlayGame game;
-  game.SetUp();
-  game.SkipIntro();
-  game.state.level.secondsLeft = 8;
+  game.StartSearching(8);
   game.PlaceCursor(400, 450);
   game.backend.ScriptButton(0, true);
   game.Frame();
@@ -131,8 +126,7 @@ TEST(PlayClicks, OneClickOnTwoOverlappingDifferences) {
     record.rects[1].x2 += 20;
   }
   PlayGame game(records);
-  game.SetUp();
-  game.SkipIntro();
+  game.StartSearching();
   const auto& set = game.state.play.rects[0];
   game.ClickAt(set.left[0] + 30 - 10, set.top[0] + 10 + 73);  // inside both
   EXPECT_EQ(game.state.level.differencesLeft, 3);
@@ -147,9 +141,7 @@ TEST(PlayClicks, OneClickOnTwoOverlappingDifferences) {
 
 TEST(PlayClicks, FullTablesReuseTheOldestSlot) {
   PlayGame game;
-  game.SetUp();
-  game.SkipIntro();
-  game.state.level.secondsLeft = 999;  // room for many penalties
+  game.StartSearching(999);  // room for many penalties
   for (int i = 0; i < 25; ++i) game.ClickAt(400 + (i % 2) * 2, 450);
   for (const ClickMarker& marker : game.state.play.markers) EXPECT_TRUE(marker.active);
   // The ten newest clicks (two frames each, 1.5 pixels of rise a frame)
@@ -159,8 +151,7 @@ TEST(PlayClicks, FullTablesReuseTheOldestSlot) {
 
 TEST(PlayClock, CountsSecondsAndCreepsTheBar) {
   PlayGame game;
-  game.SetUp();
-  game.SkipIntro();
+  game.StartSearching();
   EXPECT_EQ(game.state.level.secondsLeft, 60);
   game.Frame(70);
   // 934 / 60 = 15.57 pixels a second: the bar creeps 1 pixel per 70 ms.
@@ -185,9 +176,7 @@ TEST(PlayClock, ShortLevelsCreepFaster) {
 
 TEST(PlayClock, TimeRunsOutIntoGameOver) {
   PlayGame game;
-  game.SetUp();
-  game.SkipIntro();
-  game.state.level.secondsLeft = 12;
+  game.StartSearching(12);
   int ticks = 0;
   for (int second = 0; second < 12 && game.state.level.phase == kPhaseSearching; ++second) {
     game.Frame(1000);
@@ -207,9 +196,7 @@ TEST(PlayClock, TimeRunsOutIntoGameOver) {
 
 TEST(PlayClock, IdleSpeechAfterTwentyAndFortyFiveSeconds) {
   PlayGame game;
-  game.SetUp();
-  game.SkipIntro();
-  game.state.level.secondsLeft = 999;  // long enough for the test
+  game.StartSearching(999);  // long enough for the test
   for (int s = 0; s < 19; ++s) game.Frame(1000);
   EXPECT_EQ(game.state.play.clock.idleSeconds, 19);
   game.Frame(1000);
@@ -229,9 +216,7 @@ TEST(PlayClock, IdleSpeechAfterTwentyAndFortyFiveSeconds) {
 
 TEST(PlayClock, DisplayBlinksDuringTheWarning) {
   PlayGame game;
-  game.SetUp();
-  game.SkipIntro();
-  game.state.level.secondsLeft = 11;
+  game.StartSearching(11);
   game.Frame(1000);
   ASSERT_TRUE(game.state.play.clock.tenSecondWarning);
   int hiddenFrames = 0;
@@ -245,8 +230,7 @@ TEST(PlayClock, DisplayBlinksDuringTheWarning) {
 
 TEST(PlayScreen, PointsBeyondSixDigitsShowAsNines) {
   PlayGame game;
-  game.SetUp();
-  game.SkipIntro();
+  game.StartSearching();
   game.state.level.points = 1234567;
   game.Frame();
   // Six cells of 20 x 20 from x = 160, all showing the 9: the first one is

@@ -126,6 +126,27 @@ class PlayGame {
     ASSERT_EQ(state.level.phase, logic::kPhaseSearching);
   }
 
+  // A level set up and straight into its search.
+  void StartSearching() {
+    SetUp();
+    SkipIntro();
+  }
+  void StartSearching(int secondsLeft) {
+    StartSearching();
+    state.level.secondsLeft = secondsLeft;
+  }
+
+  // Clicks the centre of every difference of the first pair in turn.
+  void FindAll() {
+    for (int j = 0; j < logic::kDifferences; ++j) ClickAt(CentreCursorX(j), CentreCursorY(j));
+  }
+
+  // The clock's last second runs out in one long frame.
+  void RunOutOfTime() {
+    state.level.secondsLeft = 1;
+    Frame(1000);
+  }
+
   void PlaceCursor(int x, int y) {
     state.play.cursorX = x;
     state.play.cursorY = y;

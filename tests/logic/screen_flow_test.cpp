@@ -25,6 +25,18 @@ int PlayedPairs(const GameState& state) {
   return static_cast<int>(std::count(state.gameFile.played.begin(), state.gameFile.played.end(), 1));
 }
 
+// The menu gets one frame to show itself before the item at (x, y) is clicked.
+void ChooseInTheMenu(FlowGame& game, int x, int y) {
+  game.Frame();
+  game.ClickMenuAt(x, y);
+}
+
+// Straight from the start into the menu, and on to the item at (x, y).
+void ChooseInTheFirstMenu(FlowGame& game, int x, int y) {
+  game.SkipToMenu();
+  ChooseInTheMenu(game, x, y);
+}
+
 TEST(IntroFlow, AKeyEndsTheIntroWithTheMenuMusicAndTheKeyGoesNoFurther) {
   FlowGame game;
   game.Frames(30);
@@ -86,8 +98,7 @@ TEST(PlayFlow, NewGameSetsUpLevelOneAndEscapeReturnsToTheMenuWithoutPoints) {
   FlowGame game;
   game.SkipToMenu();
   game.state->flow.menuMusic = true;
-  game.Frame();
-  game.ClickMenuAt(kNewGameX, kNewGameY);
+  ChooseInTheMenu(game, kNewGameX, kNewGameY);
   ASSERT_EQ(game.state->flow.gameState, kStatePlay);
   EXPECT_FALSE(game.MusicRunning(2));
   EXPECT_EQ(game.state->level.levelNumber, 1);
@@ -106,37 +117,29 @@ TEST(PlayFlow, NewGameSetsUpLevelOneAndEscapeReturnsToTheMenuWithoutPoints) {
 
 TEST(PlayFlow, EscapeAfterACompletedLevelContinuesWithTheNextLevelNumber) {
   FlowGame game;
-  game.SkipToMenu();
-  game.Frame();
-  game.ClickMenuAt(kNewGameX, kNewGameY);
+  ChooseInTheFirstMenu(game, kNewGameX, kNewGameY);
   game.state->level.phase = kPhaseLevelComplete;  // as the play screen leaves it
   game.state->level.points = 3000;
   game.Key(kKeyEscape);
   EXPECT_EQ(game.state->level.phase, kPhaseLevelComplete);
-  game.Frame();
-  game.ClickMenuAt(kNewGameX, kNewGameY);
+  ChooseInTheMenu(game, kNewGameX, kNewGameY);
   EXPECT_EQ(game.state->level.levelNumber, 2);
   EXPECT_EQ(game.state->level.points, 0);
 }
 
 TEST(PlayFlow, EscapeAfterTimeOverStartsTheNextGameAtLevelOne) {
   FlowGame game;
-  game.SkipToMenu();
-  game.Frame();
-  game.ClickMenuAt(kNewGameX, kNewGameY);
+  ChooseInTheFirstMenu(game, kNewGameX, kNewGameY);
   game.state->level.levelNumber = 4;
   game.state->level.phase = kPhaseTimeOver;
   game.Key(kKeyEscape);
-  game.Frame();
-  game.ClickMenuAt(kNewGameX, kNewGameY);
+  ChooseInTheMenu(game, kNewGameX, kNewGameY);
   EXPECT_EQ(game.state->level.levelNumber, 1);
 }
 
 TEST(HighScoreFlow, TimeOverWithEnoughPointsLeadsToTheNameEntry) {
   FlowGame game;
-  game.SkipToMenu();
-  game.Frame();
-  game.ClickMenuAt(kNewGameX, kNewGameY);
+  ChooseInTheFirstMenu(game, kNewGameX, kNewGameY);
   for (int i = 0; i < 400 && game.state->level.phase != kPhaseSearching; ++i) game.Frame();
   ASSERT_EQ(game.state->level.phase, kPhaseSearching);
   game.state->level.points = 45000;
@@ -156,9 +159,7 @@ TEST(HighScoreFlow, TimeOverWithEnoughPointsLeadsToTheNameEntry) {
 
 TEST(HighScoreFlow, TableViewLeftByAKeySetsUpOneUnseenLevel) {
   FlowGame game;
-  game.SkipToMenu();
-  game.Frame();
-  game.ClickMenuAt(kHighScoreX, kHighScoreY);
+  ChooseInTheFirstMenu(game, kHighScoreX, kHighScoreY);
   ASSERT_EQ(game.state->flow.gameState, kStateHighScore);
   EXPECT_FALSE(game.state->highScores.nameEntry);  // 0 points never rank
   game.Frames(3);
@@ -176,9 +177,7 @@ TEST(HighScoreFlow, TableViewLeftByAKeySetsUpOneUnseenLevel) {
 
 TEST(HighScoreFlow, TableViewLeftByAClickClearsPointsAndLatch) {
   FlowGame game;
-  game.SkipToMenu();
-  game.Frame();
-  game.ClickMenuAt(kHighScoreX, kHighScoreY);
+  ChooseInTheFirstMenu(game, kHighScoreX, kHighScoreY);
   game.Frames(2);
   game.state->level.points = 10;  // leftover points never survive the screen
   game.Click();
@@ -191,10 +190,8 @@ TEST(HighScoreFlow, TableViewLeftByAClickClearsPointsAndLatch) {
 TEST(HighScoreFlow, EnteredNameIsStoredAndShownInTheTable) {
   FlowGame game;
   game.SkipToMenu();
-  game.state->level.points = 52001;
   game.state->level.levelNumber = 19;
-  PrepareHighScores(*game.state);
-  game.state->flow.gameState = kStateHighScore;
+  game.OpenHighScores(52001);
   ASSERT_TRUE(game.state->highScores.nameEntry);
   ASSERT_EQ(game.state->highScores.rank, 0);
   game.Frame();
@@ -225,9 +222,7 @@ TEST(HighScoreFlow, NameEnteredWhereNothingCanBeStoredIsStillShown) {
   FlowGame game;
   game.SkipToMenu();
   game.state->gameFile.highScoreFile = "no-such-folder/game.vst.qxh";
-  game.state->level.points = 41000;
-  PrepareHighScores(*game.state);
-  game.state->flow.gameState = kStateHighScore;
+  game.OpenHighScores(41000);
   ASSERT_EQ(game.state->highScores.rank, 2);
   game.Frame();
   game.Key('K');
@@ -242,9 +237,7 @@ TEST(HighScoreFlow, EscapeInTheNameEntryKeepsTheFileAsItWas) {
   FlowGame game;
   game.SkipToMenu();
   game.Frame();
-  game.state->level.points = 10001;
-  PrepareHighScores(*game.state);  // creates HS.qxf with the default table
-  game.state->flow.gameState = kStateHighScore;
+  game.OpenHighScores(10001);  // creates HS.qxf with the default table
   ASSERT_EQ(game.state->highScores.rank, 9);
   const auto before = leveltest::ReadBytes("HS.qxf");
   game.Frame();
@@ -255,8 +248,7 @@ TEST(HighScoreFlow, EscapeInTheNameEntryKeepsTheFileAsItWas) {
   EXPECT_FALSE(game.MusicRunning(6));
   EXPECT_EQ(leveltest::ReadBytes("HS.qxf"), before);
   // The next ranking starts from the stored file: no placeholder, no entry.
-  game.Frame();
-  game.ClickMenuAt(kHighScoreX, kHighScoreY);
+  ChooseInTheMenu(game, kHighScoreX, kHighScoreY);
   EXPECT_FALSE(game.state->highScores.nameEntry);
   EXPECT_EQ(game.state->highScores.table, DefaultHighScoreTable());
 }
@@ -266,9 +258,7 @@ TEST(HighScoreFlow, SecondNameEntryVisitKeepsTheSweepingBackgroundOnScreen) {
   game.SkipToMenu();
   game.state->gameFile.highScoreFile = "no-such-folder/HS.qxf";  // every visit ranks again
   for (int visit = 0; visit < 2; ++visit) {
-    game.state->level.points = 60000;
-    PrepareHighScores(*game.state);
-    game.state->flow.gameState = kStateHighScore;
+    game.OpenHighScores(60000);
     for (int frame = 0; frame < 250; ++frame) {
       game.Frame();
       // The stretched background spans 20480 pixels from the sweep position.
@@ -281,9 +271,7 @@ TEST(HighScoreFlow, SecondNameEntryVisitKeepsTheSweepingBackgroundOnScreen) {
 TEST(HighScoreFlow, NameEntryIgnoresKeypadAndFunctionKeys) {
   FlowGame game;
   game.SkipToMenu();
-  game.state->level.points = 60000;
-  PrepareHighScores(*game.state);
-  game.state->flow.gameState = kStateHighScore;
+  game.OpenHighScores(60000);
   game.Frame();
   for (int key : {0x61, 0x70, int{'Z'}, kKeyLeftWindows}) game.Key(key);
   game.Key(kKeyReturn);
@@ -305,9 +293,7 @@ TEST(HighScoreFlow, ChosenGameFileKeepsItsOwnTable) {
 
 TEST(CreditsFlow, InfoStartsTheCreditsAndAClickReturnsAtAnyMoment) {
   FlowGame game;
-  game.SkipToMenu();
-  game.Frame();
-  game.ClickMenuAt(kInfoX, kInfoY);
+  ChooseInTheFirstMenu(game, kInfoX, kInfoY);
   ASSERT_EQ(game.state->flow.gameState, kStateCredits);
   EXPECT_EQ(game.state->credits.counter, 0);
   EXPECT_FALSE(game.state->buttonReleaseLatch);
@@ -316,8 +302,7 @@ TEST(CreditsFlow, InfoStartsTheCreditsAndAClickReturnsAtAnyMoment) {
   game.Click();
   EXPECT_EQ(game.state->flow.gameState, kStateMenu);
   EXPECT_FALSE(game.MusicRunning(3));
-  game.Frame();
-  game.ClickMenuAt(kInfoX, kInfoY);
+  ChooseInTheMenu(game, kInfoX, kInfoY);
   game.Frame();
   EXPECT_EQ(game.state->credits.counter, 1);  // from the beginning again
   EXPECT_TRUE(game.MusicRunning(3));
@@ -328,9 +313,7 @@ TEST(CreditsFlow, InfoStartsTheCreditsAndAClickReturnsAtAnyMoment) {
 
 TEST(CreditsFlow, EveryRoundStartsItsMusicFromTheBeginning) {
   FlowGame game;
-  game.SkipToMenu();
-  game.Frame();
-  game.ClickMenuAt(kInfoX, kInfoY);
+  ChooseInTheFirstMenu(game, kInfoX, kInfoY);
   game.Frames(2);
   ASSERT_TRUE(game.MusicRunning(3));
   game.state->credits.counter = kCreditsCycleFrames - 1;
@@ -363,8 +346,7 @@ TEST(MenuFlow, QuitEndsTheProgram) {
   FlowGame game;
   game.SkipToMenu();
   game.state->flow.menuMusic = true;
-  game.Frame();
-  game.ClickMenuAt(kQuitX, kQuitY);
+  ChooseInTheMenu(game, kQuitX, kQuitY);
   EXPECT_FALSE(game.state->flow.running);
   EXPECT_FALSE(game.MusicRunning(2));
 }

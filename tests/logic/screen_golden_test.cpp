@@ -30,8 +30,7 @@ TEST(ScreenGolden, MenuWithHighlightedItemAndHelpLine) {
 TEST(ScreenGolden, HighScoreTableRisingAndStanding) {
   FlowGame game;
   game.SkipToMenu();
-  PrepareHighScores(*game.state);
-  game.state->flow.gameState = kStateHighScore;
+  game.OpenHighScores(0);
   game.Frames(500);
   EXPECT_TRUE(MatchesGolden(*game.backend.LastFrame(), "highscore_rising"));
   game.Frames(400);
@@ -42,9 +41,7 @@ TEST(ScreenGolden, HighScoreTableRisingAndStanding) {
 TEST(ScreenGolden, NameEntryWithTypedLettersAndCursor) {
   FlowGame game;
   game.SkipToMenu();
-  game.state->level.points = 30500;
-  PrepareHighScores(*game.state);
-  game.state->flow.gameState = kStateHighScore;
+  game.OpenHighScores(30500);
   ASSERT_EQ(game.state->highScores.rank, 4);
   game.Frames(40);
   for (int key : {'M', 'A', 'X'}) game.Key(key);
@@ -79,11 +76,27 @@ TEST(ScreenGolden, CreditsPageAndRoll) {
   EXPECT_TRUE(MatchesGolden(*game.backend.LastFrame(), "credits_roll"));
 }
 
+TEST(ScreenGolden, EveryCreditsPageWithItsTextsAndPicture) {
+  FlowGame game;
+  game.SkipToMenu();
+  game.state->flow.gameState = kStateCredits;
+  game.Frames(30);
+  const struct {
+    int counter;
+    const char* golden;
+  } pages[] = {{100, "credits_a_game_by"},     {500, "credits_maker"},     {1000, "credits_team"},
+               {2100, "credits_music_and_sound"}, {2750, "credits_graphics"}, {3400, "credits_photos"}};
+  for (const auto& page : pages) {
+    game.state->credits.counter = page.counter;
+    game.Frames(20);
+    EXPECT_TRUE(MatchesGolden(*game.backend.LastFrame(), page.golden)) << page.golden;
+  }
+}
+
 TEST(HighScoreBackground, BothCopiesStayJoinedThroughEveryWrap) {
   FlowGame game;
   game.SkipToMenu();
-  PrepareHighScores(*game.state);
-  game.state->flow.gameState = kStateHighScore;
+  game.OpenHighScores(0);
   for (int frame = 0; frame < 1600; ++frame) {
     game.Frames(1);
     const auto& screen = game.state->highScores;

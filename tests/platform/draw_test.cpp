@@ -2,6 +2,8 @@
 // the marks drawn into images, checked pixel by pixel and against goldens.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "fixtures.h"
 
 using fixtures::BareGame;
@@ -32,6 +34,23 @@ Rgb GlyphColour(int slot) {
   return Rgb{static_cast<std::uint8_t>(slot * 2), static_cast<std::uint8_t>(255 - slot), 77};
 }
 
+// The back buffer as the screen shows it once presented.
+const platform::CapturedFrame& Presented(BareGame& bare) {
+  platform::present(bare.game);
+  return *bare.backend.LastFrame();
+}
+
+struct PixelIs {
+  int x, y;
+  std::uint32_t rgb;
+};
+
+void ExpectPixels(const platform::CapturedFrame& frame, std::initializer_list<PixelIs> expected) {
+  for (const PixelIs& pixel : expected) {
+    EXPECT_EQ(frame.Pixel(pixel.x, pixel.y), pixel.rgb) << "at (" << pixel.x << ", " << pixel.y << ")";
+  }
+}
+
 void PaintGlyphs(platform::Platform& game, int firstSlot, int lastSlot, int size) {
   for (int slot = firstSlot; slot <= lastSlot; ++slot) {
     PaintSlot(game, slot, size, size, [slot](int, int) { return GlyphColour(slot); }, true);
@@ -46,13 +65,9 @@ TEST(Compositor, OpaqueKeyedAndStretchedDrawsMatchGolden) {
   platform::DrawSlotKeyed(bare.game, Rect{6, 0, 10, 4}, 5);
   platform::DrawSlot(bare.game, Rect{0, 6, 8, 14}, 5);        // stretched, opaque
   platform::DrawSlotKeyed(bare.game, Rect{10, 6, 22, 18}, 5);  // stretched three times, keyed
-  platform::present(bare.game);
-  const platform::CapturedFrame& frame = *bare.backend.LastFrame();
+  const platform::CapturedFrame& frame = Presented(bare);
   // The key stays on the image: opaque draws show its black, keyed ones the background.
-  EXPECT_EQ(frame.Pixel(1, 1), 0x000000u);
-  EXPECT_EQ(frame.Pixel(7, 1), kGrey);
-  EXPECT_EQ(frame.Pixel(14, 10), kGrey);
-  EXPECT_EQ(frame.Pixel(10, 6), 0xFF0000u);
+  ExpectPixels(frame, {{1, 1, 0x000000u}, {7, 1, kGrey}, {14, 10, kGrey}, {10, 6, 0xFF0000u}});
   EXPECT_TRUE(fixtures::MatchesGolden(frame, 0, 0, 24, 20, "draws"));
 }
 
@@ -64,15 +79,9 @@ TEST(Compositor, ClearAndDrawsStayInsideTheirRectangles) {
   platform::DrawSlot(bare.game, Rect{1020, 760, 1030, 770}, 7);  // partly off screen
   platform::DrawSlot(bare.game, Rect{50, 50, 50, 60}, 7);        // empty rectangle
   platform::DrawSlot(bare.game, Rect{60, 60, 70, 70}, 9);        // empty slot
-  platform::present(bare.game);
-  const platform::CapturedFrame& frame = *bare.backend.LastFrame();
-  EXPECT_EQ(frame.Pixel(9, 4), 0u);
-  EXPECT_EQ(frame.Pixel(10, 4), kGrey);
-  EXPECT_EQ(frame.Pixel(9, 5), kGrey);
-  EXPECT_EQ(frame.Pixel(1023, 767), 0x0000FFu);
-  EXPECT_EQ(frame.Pixel(1019, 767), kGrey);
-  EXPECT_EQ(frame.Pixel(50, 55), kGrey);
-  EXPECT_EQ(frame.Pixel(65, 65), kGrey);
+  const platform::CapturedFrame& frame = Presented(bare);
+  ExpectPixels(frame, {{9, 4, 0u}, {10, 4, kGrey}, {9, 5, kGrey}});  // the cleared corner
+  ExpectPixels(frame, {{1023, 767, 0x0000FFu}, {1019, 767, kGrey}, {50, 55, kGrey}, {65, 65, kGrey}});
 }
 
 TEST(Compositor, GlyphSlotsFollowTheLetterTable) {
@@ -92,8 +101,7 @@ TEST(Compositor, TextAdvancesByFourFifthsOfAGlyphAndSkipsSpaces) {
   PaintGlyphs(bare.game, 60, 85, 25);
   const std::string text = "Gib deinen Namen ein";
   platform::DrawText(bare.game, text.c_str(), 100, 200, 25, 25);
-  platform::present(bare.game);
-  const platform::CapturedFrame& frame = *bare.backend.LastFrame();
+  const platform::CapturedFrame& frame = Presented(bare);
   for (std::size_t i = 0; i < text.size(); ++i) {
     // Probe the left part of each cell, which the next glyph does not cover.
     const std::uint32_t seen = frame.Pixel(100 + 20 * static_cast<int>(i) + 10, 212);
@@ -104,9 +112,7 @@ TEST(Compositor, TextAdvancesByFourFifthsOfAGlyphAndSkipsSpaces) {
     }
   }
   EXPECT_TRUE(fixtures::MatchesGolden(frame, 96, 196, 400, 32, "text"));
-  EXPECT_EQ(frame.Pixel(99, 212), kGrey);
-  EXPECT_EQ(frame.Pixel(100, 199), kGrey);
-  EXPECT_EQ(frame.Pixel(100, 225), kGrey);
+  ExpectPixels(frame, {{99, 212, kGrey}, {100, 199, kGrey}, {100, 225, kGrey}});
 }
 
 TEST(Compositor, TextStopsAfterEightyCharactersWithoutATerminator) {
@@ -116,8 +122,7 @@ TEST(Compositor, TextStopsAfterEightyCharactersWithoutATerminator) {
   // Exactly 100 letters and no terminating zero: reading on would run past the array.
   std::vector<char> letters(100, 'A');
   platform::DrawText(bare.game, letters.data(), 0, 0, 10, 10);
-  platform::present(bare.game);
-  const platform::CapturedFrame& frame = *bare.backend.LastFrame();
+  const platform::CapturedFrame& frame = Presented(bare);
   EXPECT_EQ(frame.Pixel(79 * 8 + 2, 5), Packed(GlyphColour(30)));
   EXPECT_EQ(frame.Pixel(80 * 8 + 4, 5), kGrey);
 }
@@ -131,8 +136,7 @@ TEST(Compositor, NumbersDrawTheirDigitsWithLeadingZeros) {
   platform::DrawNumber(bare.game, 93, 2, 0, 200, 40, 45);
   platform::DrawNumber(bare.game, 5, 0, 0, 300, 40, 45);
   platform::DrawSixDigits(bare.game, 0, 400, 40, 45, 4250);
-  platform::present(bare.game);
-  const platform::CapturedFrame& frame = *bare.backend.LastFrame();
+  const platform::CapturedFrame& frame = Presented(bare);
   auto digitAt = [&](int x, int y) {
     for (int d = 0; d <= 9; ++d) {
       if (frame.Pixel(x + 20, y + 20) == Packed(GlyphColour(10 + d))) return d;
@@ -181,8 +185,7 @@ TEST(Compositor, FramesAndBoxesAreDrawnIntoTheImageItself) {
   EXPECT_EQ(pixel(26, 18), 0u);
   EXPECT_EQ(pixel(27, 18), 0x808080u);
   platform::DrawSlot(bare.game, Rect{0, 0, 30, 20}, 1);
-  platform::present(bare.game);
-  EXPECT_TRUE(fixtures::MatchesGolden(*bare.backend.LastFrame(), 0, 0, 30, 20, "marks"));
+  EXPECT_TRUE(fixtures::MatchesGolden(Presented(bare), 0, 0, 30, 20, "marks"));
 }
 
 TEST(Compositor, SixteenBitImagesKeepBlackTransparent) {
@@ -191,8 +194,7 @@ TEST(Compositor, SixteenBitImagesKeepBlackTransparent) {
   FillBackground(bare.game, kGrey);
   PaintSlot(bare.game, 5, 4, 4, CheckerWithBlackCentre, true);
   platform::DrawSlotKeyed(bare.game, Rect{0, 0, 4, 4}, 5);
-  platform::present(bare.game);
-  const platform::CapturedFrame& frame = *bare.backend.LastFrame();
+  const platform::CapturedFrame& frame = Presented(bare);
   EXPECT_EQ(frame.Pixel(0, 0), 0xFF0000u);
   EXPECT_EQ(frame.Pixel(1, 1) & 0xF8F8F8, kGrey & 0xF8F8F8);
   EXPECT_TRUE(fixtures::MatchesGolden(frame, 0, 0, 8, 8, "keyed_16bit"));

@@ -99,36 +99,48 @@ void DrawRoll(CreditsScreen& credits, Platform& platform) {
   credits.rollOffset += 0.5;
 }
 
+struct PlacedText {
+  const char* text = nullptr;
+  int x = 0;
+  int y = 0;
+};
+
+// One page of the credits: shown while after < counter < before, its texts
+// first and then its picture, if it has one.
+constexpr int kNoPicture = -1;
+
+struct CreditsPage {
+  int after;
+  int before;
+  PlacedText texts[3];
+  int slot = kNoPicture;
+  int slotX = 0;
+  int slotY = 0;
+  bool keyed = false;
+};
+
+constexpr CreditsPage kPages[] = {
+    {60, 400, {{"a game by", 425, 300}}},
+    {410, 900, {{kMakerName, 370, 380}}, asset::kLogoSlot, 470, 260, true},
+    {920, 1400, {{"a game by", 360, 300}, {kTeamName, 390, 340}}},
+    {1450, 2000, {{"Programmer", 190, 240}, {kProgrammerName, 230, 280}},
+     asset::kCreditsProgrammerPictureSlot, 510, 330},
+    {2050, 2650, {{"Music and Sound", 520, 420}, {kSoundName, 560, 460}}, asset::kCreditsSoundPictureSlot, 200, 200},
+    {2700, 3300, {{"Graphics", 500, 210}, {kGraphicsName, 500, 260}}, asset::kCreditsGraphicsPictureSlot, 180, 360},
+    {3350, 3950, {{"Additional Photos", 360, 320}, {kPhotosFirstName, 380, 400}, {kPhotosSecondName, 380, 450}}},
+};
+
+void DrawPage(const CreditsPage& page, Platform& platform) {
+  for (const PlacedText& line : page.texts) {
+    if (line.text != nullptr) DrawText(platform, line.text, line.x, line.y);
+  }
+  if (page.slot != kNoPicture) DrawSlotAt(platform, page.slot, page.slotX, page.slotY, page.keyed);
+}
+
 void DrawPages(CreditsScreen& credits, Platform& platform) {
   const int c = credits.counter;
-  if (c > 60 && c < 400) DrawText(platform, "a game by", 425, 300);
-  if (c > 410 && c < 900) {
-    DrawText(platform, kMakerName, 370, 380);
-    DrawSlotAt(platform, asset::kLogoSlot, 470, 260, true);
-  }
-  if (c > 920 && c < 1400) {
-    DrawText(platform, "a game by", 360, 300);
-    DrawText(platform, kTeamName, 390, 340);
-  }
-  if (c > 1450 && c < 2000) {
-    DrawText(platform, "Programmer", 190, 240);
-    DrawText(platform, kProgrammerName, 230, 280);
-    DrawSlotAt(platform, asset::kCreditsProgrammerPictureSlot, 510, 330, false);
-  }
-  if (c > 2050 && c < 2650) {
-    DrawText(platform, "Music and Sound", 520, 420);
-    DrawText(platform, kSoundName, 560, 460);
-    DrawSlotAt(platform, asset::kCreditsSoundPictureSlot, 200, 200, false);
-  }
-  if (c > 2700 && c < 3300) {
-    DrawText(platform, "Graphics", 500, 210);
-    DrawText(platform, kGraphicsName, 500, 260);
-    DrawSlotAt(platform, asset::kCreditsGraphicsPictureSlot, 180, 360, false);
-  }
-  if (c > 3350 && c < 3950) {
-    DrawText(platform, "Additional Photos", 360, 320);
-    DrawText(platform, kPhotosFirstName, 380, 400);
-    DrawText(platform, kPhotosSecondName, 380, 450);
+  for (const CreditsPage& page : kPages) {
+    if (c > page.after && c < page.before) DrawPage(page, platform);
   }
   if (c > 4000) DrawRoll(credits, platform);
 }

@@ -30,7 +30,8 @@ void AddRange(std::vector<BitmapEntry>& table, int firstSlot, int count, int wid
 
 std::string IntroMessageName(const std::string& fileName) { return "qxdata_0 - " + fileName; }
 
-void FailOnBuiltInPictures(Platform& platform) {
+// Always false: loading stops once the player has been told.
+bool FailOnBuiltInPictures(Platform& platform) {
   platform.backend->MinimiseWindow();
   ReleaseDisplay(platform);
   std::string text =
@@ -39,6 +40,7 @@ void FailOnBuiltInPictures(Platform& platform) {
       "wenden sie sich an den Qualdrex Support.\n\nKontaktmöglichkeiten finden sie unter ";
   text += kMakerWebAddress;
   FailWithMessage(platform, "Fehler", text);
+  return false;
 }
 
 // Reads the eight built-in pictures. A file cut short or carrying sizes it
@@ -46,25 +48,18 @@ void FailOnBuiltInPictures(Platform& platform) {
 bool LoadBuiltInPictures(Platform& platform) {
   RestoreStartDirectory(platform);
   auto file = gamefile::ReadWholeFile(kBuiltInPicturesPath, kMaxBuiltInPicturesBytes);
-  if (!file) {
-    FailOnBuiltInPictures(platform);
-    return false;
-  }
+  if (!file) return FailOnBuiltInPictures(platform);
   const gamefile::Bytes& bytes = *file;
   // The difference rectangles and the source index of each record are not
   // used here; the file's leading count is not read either.
   auto records = gamefile::ScanPictureRecords(bytes, std::size(asset::kBuiltInPictureSlots));
-  if (!records) {
-    FailOnBuiltInPictures(platform);
-    return false;
-  }
+  if (!records) return FailOnBuiltInPictures(platform);
   for (std::size_t i = 0; i < records->size(); ++i) {
     const gamefile::RecordLocation& record = (*records)[i];
     const int width = record.widthField;
     const int height = record.heightField;
     if (width <= 0 || height <= 0 || width > kMaxBuiltInPictureSide || height > kMaxBuiltInPictureSide) {
-      FailOnBuiltInPictures(platform);
-      return false;
+      return FailOnBuiltInPictures(platform);
     }
     ImageSlot& image = platform.images[asset::kBuiltInPictureSlots[i]];
     image.width = width;
@@ -72,12 +67,15 @@ bool LoadBuiltInPictures(Platform& platform) {
     image.surface =
         DecodeJpeg(platform, width, height, &bytes[record.offset + gamefile::kRecordHeaderSize], record.byteCount);
     if (platform.endRequested) return false;
-    if (!image.surface) {
-      FailOnBuiltInPictures(platform);
-      return false;
-    }
+    if (!image.surface) return FailOnBuiltInPictures(platform);
   }
   return true;
+}
+
+// Tells the player which data file is missing or damaged; loading stops there.
+bool FailOnMissingFile(Platform& platform, const std::string& path) {
+  FailWithMessage(platform, "Fehler", MissingFileMessage(MessageNameForPath(path)));
+  return false;
 }
 
 bool LoadBitmaps(Platform& platform) {
@@ -90,8 +88,7 @@ bool LoadBitmaps(Platform& platform) {
     if (!image.surface) {
       ReleaseDisplay(platform);
       platform.backend->MinimiseWindow();
-      FailWithMessage(platform, "Fehler", MissingFileMessage(MessageNameForPath(entry.path)));
-      return false;
+      return FailOnMissingFile(platform, entry.path);
     }
     if (entry.blackTransparent) SetBlackTransparent(image.surface.get(), 0, 0);
   }
@@ -163,18 +160,12 @@ bool LoadSoundAndMusic(Platform& platform) {
     platform.music[track].Attach(platform.backend, track);
     const std::string path = MusicTrackPath(track);
     RestoreStartDirectory(platform);
-    if (platform.music[track].Open(path) != MusicTrack::kSucceeded) {
-      FailWithMessage(platform, "Fehler", MissingFileMessage(MessageNameForPath(path)));
-      return false;
-    }
+    if (platform.music[track].Open(path) != MusicTrack::kSucceeded) return FailOnMissingFile(platform, path);
   }
   for (int buffer = 0; buffer < kSoundBufferCount; ++buffer) {
     if (buffer == kEmptySoundBuffer) continue;
     const std::string path = SoundBufferPath(buffer);
-    if (!LoadWave(platform, path, buffer)) {
-      FailWithMessage(platform, "Fehler", MissingFileMessage(MessageNameForPath(path)));
-      return false;
-    }
+    if (!LoadWave(platform, path, buffer)) return FailOnMissingFile(platform, path);
   }
   return true;
 }

@@ -81,53 +81,22 @@ HeadlessBackend::HeadlessBackend()
 
 HeadlessBackend::~HeadlessBackend() = default;
 
-void HeadlessBackend::ScriptKey(int virtualKey) {
-  InputEvent event;
-  event.kind = InputEvent::Kind::KeyDown;
-  event.virtualKey = virtualKey;
-  events_.push_back(event);
-}
+void HeadlessBackend::ScriptKey(int virtualKey) { events_.push_back(KeyDownEvent(virtualKey)); }
 
-void HeadlessBackend::ScriptMotion(int dx, int dy) {
-  InputEvent event;
-  event.kind = InputEvent::Kind::MouseMotion;
-  event.dx = dx;
-  event.dy = dy;
-  events_.push_back(event);
-}
+void HeadlessBackend::ScriptMotion(int dx, int dy) { events_.push_back(MotionEvent(dx, dy)); }
 
-void HeadlessBackend::ScriptWheel(int delta) {
-  InputEvent event;
-  event.kind = InputEvent::Kind::MouseWheel;
-  event.wheel = delta;
-  events_.push_back(event);
-}
+void HeadlessBackend::ScriptWheel(int delta) { events_.push_back(WheelEvent(delta)); }
 
-void HeadlessBackend::ScriptButton(int button, bool down) {
-  InputEvent event;
-  event.kind = InputEvent::Kind::MouseButton;
-  event.button = button;
-  event.down = down;
-  events_.push_back(event);
-}
+void HeadlessBackend::ScriptButton(int button, bool down) { events_.push_back(ButtonEvent(button, down)); }
 
 void HeadlessBackend::ScriptClick(int button) {
   ScriptButton(button, true);
   ScriptButton(button, false);
 }
 
-void HeadlessBackend::ScriptQuit() {
-  InputEvent event;
-  event.kind = InputEvent::Kind::Quit;
-  events_.push_back(event);
-}
+void HeadlessBackend::ScriptQuit() { events_.push_back(QuitEvent()); }
 
-void HeadlessBackend::ScriptWindowModeSwitch(bool windowed) {
-  InputEvent event;
-  event.kind = InputEvent::Kind::WindowModeChanged;
-  event.windowed = windowed;
-  events_.push_back(event);
-}
+void HeadlessBackend::ScriptWindowModeSwitch(bool windowed) { events_.push_back(WindowModeEvent(windowed)); }
 
 void HeadlessBackend::AdvanceClock(std::uint64_t units) { clock += units; }
 

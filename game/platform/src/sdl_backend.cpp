@@ -437,10 +437,7 @@ struct SdlBackend::Impl {
     padCursor.Advance(pointing, static_cast<int>(now - lastPadTicks), dx, dy);
     lastPadTicks = now;
     if (dx == 0 && dy == 0) return false;
-    event = InputEvent{};
-    event.kind = InputEvent::Kind::MouseMotion;
-    event.dx = dx;
-    event.dy = dy;
+    event = MotionEvent(dx, dy);
     return true;
   }
 
@@ -448,24 +445,18 @@ struct SdlBackend::Impl {
   // Start act as Escape. False for buttons the game has no use for.
   static bool PadButtonEvent(const SDL_ControllerButtonEvent& button, InputEvent& event) {
     const bool down = button.type == SDL_CONTROLLERBUTTONDOWN;
-    event = InputEvent{};
     switch (button.button) {
       case SDL_CONTROLLER_BUTTON_A:
-        event.kind = InputEvent::Kind::MouseButton;
-        event.button = 0;
-        event.down = down;
+        event = ButtonEvent(0, down);
         return true;
       case SDL_CONTROLLER_BUTTON_LEFTSHOULDER:
       case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER:
-        event.kind = InputEvent::Kind::MouseButton;
-        event.button = 1;
-        event.down = down;
+        event = ButtonEvent(1, down);
         return true;
       case SDL_CONTROLLER_BUTTON_B:
       case SDL_CONTROLLER_BUTTON_START:
         if (!down) return false;
-        event.kind = InputEvent::Kind::KeyDown;
-        event.virtualKey = kEscapeKey;
+        event = KeyDownEvent(kEscapeKey);
         return true;
       default:
         return false;
@@ -484,17 +475,16 @@ struct SdlBackend::Impl {
   // Opens the mixer at 16-bit stereo; on failure falls back to the dummy
   // driver so that every sound still loads and the game runs silent.
   bool OpenAudio() {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
-        Mix_OpenAudio(kOutputRate, AUDIO_S16SYS, kOutputChannels, kOutputChunkFrames) == 0) {
-      return true;
-    }
+    if (OpenMixerOnCurrentDriver()) return true;
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
-        Mix_OpenAudio(kOutputRate, AUDIO_S16SYS, kOutputChannels, kOutputChunkFrames) == 0) {
-      audioOpen = true;
-    }
+    if (OpenMixerOnCurrentDriver()) audioOpen = true;
     return false;
+  }
+
+  static bool OpenMixerOnCurrentDriver() {
+    return SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
+           Mix_OpenAudio(kOutputRate, AUDIO_S16SYS, kOutputChannels, kOutputChunkFrames) == 0;
   }
 };
 
@@ -616,8 +606,7 @@ bool SdlBackend::PollEvent(InputEvent& event) {
         impl_->redrawPending = true;
         break;
       case SDL_QUIT:
-        event = InputEvent{};
-        event.kind = InputEvent::Kind::Quit;
+        event = QuitEvent();
         return true;
       case SDL_WINDOWEVENT:
         if (WindowNeedsRedraw(sdl.window)) impl_->redrawPending = true;
@@ -642,37 +631,25 @@ bool SdlBackend::PollEvent(InputEvent& event) {
           // Held keys repeat; only the first press switches.
           if (sdl.key.repeat != 0 || impl_->window == nullptr) break;
           impl_->SwitchWindowMode();
-          event = InputEvent{};
-          event.kind = InputEvent::Kind::WindowModeChanged;
-          event.windowed = impl_->windowed;
+          event = WindowModeEvent(impl_->windowed);
           return true;
         }
         const int key = VirtualKeyFromSdl(sdl.key.keysym.sym);
         if (key == 0) break;  // keys the game has no use for never reach it
-        event = InputEvent{};
-        event.kind = InputEvent::Kind::KeyDown;
-        event.virtualKey = key;
+        event = KeyDownEvent(key);
         return true;
       }
       case SDL_MOUSEMOTION:
-        event = InputEvent{};
-        event.kind = InputEvent::Kind::MouseMotion;
-        event.dx = sdl.motion.xrel;
-        event.dy = sdl.motion.yrel;
+        event = MotionEvent(sdl.motion.xrel, sdl.motion.yrel);
         return true;
       case SDL_MOUSEWHEEL:
-        event = InputEvent{};
-        event.kind = InputEvent::Kind::MouseWheel;
-        event.wheel = sdl.wheel.y;
+        event = WheelEvent(sdl.wheel.y);
         return true;
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP: {
         const int button = MouseButtonIndex(sdl.button.button);
         if (button < 0) break;
-        event = InputEvent{};
-        event.kind = InputEvent::Kind::MouseButton;
-        event.button = button;
-        event.down = sdl.type == SDL_MOUSEBUTTONDOWN;
+        event = ButtonEvent(button, sdl.type == SDL_MOUSEBUTTONDOWN);
         return true;
       }
       default:

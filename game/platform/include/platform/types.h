@@ -92,4 +92,16 @@ struct InputEvent {
   bool windowed = false;  // WindowModeChanged: the mode now shown
 };
 
+// One maker for each kind, so every backend fills in the same fields.
+inline InputEvent QuitEvent() { return {.kind = InputEvent::Kind::Quit}; }
+inline InputEvent KeyDownEvent(int virtualKey) { return {.kind = InputEvent::Kind::KeyDown, .virtualKey = virtualKey}; }
+inline InputEvent MotionEvent(int dx, int dy) { return {.kind = InputEvent::Kind::MouseMotion, .dx = dx, .dy = dy}; }
+inline InputEvent WheelEvent(int delta) { return {.kind = InputEvent::Kind::MouseWheel, .wheel = delta}; }
+inline InputEvent ButtonEvent(int button, bool down) {
+  return {.kind = InputEvent::Kind::MouseButton, .button = button, .down = down};
+}
+inline InputEvent WindowModeEvent(bool windowed) {
+  return {.kind = InputEvent::Kind::WindowModeChanged, .windowed = windowed};
+}
+
 }  // namespace platform
