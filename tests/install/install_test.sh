@@ -3,12 +3,8 @@
 set -euo pipefail
 build=$1
 source=$2
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/vistrel install.XXXXXX")
-trap 'rm -rf "$scratch"' EXIT
-failures=0
-check() { # check DESCRIPTION COMMAND...
-  if ! "${@:2}"; then echo "FAIL: $1" >&2; failures=$((failures + 1)); fi
-}
+# shellcheck source=../support/shell/checks.sh
+. "$(dirname "$0")/../support/shell/checks.sh" install
 points_to() { [ -L "$1" ] && [ "$(readlink "$1")" = "$2" ]; }
 
 # A prefix with a space and shell-special characters, set only at install time.
@@ -104,5 +100,4 @@ check "nothing installed is left" test -z "$(find "$moved" -not -type d)"
 check "Vistrel's own folders are gone" test ! -e "$moved/lib/vistrel" -a ! -e "$moved/share/vistrel"
 check "anna's folder stays" test -f "$adir/HS.qxf"
 
-[ $failures -eq 0 ] || { echo "$failures checks failed" >&2; exit 1; }
-echo "all install checks passed"
+finish_checks "install"

@@ -7,12 +7,8 @@ deb=$1
 version=$2
 dist=$3
 arch=$(dpkg --print-architecture)
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/vistrel deb.XXXXXX")
-trap 'rm -rf "$scratch"' EXIT
-failures=0
-check() { # check DESCRIPTION COMMAND...
-  if ! "${@:2}"; then echo "FAIL: $1" >&2; failures=$((failures + 1)); fi
-}
+# shellcheck source=../support/shell/checks.sh
+. "$(dirname "$0")/../support/shell/checks.sh" deb
 field() { dpkg-deb -f "$deb" "$1"; }
 
 check "package named vistrel_${version}_$arch.deb" test "$(basename "$deb")" = "vistrel_${version}_$arch.deb"
@@ -125,5 +121,4 @@ for entry in "$root"/usr/share/applications/*.desktop; do
     has "$(sed -n 's/^Exec="\/\(.*\)"$/\1/p' "$entry")"
 done
 
-[ $failures -eq 0 ] || { echo "$failures checks failed" >&2; exit 1; }
-echo "all package checks passed"
+finish_checks "package"

@@ -7,12 +7,8 @@
 set -euo pipefail
 deb=$1
 version=$2
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/vistrel dpkg.XXXXXX")
-trap 'rm -rf "$scratch"' EXIT
-failures=0
-check() { # check DESCRIPTION COMMAND...
-  if ! "${@:2}"; then echo "FAIL: $1" >&2; failures=$((failures + 1)); fi
-}
+# shellcheck source=../support/shell/checks.sh
+. "$(dirname "$0")/../support/shell/checks.sh" dpkg
 
 root=$scratch/root
 mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
@@ -88,5 +84,4 @@ check "dpkg keeps no record of its files" test -z "$(ls "$root/var/lib/dpkg/info
 check "the player's files survive the purge" test "$(player_files)" = "$before"
 check "the player's folder is still there" test -d "$player"
 
-[ $failures -eq 0 ] || { echo "$failures checks failed" >&2; exit 1; }
-echo "all install cycle checks passed"
+finish_checks "install cycle"
