@@ -22,9 +22,7 @@ test: build
 	./scripts/run-tests.sh $(BUILD_DIR)
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# in its own build folder so the normal build stays fast. A test that runs
-# into its time limit gets one more try: the leak checker's stop of all
-# threads at exit has been seen to hang once in an SDL test. Leak reports stay on
+# in its own build folder so the normal build stays fast. Leak reports stay on
 # for our code; GTK and fontconfig keep caches until exit, which the
 # suppressions file names.
 SANITIZE_DIR := build-sanitize
@@ -40,7 +38,6 @@ test-sanitize: setup
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/sanitizer-leaks.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	VISTREL_CTEST_ARGS="--repeat after-timeout:2" \
 	  ./scripts/run-tests.sh $(SANITIZE_DIR)
 
 # Every fuzz target for FUZZ_SECONDS each (default 60), FUZZ_JOBS at a time.
