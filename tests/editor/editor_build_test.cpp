@@ -28,6 +28,20 @@ struct BuildFixture : EditorFixture {
     ui.nameAnswers.push_back(TypedGameFileName{name, description});
     core.BuildGameFile();
   }
+
+  // Both files of the game file at `path`, as they stand on disk.
+  struct GameFileBytes {
+    std::vector<std::uint8_t> nameFile, pairFile;
+  };
+  GameFileBytes OnDisk(const std::string& path) const { return {ReadBytes(path), ReadBytes(path + ".qxs")}; }
+
+  // Builds x.vst from `pairCount` pairs: the good game file that a later,
+  // failing build must leave as it is. The caller checks the build succeeded.
+  GameFileBytes BuildPreviousGameFile(int pairCount) {
+    FillPairs(pairCount);
+    Build(dir.file("x.vst"), "Alt", "");
+    return OnDisk(dir.file("x.vst"));
+  }
 };
 
 std::uint16_t U16(const std::vector<std::uint8_t>& b, std::size_t at) { return b[at] | (b[at + 1] << 8); }
@@ -165,11 +179,8 @@ TEST(EditorBuild, NameDialogRefusesOnlyAnEmptyNameAndCancelWritesNothing) {
 
 TEST(EditorBuild, AFailedWriteKeepsThePreviousGameFileAndLeavesNoDebris) {
   BuildFixture f;
-  f.FillPairs(3);
-  f.Build(f.dir.file("x.vst"), "Alt", "");
+  const auto previous = f.BuildPreviousGameFile(3);
   ASSERT_EQ(f.ui.lastMessage(), editor::text::kBuildSucceeded);
-  const auto oldName = ReadBytes(f.dir.file("x.vst"));
-  const auto oldPairs = ReadBytes(f.dir.file("x.vst.qxs"));
   const auto filesBefore = f.dir.names().size();
 
   // A picture that shrank after the check: the copy runs short mid-file.
@@ -178,8 +189,9 @@ TEST(EditorBuild, AFailedWriteKeepsThePreviousGameFileAndLeavesNoDebris) {
   auto failure = editor::WriteGameFile(f.core.table(), 3, f.dir.file("x.vst"), {"Neu", ""});
   ASSERT_TRUE(failure);
   EXPECT_EQ(*failure, editor::text::NotAccessible(f.dir.file("p2a.jpg")));
-  EXPECT_EQ(ReadBytes(f.dir.file("x.vst")), oldName);
-  EXPECT_EQ(ReadBytes(f.dir.file("x.vst.qxs")), oldPairs);
+  const auto after = f.OnDisk(f.dir.file("x.vst"));
+  EXPECT_EQ(after.nameFile, previous.nameFile);
+  EXPECT_EQ(after.pairFile, previous.pairFile);
   EXPECT_EQ(f.dir.names().size(), filesBefore);
 
   editortest::WriteBytes(f.dir.file("p2a.jpg"), editortest::MakeJpeg(488, 430));
@@ -220,11 +232,8 @@ TEST(EditorBuild, AFullDiskIsReportedAndNothingIsReplaced) {
 // file of that name is the previous one, whole, never a part of the new one.
 TEST(EditorBuild, AKilledBuildLeavesThePreviousGameFileWhole) {
   BuildFixture f;
-  f.FillPairs(2);
-  f.Build(f.dir.file("x.vst"), "Alt", "");
+  const auto previous = f.BuildPreviousGameFile(2);
   ASSERT_EQ(f.ui.lastMessage(), editor::text::kBuildSucceeded);
-  const auto oldName = ReadBytes(f.dir.file("x.vst"));
-  const auto oldPairs = ReadBytes(f.dir.file("x.vst.qxs"));
   f.FillPairs(60);
 
   for (int delayMs : {1, 5, 20, 60}) {
@@ -245,13 +254,12 @@ TEST(EditorBuild, AKilledBuildLeavesThePreviousGameFileWhole) {
     kill(child, SIGKILL);
     int status = 0;
     waitpid(child, &status, 0);
-    const auto name = ReadBytes(f.dir.file("x.vst"));
-    const auto pairs = ReadBytes(f.dir.file("x.vst.qxs"));
+    const auto now = f.OnDisk(f.dir.file("x.vst"));
     // Either file may already be the complete new one; neither is ever cut.
-    EXPECT_TRUE(name == oldName || name == gamefile::EncodeNameFile({"Neu", ""})) << delayMs;
-    auto scanned = gamefile::ScanPicturePairs(pairs);
+    EXPECT_TRUE(now.nameFile == previous.nameFile || now.nameFile == gamefile::EncodeNameFile({"Neu", ""})) << delayMs;
+    auto scanned = gamefile::ScanPicturePairs(now.pairFile);
     ASSERT_TRUE(scanned.ok()) << delayMs << ": " << scanned.error().detail;
-    EXPECT_TRUE(pairs == oldPairs || scanned->records.size() == 120) << delayMs;
+    EXPECT_TRUE(now.pairFile == previous.pairFile || scanned->records.size() == 120) << delayMs;
   }
 }
 

@@ -12,19 +12,9 @@
 
 namespace {
 
-using editortest::FakeHandOff;
-using editortest::ScriptedUi;
-using editortest::TempDir;
-
 const std::string kCatPhoto = "/usr/lib/python3/dist-packages/skimage/data/chelsea.png";
 
-struct Editor {
-  TempDir dir;
-  ScriptedUi ui;
-  FakeHandOff handOff;
-  editor::EditorCore core{ui, handOff, dir.path()};
-  Editor() { core.Start(); }
-
+struct Editor : editortest::EditorFixture {
   // The cat photo copied into the scratch folder: pairs are written beside
   // the photo, never into the system's folders.
   std::string CatPhoto(const std::string& name = "katze.png") {

@@ -7,35 +7,19 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <thread>
 
+#include "chooser_fixture.h"
 #include "gamefile/game_file.h"
 #include "launcher/list_file.h"
-#include "test_support/temp_dir.h"
 #include "test_support/wait.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using gamefile::Bytes;
-
-class FakeUi : public launcher::ChooserUi {
- public:
-  void ShowMessage(const std::string& text) override { messages.push_back(text); }
-  std::optional<std::string> AskGameFileToAdd() override {
-    ++dialogsShown;
-    if (answers.empty()) return std::nullopt;
-    auto answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-  std::vector<std::string> messages;
-  std::deque<std::optional<std::string>> answers;
-  int dialogsShown = 0;
-};
 
 Bytes ReadBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -53,11 +37,8 @@ Bytes Concat(std::initializer_list<std::string> pieces) {
   return out;
 }
 
-class ChooserTest : public ::testing::Test {
+class ChooserTest : public launchertest::ChooserFixture<launchertest::RecordingUi> {
  protected:
-  void SetUp() override { previousDirectory_ = fs::current_path(); }
-  void TearDown() override { fs::current_path(previousDirectory_); }
-
   // A name file in the home directory; returns its full path.
   std::string GameFile(const std::string& stem, const std::string& name, const std::string& description) {
     const std::string path = (home_ / (stem + ".vst")).string();
@@ -69,16 +50,12 @@ class ChooserTest : public ::testing::Test {
     WriteBytes(home_ / "vsts.dat", launcher::EncodeListFile(selection, paths));
   }
 
-  launcher::Chooser& Loaded() {
-    chooser_.Load(home_.string());
-    return chooser_;
+  // A folder in the place of one of the chooser's files cannot be replaced
+  // by a file: every write to it fails.
+  void BlockWithFolder(const std::string& name) {
+    fs::remove(home_ / name);
+    fs::create_directory(home_ / name);
   }
-
-  testsupport::TempDir temp_{"launcher"};
-  fs::path home_ = temp_.path();
-  fs::path previousDirectory_;
-  FakeUi ui_;
-  launcher::Chooser chooser_{ui_};
 };
 
 TEST_F(ChooserTest, FirstRunCreatesEmptyListAndShowsBuiltIn) {
@@ -181,9 +158,7 @@ TEST_F(ChooserTest, RemoveThatCannotWriteKeepsEntry) {
   const auto a = GameFile("a", "A", "");
   WriteList(0, {a});
   auto& chooser = Loaded();
-  // A directory in the list file's place cannot be replaced by a file.
-  fs::remove(home_ / "vsts.dat");
-  fs::create_directory(home_ / "vsts.dat");
+  BlockWithFolder("vsts.dat");
   chooser.Remove(1);
   EXPECT_EQ(chooser.Entries().size(), 1u);
   EXPECT_TRUE(ui_.messages.empty());
@@ -266,15 +241,13 @@ TEST_F(ChooserTest, UnwritableFilesAreReported) {
   WriteList(1, {a});
   auto& chooser = Loaded();
   // vsts.dat that cannot be replaced: reported, and the game still starts.
-  fs::remove(home_ / "vsts.dat");
-  fs::create_directory(home_ / "vsts.dat");
+  BlockWithFolder("vsts.dat");
   EXPECT_TRUE(chooser.Start(1));
   EXPECT_EQ(ui_.messages, std::vector<std::string>{launcher::kMsgFileAccessError});
   EXPECT_EQ(ReadBytes(home_ / "vst.dat"), Concat({a}));
   // vst.dat that cannot be replaced: the chooser stays open.
   ui_.messages.clear();
-  fs::remove(home_ / "vst.dat");
-  fs::create_directory(home_ / "vst.dat");
+  BlockWithFolder("vst.dat");
   EXPECT_FALSE(chooser.Start(1));
   EXPECT_EQ(ui_.messages.back(), launcher::kMsgChoiceNotWritten);
 }

@@ -3,16 +3,15 @@
 // selected like one added by hand; and every way it can go wrong.
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <stdlib.h>
 #include <sys/resource.h>
 
 #include <chrono>
 #include <filesystem>
 #include <thread>
 
+#include "chooser_fixture.h"
 #include "gamefile/file_io.h"
 #include "gamefile/game_file.h"
-#include "launcher/chooser.h"
 #include "launcher/generation_job.h"
 #include "launcher/list_file.h"
 
@@ -21,10 +20,9 @@ namespace {
 namespace fs = std::filesystem;
 using gamefile::Bytes;
 
-class GenerateUi : public launcher::ChooserUi {
+// Answers the difficulty question with `difficulty` and follows the painting.
+class GenerateUi : public launchertest::RecordingUi {
  public:
-  void ShowMessage(const std::string& text) override { messages.push_back(text); }
-  std::optional<std::string> AskGameFileToAdd() override { return std::nullopt; }
   std::optional<int> AskChoice(const std::string& caption, const std::string& question,
                                const std::vector<std::string>& choices, int preselected) override {
     ++questions;
@@ -48,24 +46,13 @@ class GenerateUi : public launcher::ChooserUi {
 
   std::optional<int> difficulty = 1;
   int stopAfter = -1;
-  std::vector<std::string> messages;
   int questions = 0, follows = 0, totalSeen = 0, lastDoneSeen = 0, offeredFirst = -1;
   std::string askedCaption, askedQuestion;
   std::vector<std::string> offered;
 };
 
-class GenerateTest : public ::testing::Test {
+class GenerateTest : public launchertest::ChooserFixture<GenerateUi> {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "launcher-generate-XXXXXX").string();
-    home_ = ::mkdtemp(pattern.data());
-  }
-  void TearDown() override { fs::remove_all(home_); }
-
-  launcher::Chooser& Loaded() {
-    chooser_.Load(home_.string());
-    return chooser_;
-  }
   fs::path Folder() const { return home_ / launcher::kGeneratedFolderName; }
   std::vector<fs::path> FilesInFolder() const {
     std::vector<fs::path> files;
@@ -75,10 +62,6 @@ class GenerateTest : public ::testing::Test {
     return files;
   }
   Bytes ListFile() const { return *gamefile::ReadWholeFile((home_ / "vsts.dat").string()); }
-
-  fs::path home_;
-  GenerateUi ui_;
-  launcher::Chooser chooser_{ui_};
 };
 
 TEST_F(GenerateTest, ANewGameFileIsPaintedListedAndSelected) {
@@ -201,15 +184,11 @@ TEST_F(GenerateTest, AFullDiskIsToldAndNothingIsListed) {
 
 class GenerationJobTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "launcher-job-XXXXXX").string();
-    dir_ = ::mkdtemp(pattern.data());
-  }
-  void TearDown() override { fs::remove_all(dir_); }
   static void WaitForFirstPair(const launcher::GenerationJob& job) {
     while (job.PairsDone() < 1 && !job.Finished()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
-  fs::path dir_;
+  testsupport::TempDir temp_{"launcher-job"};
+  fs::path dir_ = temp_.path();
 };
 
 TEST_F(GenerationJobTest, AStopEndsTheWorkAfterThePairBeingPainted) {

@@ -2,9 +2,9 @@
 // same seed, and nothing half-written when the disk or the folder fails.
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <stdlib.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -13,6 +13,7 @@
 #include "gamefile/text_encoding.h"
 #include "generated_game_file.h"
 #include "qxtool.h"
+#include "test_support/temp_dir.h"
 
 namespace {
 
@@ -31,21 +32,15 @@ Outcome RunTool(const std::vector<std::string>& args) {
 
 class GenerateTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "qxtool-generate-XXXXXX").string();
-    dir_ = ::mkdtemp(pattern.data());
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string File(const std::string& name) const { return (dir_ / name).string(); }
+  std::string File(const std::string& name) const { return dir_.file(name); }
   std::vector<std::string> Names() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename().string());
+    std::vector<std::string> names = dir_.names();
     std::sort(names.begin(), names.end());
     return names;
   }
   gamefile::Bytes Bytes(const std::string& name) const { return *gamefile::ReadWholeFile(File(name)); }
 
-  fs::path dir_;
+  testsupport::TempDir dir_{"qxtool-generate"};
 };
 
 TEST_F(GenerateTest, WritesAGameFileThatQxtoolAcceptsAsFair) {

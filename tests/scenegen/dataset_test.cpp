@@ -9,7 +9,7 @@
 #include "gamefile/jpeg_info.h"
 #include "jpeg_codec.h"
 #include "picture_set.h"
-#include "similarity.h"
+#include "picture_checks.h"
 #include "temp_dir.h"
 
 namespace scenegen {
@@ -151,9 +151,7 @@ TEST_F(Dataset, HasNoTwoPairsThatLookAlike) {
     ASSERT_TRUE(decoded);
     firsts.push_back(decoded->rgb);
   }
-  std::vector<const Pixels*> pictures;
-  for (const Pixels& p : firsts) pictures.push_back(&p);
-  const SetSimilarity s = MeasureSimilarity(pictures, kPictureWidth, kPictureHeight);
+  const SetSimilarity s = SimilarityOf(firsts);
   std::printf("built-in set of %d: thumbnail correlation max %.3f (pairs %d, %d) mean %.3f; colour overlap max %.3f "
               "mean %.3f; look-alikes %d\n",
               s.pictures, s.maxCorrelation, s.closestA, s.closestB, s.meanCorrelation, s.maxOverlap, s.meanOverlap,

@@ -11,6 +11,7 @@
 #include "painters.h"
 #include "picture_set.h"
 #include "scenes.h"
+#include "picture_checks.h"
 
 namespace scenegen {
 namespace {
@@ -215,9 +216,7 @@ TEST(NewKinds, GiveFairPairsFromManySeeds) {
       const auto pair = MakePicturePair(kind, seed);
       ASSERT_TRUE(pair.has_value()) << SceneKindName(kind) << " " << seed;
       ASSERT_EQ(pair->differences.size(), 5u);
-      std::vector<Box> rects;
-      for (const Difference& d : pair->differences) rects.push_back(d.rect);
-      EXPECT_EQ(CountChangesOutside(pair->first, pair->second, kPictureWidth, kPictureHeight, rects), 0);
+      EXPECT_EQ(CountChangesOutside(pair->first, pair->second, kPictureWidth, kPictureHeight, RectanglesOf(*pair)), 0);
       // A click on the first column or row is never inside a rectangle, so
       // nothing may change there.
       for (int x = 0; x < kPictureWidth; ++x)
@@ -232,18 +231,15 @@ TEST(NewKinds, GiveFairPairsFromManySeeds) {
       // after) also in a greyscale copy.
       for (const Difference& d : pair->differences) {
         const Box& r = d.rect;
-        int strong = 0, grey = 0;
+        int grey = 0;
         for (int y = r.y0; y < r.y1; ++y)
           for (int x = r.x0; x < r.x1; ++x) {
             const std::size_t i = (static_cast<std::size_t>(y) * kPictureWidth + x) * 3;
-            int step = 0;
-            for (int k = 0; k < 3; ++k) step = std::max(step, std::abs(pair->first[i + k] - pair->second[i + k]));
-            strong += step >= kStrongStep;
             const float la = 0.299f * pair->first[i] + 0.587f * pair->first[i + 1] + 0.114f * pair->first[i + 2];
             const float lb = 0.299f * pair->second[i] + 0.587f * pair->second[i + 1] + 0.114f * pair->second[i + 2];
             grey += std::fabs(la - lb) >= 24;
           }
-        EXPECT_GE(strong, kMinStrongPixels) << SceneKindName(kind) << " " << seed;
+        EXPECT_GE(CountStrongChanges(*pair, r), kMinStrongPixels) << SceneKindName(kind) << " " << seed;
         if (d.change.type != ChangeType::Recolor && IsNewObject(d.change.after.kind)) {
           EXPECT_GE(grey, 60) << SceneKindName(kind) << " " << seed << " " << ChangeTypeName(d.change.type) << " "
                               << static_cast<int>(d.change.after.kind);
@@ -259,34 +255,6 @@ TEST(NewKinds, GiveFairPairsFromManySeeds) {
   }
 }
 
-// Small greyscale thumbnails, as a player's eye takes in a picture at a
-// glance: 24 x 21 blocks of about 20 x 20 pixels.
-constexpr int kThumbW = 24, kThumbH = 21;
-std::vector<float> Thumbnail(const Pixels& rgb) {
-  std::vector<float> t(kThumbW * kThumbH, 0.0f);
-  std::vector<int> n(t.size(), 0);
-  for (int y = 0; y < kPictureHeight; ++y)
-    for (int x = 0; x < kPictureWidth; ++x) {
-      const std::size_t i = (static_cast<std::size_t>(y) * kPictureWidth + x) * 3;
-      const int cell = (y * kThumbH / kPictureHeight) * kThumbW + x * kThumbW / kPictureWidth;
-      t[cell] += 0.299f * rgb[i] + 0.587f * rgb[i + 1] + 0.114f * rgb[i + 2];
-      ++n[cell];
-    }
-  for (std::size_t i = 0; i < t.size(); ++i) t[i] /= std::max(1, n[i]);
-  return t;
-}
-
-float Correlation(const std::vector<float>& a, const std::vector<float>& b) {
-  double ma = 0, mb = 0;
-  for (std::size_t i = 0; i < a.size(); ++i) ma += a[i], mb += b[i];
-  ma /= a.size(), mb /= b.size();
-  double ab = 0, aa = 0, bb = 0;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    ab += (a[i] - ma) * (b[i] - mb), aa += (a[i] - ma) * (a[i] - ma), bb += (b[i] - mb) * (b[i] - mb);
-  }
-  return static_cast<float>(ab / std::sqrt(std::max(1e-9, aa * bb)));
-}
-
 // Two pictures of one kind must not look like variations of one picture:
 // the correlation of their thumbnails stays below a bound, for every two of
 // eight seeds, and is clearly lower on average.
@@ -296,22 +264,16 @@ constexpr float kMaxMeanThumbCorrelation = 0.6f;
 TEST(NewKinds, PicturesOfOneKindDifferFromSeedToSeed) {
   constexpr int kSeeds = 8;
   for (SceneKind kind : kNewKinds) {
-    std::vector<std::vector<float>> thumbs;
+    std::vector<Pixels> pictures;
     for (int i = 0; i < kSeeds; ++i) {
       const Scene scene = BuildScene(kind, 500u + static_cast<std::uint32_t>(i) * 7919u);
-      thumbs.push_back(Thumbnail(Finish(scene, RenderScene(scene))));
+      pictures.push_back(Finish(scene, RenderScene(scene)));
     }
-    float worst = -1, sum = 0;
-    int count = 0;
-    for (int i = 0; i < kSeeds; ++i)
-      for (int j = 0; j < i; ++j) {
-        const float c = Correlation(thumbs[i], thumbs[j]);
-        worst = std::max(worst, c), sum += c, ++count;
-      }
-    std::printf("%-16s thumbnail correlation: mean %.2f, highest %.2f\n", SceneKindName(kind).c_str(), sum / count,
-                worst);
-    EXPECT_LT(worst, kMaxThumbCorrelation) << SceneKindName(kind);
-    EXPECT_LT(sum / count, kMaxMeanThumbCorrelation) << SceneKindName(kind);
+    const SetSimilarity similarity = SimilarityOf(pictures);
+    std::printf("%-16s thumbnail correlation: mean %.2f, highest %.2f\n", SceneKindName(kind).c_str(),
+                similarity.meanCorrelation, similarity.maxCorrelation);
+    EXPECT_LT(similarity.maxCorrelation, kMaxThumbCorrelation) << SceneKindName(kind);
+    EXPECT_LT(similarity.meanCorrelation, kMaxMeanThumbCorrelation) << SceneKindName(kind);
   }
 }
 
