@@ -142,7 +142,9 @@ TEST_F(GenerateTest, AFolderThatCannotBeMadeIsToldBeforePainting) {
 TEST_F(GenerateTest, AFullListIsToldBeforeTheQuestion) {
   std::vector<std::string> paths;
   for (int i = 0; i < 100; ++i) {
-    paths.push_back((home_ / ("s" + std::to_string(i) + ".vst")).string());
+    std::string name = "s";  // appended, not "s" + ..., which GCC 12 warns about wrongly
+    name += std::to_string(i) + ".vst";
+    paths.push_back((home_ / name).string());
     ASSERT_TRUE(gamefile::WriteNameFile(paths.back(), {"S", ""}).ok());
   }
   ASSERT_TRUE(gamefile::WriteFileAtomically((home_ / "vsts.dat").string(), launcher::EncodeListFile(0, paths)).ok());
