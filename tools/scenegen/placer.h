@@ -23,7 +23,9 @@ struct PlacementRules {
   // No rectangle can begin in the picture's first column or row, so nothing
   // changeable may be drawn there: a placed object that just reaches that
   // edge is moved in, one that reaches far over becomes part of the
-  // composition, and a spare that touches it is given up.
+  // composition, and a spare that touches it is given up. What would only
+  // reach the edge once moved or enlarged stays changeable: the difference
+  // finder refuses that one change itself.
   bool keepOffLeftAndTop = false;
   // How often a spare touching that edge is moved 6 pixels right (and 3
   // down, if it floats) before it is given up.
@@ -34,8 +36,7 @@ class Placer {
  public:
   Placer(Scene& scene, Rng& rng, PlacementRules rules = {}) : scene_(scene), rng_(rng), rules_(rules) {}
 
-  Item Make(Kind kind, float x, float y, float size, Color color, Color accent = {0.8f, 0.8f, 0.8f},
-            int variants = 2);
+  Item Make(Kind kind, float x, float y, float size, Color color, Color accent = {0.8f, 0.8f, 0.8f}, int variants = 2);
   // Places an object unless one of its kind stands within `spacing` pixels,
   // so a scene does not pile up in one spot. False when it was left out.
   bool Place(Item it, float spacing = 0);

@@ -27,8 +27,7 @@ bool MirrorUnlessFixedWay(Kind kind, Rng& rng) {
 
 // Things wholly outside the picture are left out and nothing changeable
 // stays on its first column or row.
-constexpr PlacementRules kPlacement{
-    .mirrored = MirrorUnlessFixedWay, .dropOutOfView = true, .keepOffLeftAndTop = true};
+constexpr PlacementRules kPlacement{.mirrored = MirrorUnlessFixedWay, .dropOutOfView = true, .keepOffLeftAndTop = true};
 
 Color Vary(Rng& r, Color c, float amount = 0.1f) {
   return {c.r * r.Range(1 - amount, 1 + amount), c.g * r.Range(1 - amount, 1 + amount),

@@ -278,8 +278,9 @@ Scene Underwater(Rng& r) {
   auto sandY = [&](float x, float lo, float hi) { return RidgeHeight(sand, x) + r.Range(lo, hi); };
   for (int i = 0, n = r.Int(7, 12); i < n; ++i) {
     const float x = r.Range(20, W - 20), y = sandY(x, 8, H - floorY - 10);
-    st.Place(st.Make(Kind::Coral, x, y, Perspective(y, floorY - 80, r.Range(17, 23)), Vary(r, PickOf(r, kCorals)), {}, 3),
-           45);
+    st.Place(
+        st.Make(Kind::Coral, x, y, Perspective(y, floorY - 80, r.Range(17, 23)), Vary(r, PickOf(r, kCorals)), {}, 3),
+        45);
   }
   for (int i = 0, n = r.Int(4, 8); i < n; ++i) {
     const float x = r.Range(10, W - 10), y = sandY(x, 4, 60);
@@ -309,13 +310,13 @@ Scene Underwater(Rng& r) {
   }
   for (int i = 0, n = shallow ? r.Int(0, 1) : r.Int(1, 3); i < n; ++i)
     st.Sky(st.Make(Kind::Jellyfish, r.Range(40, W - 40), r.Range(surfaceY + 30, floorY - 60), r.Range(10, 14),
-                     PickOf(r, kSoft), {}, 2),
-             70);
+                   PickOf(r, kSoft), {}, 2),
+           70);
   for (int i = 0, n = r.Int(2, 4); i < n; ++i) {
     const float x = r.Range(20, W - 20);
     st.Place(st.Make(Kind::Starfish, x, sandY(x, 15, H - floorY - 5), r.Range(11, 14),
-                   PickOf(r, {Rgb(240, 120, 60), Rgb(220, 60, 80), Rgb(245, 190, 70), Rgb(150, 80, 170)})),
-           50);
+                     PickOf(r, {Rgb(240, 120, 60), Rgb(220, 60, 80), Rgb(245, 190, 70), Rgb(150, 80, 170)})),
+             50);
   }
   for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
     const float x = r.Range(30, W - 30);
@@ -324,13 +325,13 @@ Scene Underwater(Rng& r) {
   for (int i = 0, n = r.Int(2, 5); i < n; ++i) {
     const float x = r.Range(15, W - 15);
     st.Place(st.Make(Kind::Shell, x, sandY(x, 10, H - floorY - 4), r.Range(8, 10),
-                   PickOf(r, {Rgb(245, 215, 200), Rgb(235, 225, 205), Rgb(230, 170, 150)})),
-           40);
+                     PickOf(r, {Rgb(245, 215, 200), Rgb(235, 225, 205), Rgb(230, 170, 150)})),
+             40);
   }
   if (r.Chance(0.6f)) {
     const float x = r.Range(50, W - 50);
     st.Place(st.Make(Kind::TreasureChest, x, sandY(x, 25, H - floorY - 10), r.Range(13, 16), Rgb(130, 85, 45),
-                   Rgb(200, 160, 60)));
+                     Rgb(200, 160, 60)));
   }
   st.Spare(st.Make(Kind::Fish, r.Range(40, W - 40), r.Range(surfaceY + 40, floorY - 30), 9, PickOf(r, kFish), {}, 1),
            true);
@@ -522,37 +523,38 @@ Scene SpaceStation(Rng& r) {
   for (int i = 0, n = r.Int(2, 3); i < n; ++i) {
     const float y = r.Range(deck0 + 20, deck1);
     st.Place(st.Make(Kind::Astronaut, r.Range(30, W - 30), y, deckSize(y, 20),
-                   PickOf(r, {Rgb(240, 240, 235), Rgb(240, 150, 50), Rgb(120, 160, 220)}), Rgb(230, 180, 70)),
-           60);
+                     PickOf(r, {Rgb(240, 240, 235), Rgb(240, 150, 50), Rgb(120, 160, 220)}), Rgb(230, 180, 70)),
+             60);
   }
   for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
     const float y = r.Range(deck0 + 20, deck1);
     st.Place(st.Make(Kind::Robot, r.Range(30, W - 30), y, deckSize(y, 17),
-                   PickOf(r, {Rgb(200, 205, 215), Rgb(230, 190, 60), Rgb(90, 150, 210), Rgb(210, 90, 70)})),
-           70);
+                     PickOf(r, {Rgb(200, 205, 215), Rgb(230, 190, 60), Rgb(90, 150, 210), Rgb(210, 90, 70)})),
+             70);
   }
   for (int i = 0, n = r.Int(0, 3); i < n; ++i) {
     const float y = r.Range(deck0 + 10, deck1);
     st.Place(st.Make(Kind::Suitcase, r.Range(20, W - 20), y, deckSize(y, 15),
-                   PickOf(r, {Rgb(200, 200, 205), Rgb(60, 65, 75), Rgb(210, 120, 40)})),
-           50);
+                     PickOf(r, {Rgb(200, 200, 205), Rgb(60, 65, 75), Rgb(210, 120, 40)})),
+             50);
   }
   for (int i = 0, n = r.Int(2, 7); i < n; ++i) {
     const float y = r.Range(deck0 + 10, deck1);
     st.Place(st.Make(Kind::Crate, r.Range(20, W - 20), y, deckSize(y, 17),
-                   PickOf(r, {Rgb(170, 175, 185), Rgb(200, 150, 60), Rgb(90, 110, 140)})),
-           45);
+                     PickOf(r, {Rgb(170, 175, 185), Rgb(200, 150, 60), Rgb(90, 110, 140)})),
+             45);
   }
   for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
     const float y = r.Range(deck0 + 5, deck1);
     st.Place(st.Make(Kind::FlowerPot, r.Range(20, W - 20), y, deckSize(y, 17), Rgb(220, 220, 225), PickOf(r, kBright)),
-           60);
+             60);
   }
   if (r.Chance(0.5f)) {
     const float y = r.Range(deck0 + 30, deck1);
     st.Place(st.Make(Kind::Chair, r.Range(30, W - 30), y, deckSize(y, 16), PickOf(r, kBright)));
   }
-  if (r.Chance(0.6f)) st.Place(st.Make(Kind::Clock, r.Range(40, W - 40), floorY - r.Range(22, 32), 12, hull.trim, {}, 3));
+  if (r.Chance(0.6f))
+    st.Place(st.Make(Kind::Clock, r.Range(40, W - 40), floorY - r.Range(22, 32), 12, hull.trim, {}, 3));
   st.Spare(st.Make(Kind::Robot, r.Range(30, W - 30), r.Range(deck0 + 30, deck1), 12, Rgb(230, 190, 60)));
   st.Spare(st.Make(Kind::Crate, r.Range(30, W - 30), r.Range(deck0 + 20, deck1), 11, Rgb(170, 175, 185)));
   st.Spare(st.Make(Kind::FlowerPot, r.Range(30, W - 30), r.Range(deck0 + 20, deck1), 12, Rgb(220, 220, 225),
@@ -701,7 +703,7 @@ Scene RailwayStation(Rng& r) {
     for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
       const float x = (i + r.Range(0.2f, 0.8f)) * W / n, y = r.Range(25, std::max(40.0f, farY - 90));
       st.Sky(st.Make(Kind::Cloud, x, y, r.Range(10, 14),
-                       weather.time == Daytime::Night ? Rgb(90, 95, 120) : Rgb(250, 250, 248), {}, 3));
+                     weather.time == Daytime::Night ? Rgb(90, 95, 120) : Rgb(250, 250, 248), {}, 3));
     }
     for (int i = 0, n = r.Int(1, 3); i < n; ++i)
       st.Sky(st.Make(Kind::Bird, r.Range(30, W - 30), r.Range(30, farY - 40), r.Range(5, 7), Rgb(60, 60, 70)));
@@ -763,19 +765,21 @@ Scene RailwayStation(Rng& r) {
   }
   for (int i = 0, n = r.Int(2, 4); i < n; ++i) {
     const float y = r.Range(near0 + 10, near1);
-    st.Place(st.Make(i % 2 ? Kind::Barrel : Kind::Crate, r.Range(20, W - 20), y, nearSize(y, 17), PickOf(r, kWoods)), 50);
+    st.Place(st.Make(i % 2 ? Kind::Barrel : Kind::Crate, r.Range(20, W - 20), y, nearSize(y, 17), PickOf(r, kWoods)),
+             50);
   }
   for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
     const float y = r.Range(near0, near1);
-    st.Place(st.Make(Kind::FlowerPot, r.Range(20, W - 20), y, nearSize(y, 18), Rgb(180, 95, 60), PickOf(r, kBright)), 60);
+    st.Place(st.Make(Kind::FlowerPot, r.Range(20, W - 20), y, nearSize(y, 18), Rgb(180, 95, 60), PickOf(r, kBright)),
+             60);
   }
   if (r.Chance(0.5f)) {
     const float y = r.Range(near0 + 20, near1);
     st.Place(st.Make(Kind::Cat, r.Range(30, W - 30), y, nearSize(y, 17),
-                   PickOf(r, {Rgb(60, 55, 55), Rgb(210, 130, 60), Rgb(235, 230, 220)}), Rgb(200, 200, 60)));
+                     PickOf(r, {Rgb(60, 55, 55), Rgb(210, 130, 60), Rgb(235, 230, 220)}), Rgb(200, 200, 60)));
   }
   st.Place(st.Make(Kind::Clock, r.Range(60, W - 60), hall ? opTop - r.Range(40, 70) : farY - r.Range(20, 60), 11, iron,
-                 {}, 3));
+                   {}, 3));
   st.Spare(st.Make(Kind::Suitcase, r.Range(30, W - 30), r.Range(near0, near1), 14, PickOf(r, kBright)));
   st.Spare(st.Make(Kind::Crate, r.Range(30, W - 30), r.Range(near0, near1), 13, PickOf(r, kWoods)));
   st.Spare(
@@ -891,12 +895,10 @@ Scene Circus(Rng& r) {
       st.Place(st.Make(i % 2 ? Kind::Barrel : Kind::Crate, bx, by, r.Range(12, 15), PickOf(r, kWoods)), 40);
     }
     for (int i = 0, n = r.Int(2, 4); i < n; ++i)
-      st.Sky(
-          st.Make(Kind::Pennant, r.Range(12, W - 100), r.Range(15, 90), r.Range(11, 13), tent.a, PickOf(r, kBright)),
-          60);
+      st.Sky(st.Make(Kind::Pennant, r.Range(12, W - 100), r.Range(15, 90), r.Range(11, 13), tent.a, PickOf(r, kBright)),
+             60);
     for (int i = 0, n = r.Int(3, 6); i < n; ++i)
-      st.Sky(st.Make(Kind::Balloon, r.Range(30, W - 30), r.Range(60, 200), r.Range(11, 14), PickOf(r, kBalloons)),
-               45);
+      st.Sky(st.Make(Kind::Balloon, r.Range(30, W - 30), r.Range(60, 200), r.Range(11, 14), PickOf(r, kBalloons)), 45);
     onRing(x, y, 0.8f);
     st.Spare(st.Make(Kind::BeachBall, x, y, 12, Rgb(250, 200, 40), Rgb(60, 120, 220)));
     onRing(x, y, 0.8f);
@@ -941,7 +943,7 @@ Scene Circus(Rng& r) {
         Flat{tent.a});
     for (int i = 0, n = r.Int(2, 4); i < n; ++i)
       st.Sky(st.Make(Kind::Cloud, (i + r.Range(0.2f, 0.8f)) * W / n, r.Range(25, std::max(40.0f, groundY - 150)),
-                       r.Range(10, 15), weather.time == Daytime::Night ? Rgb(80, 85, 110) : Rgb(250, 250, 248), {}, 3));
+                     r.Range(10, 15), weather.time == Daytime::Night ? Rgb(80, 85, 110) : Rgb(250, 250, 248), {}, 3));
     const float y0 = groundY + 30, y1 = H - 8;
     auto size = [&](float y, float near) { return Perspective(y, groundY - 60, near); };
     for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
@@ -952,12 +954,12 @@ Scene Circus(Rng& r) {
     }
     for (int i = 0, n = r.Int(2, 3); i < n; ++i)
       st.Sky(st.Make(Kind::Pennant, r.Range(12, W - 100), r.Range(groundY - 150, groundY - 40), r.Range(11, 13),
-                       PickOf(r, kBright), PickOf(r, kBright)),
-               60);
+                     PickOf(r, kBright), PickOf(r, kBright)),
+             60);
     for (int i = 0, n = r.Int(2, 5); i < n; ++i)
       st.Sky(st.Make(Kind::Balloon, r.Range(30, W - 30), r.Range(groundY - 100, groundY + 60), r.Range(11, 14),
-                       PickOf(r, kBalloons)),
-               40);
+                     PickOf(r, kBalloons)),
+             40);
     if (r.Chance(0.6f)) {
       const float y = r.Range(y0 + 30, y1);
       st.Place(st.Make(Kind::Elephant, r.Range(60, W - 60), y, size(y, 17), Rgb(150, 150, 158), tent.a));
@@ -968,7 +970,8 @@ Scene Circus(Rng& r) {
     }
     for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
       const float y = r.Range(y0, y1);
-      st.Place(st.Make(Kind::BeachBall, r.Range(20, W - 20), y, size(y, 14), PickOf(r, kBright), PickOf(r, kBright)), 50);
+      st.Place(st.Make(Kind::BeachBall, r.Range(20, W - 20), y, size(y, 14), PickOf(r, kBright), PickOf(r, kBright)),
+               50);
     }
     for (int i = 0, n = r.Int(1, 2); i < n; ++i)
       st.Place(st.Make(Kind::StreetLamp, r.Range(30, W - 30), r.Range(y0, y0 + 60), 14, Rgb(50, 50, 60)), 120);
@@ -1109,7 +1112,7 @@ Scene Bedroom(Rng& r) {
         70);
   if (r.Chance(0.7f))
     st.Place(st.Make(Kind::Clock, windowX + (bedLeft ? 1 : -1) * (windowW / 2 + 60), windowTop + 20, 12,
-                   PickOf(r, kWoods), {}, 3));
+                     PickOf(r, kWoods), {}, 3));
   constexpr Color kToys[] = {Rgb(220, 50, 50), Rgb(40, 100, 200), Rgb(245, 200, 40), Rgb(60, 160, 80),
                              Rgb(240, 130, 40)};
   {
@@ -1123,13 +1126,13 @@ Scene Bedroom(Rng& r) {
     for (float x = shelfX - 55; x < shelfX + 60; x += r.Range(32, 42)) {
       const Kind k = PickOf(r, onShelf);
       st.Place(st.Make(k, x, shelfY, k == Kind::ToyBlock ? 11 : 10,
-                     k == Kind::Hourglass ? PickOf(r, kWoods) : PickOf(r, kToys), PickOf(r, kToys)));
+                       k == Kind::Hourglass ? PickOf(r, kWoods) : PickOf(r, kToys), PickOf(r, kToys)));
     }
   }
   for (int i = 0, n = r.Int(4, 7); i < n; ++i) {
     const float y = r.Range(bedY + 15, H - 8);
     st.Place(st.Make(Kind::ToyBlock, rugX + r.Range(-150, 150), y, r.Range(13, 16), PickOf(r, kToys), PickOf(r, kToys)),
-           32);
+             32);
   }
   if (r.Chance(0.6f)) {
     const float y = r.Range(bedY + 20, H - 10);
@@ -1137,14 +1140,14 @@ Scene Bedroom(Rng& r) {
   }
   if (r.Chance(0.6f))
     st.Place(st.Make(Kind::Cat, rugX + r.Range(-60, 60), rugY + r.Range(-10, 15), 14,
-                   PickOf(r, {Rgb(60, 55, 55), Rgb(210, 130, 60), Rgb(140, 135, 130)}), Rgb(90, 170, 60)));
+                     PickOf(r, {Rgb(60, 55, 55), Rgb(210, 130, 60), Rgb(140, 135, 130)}), Rgb(90, 170, 60)));
   if (r.Chance(0.5f)) {
     const float y = r.Range(floorY + 40, H - 10);
     st.Place(st.Make(Kind::Chair, bedLeft ? r.Range(W - 60, W - 20) : r.Range(20, 60), y, 15, PickOf(r, kWoods)));
   }
   if (r.Chance(0.6f))
     st.Place(st.Make(Kind::FlowerPot, bedLeft ? r.Range(W - 50, W - 20) : r.Range(20, 50), floorY + r.Range(20, 40), 16,
-                   Rgb(180, 95, 60), PickOf(r, kBright)));
+                     Rgb(180, 95, 60), PickOf(r, kBright)));
   if (r.Chance(0.5f))
     st.Sky(st.Make(Kind::Balloon, r.Range(40, W - 40), r.Range(60, floorY - 80), 12, PickOf(r, kToys)));
   st.Spare(st.Make(Kind::ToyBlock, rugX + r.Range(-120, 120), r.Range(bedY + 20, H - 10), 14, PickOf(r, kToys),
@@ -1304,8 +1307,8 @@ Scene Library(Rng& r) {
   for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
     const float y = r.Range(desk ? deskTop + 60 : y0, y1);
     st.Place(st.Make(Kind::Armchair, r.Range(40, W - 40), y, size(y, 18),
-                   PickOf(r, {Rgb(140, 40, 40), Rgb(40, 80, 60), Rgb(150, 110, 60), Rgb(60, 70, 120)})),
-           130);
+                     PickOf(r, {Rgb(140, 40, 40), Rgb(40, 80, 60), Rgb(150, 110, 60), Rgb(60, 70, 120)})),
+             130);
   }
   if (r.Chance(0.8f)) {
     const float y = r.Range(y0, y1);
@@ -1321,7 +1324,7 @@ Scene Library(Rng& r) {
   if (r.Chance(0.6f)) {
     const float y = r.Range(y0, y1);
     st.Place(st.Make(Kind::Cat, r.Range(30, W - 30), y, size(y, 15),
-                   PickOf(r, {Rgb(60, 55, 55), Rgb(210, 130, 60), Rgb(140, 135, 130)}), Rgb(90, 170, 60)));
+                     PickOf(r, {Rgb(60, 55, 55), Rgb(210, 130, 60), Rgb(140, 135, 130)}), Rgb(90, 170, 60)));
   }
   for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
     const float y = r.Range(y0, y1);
@@ -1413,8 +1416,8 @@ Scene GardenParty(Rng& r) {
   const bool evening = weather.time == Daytime::Evening || weather.time == Daytime::Night;
   for (int i = 0, n = r.Int(1, 3); i < n; ++i)
     st.Sky(st.Make(Kind::Pennant, r.Range(-20, W - 110), r.Range(15, hedgeY - 30), r.Range(11, 14), PickOf(r, kParty),
-                     PickOf(r, kParty)),
-             60);
+                   PickOf(r, kParty)),
+           60);
   for (int i = 0, n = evening ? r.Int(3, 5) : r.Int(0, 2); i < n; ++i)
     st.Sky(
         st.Make(Kind::PaperLantern, r.Range(30, W - 30), r.Range(15, hedgeY - 10), r.Range(11, 14), PickOf(r, kParty)),
@@ -1460,13 +1463,13 @@ Scene GardenParty(Rng& r) {
   for (int i = 0, n = r.Int(2, 4); i < n; ++i) {
     const float y = r.Range(tableY + 35, y1);
     st.Place(st.Make(Kind::Chair, r.Range(30, W - 30), y, size(y, 14),
-                   PickOf(r, {Rgb(240, 240, 235), Rgb(140, 95, 55), Rgb(60, 110, 80), Rgb(60, 90, 150)})),
-           60);
+                     PickOf(r, {Rgb(240, 240, 235), Rgb(140, 95, 55), Rgb(60, 110, 80), Rgb(60, 90, 150)})),
+             60);
   }
   if (r.Chance(0.6f) && !evening) {
     const float y = r.Range(tableY + 40, y1);
     st.Place(st.Make(Kind::Parasol, r.Chance(0.5f) ? r.Range(40, 120) : r.Range(W - 120, W - 40), y, size(y, 16),
-                   PickOf(r, kParty)));
+                     PickOf(r, kParty)));
   }
   for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
     const float y = r.Range(tableY + 35, y1);
@@ -1474,8 +1477,8 @@ Scene GardenParty(Rng& r) {
   }
   for (int i = 0, n = r.Int(2, 4); i < n; ++i)
     st.Sky(st.Make(Kind::Balloon, r.Range(20, W - 20), r.Range(hedgeY - 60, lawnY + 80), r.Range(11, 14),
-                     PickOf(r, kParty)),
-             40);
+                   PickOf(r, kParty)),
+           40);
   for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
     const float y = r.Range(lawnY + 5, lawnY + 30);
     st.Place(st.Make(Kind::Bush, r.Range(20, W - 20), y, size(y, 16), Vary(r, leaf), PickOf(r, kParty)), 70);
@@ -1495,13 +1498,13 @@ Scene GardenParty(Rng& r) {
   if (r.Chance(0.5f)) {
     const float y = r.Range(tableY + 40, y1);
     st.Place(st.Make(Kind::Cat, r.Range(30, W - 30), y, size(y, 17), PickOf(r, {Rgb(60, 55, 55), Rgb(210, 130, 60)}),
-                   Rgb(90, 170, 60)));
+                     Rgb(90, 170, 60)));
   }
   {
     const bool left = r.Chance(0.5f);
     const float y = r.Range(H - 50, H - 20);
     st.Place(st.Make(Kind::Tree, left ? r.Range(5, 35) : r.Range(W - 35, W - 5), y, r.Range(16, 19), Vary(r, leaf),
-                   Rgb(210, 50, 40), 3));
+                     Rgb(210, 50, 40), 3));
   }
   st.Spare(
       st.Make(Kind::Gift, r.Range(30, W - 30), r.Range(tableY + 40, y1), 13, PickOf(r, kParty), PickOf(r, kParty)));
@@ -1607,8 +1610,8 @@ Scene BuildingSite(Rng& r) {
   Placer st(s, r, kPlacement);
   for (int i = 0, n = r.Int(2, 4); i < n; ++i)
     st.Sky(st.Make(Kind::Cloud, (i + r.Range(0.2f, 0.8f)) * W / n, r.Range(25, std::max(40.0f, horizon - 110)),
-                     r.Range(10, 15), weather.time == Daytime::Overcast ? Rgb(200, 200, 205) : Rgb(250, 250, 248), {},
-                     3));
+                   r.Range(10, 15), weather.time == Daytime::Overcast ? Rgb(200, 200, 205) : Rgb(250, 250, 248), {},
+                   3));
   for (int i = 0, n = r.Int(1, 3); i < n; ++i)
     st.Sky(st.Make(Kind::Bird, r.Range(30, W - 30), r.Range(30, horizon - 60), r.Range(5, 7), Rgb(60, 60, 70)));
   if (r.Chance(0.75f)) {
@@ -1627,8 +1630,8 @@ Scene BuildingSite(Rng& r) {
   for (int i = 0, n = r.Int(5, 9); i < n; ++i) {
     const float y = r.Range(y0, y1);
     st.Place(st.Make(Kind::TrafficCone, r.Range(15, W - 15), y, size(y, 17),
-                   PickOf(r, {Rgb(240, 110, 30), Rgb(230, 60, 40), Rgb(250, 200, 40)})),
-           35);
+                     PickOf(r, {Rgb(240, 110, 30), Rgb(230, 60, 40), Rgb(250, 200, 40)})),
+             35);
   }
   for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
     const float y = r.Range(y0, y1);
@@ -1639,22 +1642,23 @@ Scene BuildingSite(Rng& r) {
   for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
     const float y = r.Range(y0 + 20, y1);
     st.Place(st.Make(Kind::Wheelbarrow, r.Range(30, W - 30), y, size(y, 18),
-                   PickOf(r, {Rgb(60, 130, 80), Rgb(200, 60, 50), Rgb(70, 110, 180), Rgb(230, 180, 40)})),
-           80);
+                     PickOf(r, {Rgb(60, 130, 80), Rgb(200, 60, 50), Rgb(70, 110, 180), Rgb(230, 180, 40)})),
+             80);
   }
   for (int i = 0, n = r.Int(2, 3); i < n; ++i) {
     const float y = r.Range(y0, y1);
     st.Place(st.Make(Kind::BrickStack, r.Range(30, W - 30), y, size(y, 18),
-                   PickOf(r, {Rgb(180, 80, 55), Rgb(200, 190, 170), Rgb(150, 60, 45)})),
-           80);
+                     PickOf(r, {Rgb(180, 80, 55), Rgb(200, 190, 170), Rgb(150, 60, 45)})),
+             80);
   }
   for (int i = 0, n = r.Int(2, 4); i < n; ++i) {
     const float y = r.Range(y0, y1);
     st.Place(st.Make(i % 2 ? Kind::Crate : Kind::Barrel, r.Range(20, W - 20), y, size(y, 17),
-                   PickOf(r, {Rgb(60, 100, 160), Rgb(200, 60, 50), Rgb(175, 135, 85)})),
-           50);
+                     PickOf(r, {Rgb(60, 100, 160), Rgb(200, 60, 50), Rgb(175, 135, 85)})),
+             50);
   }
-  if (r.Chance(0.5f)) st.Place(st.Make(Kind::StreetLamp, r.Range(30, W - 30), r.Range(y0, y0 + 50), 14, Rgb(50, 52, 58)));
+  if (r.Chance(0.5f))
+    st.Place(st.Make(Kind::StreetLamp, r.Range(30, W - 30), r.Range(y0, y0 + 50), 14, Rgb(50, 52, 58)));
   st.Spare(st.Make(Kind::TrafficCone, r.Range(30, W - 30), r.Range(y0, y1), 13, Rgb(240, 110, 30)));
   st.Spare(st.Make(Kind::Barrel, r.Range(30, W - 30), r.Range(y0, y1), 13, Rgb(60, 100, 160)));
   st.Spare(st.Make(Kind::BrickStack, r.Range(30, W - 30), r.Range(y0, y1), 14, Rgb(180, 80, 55)));
