@@ -122,7 +122,9 @@ TEST(PlacerDone, KeepsThePlacingOrderAmongManyOfOneDepth) {
     const Item& a = scene.items[i - 1];
     const Item& b = scene.items[i];
     ASSERT_LE(a.depth, b.depth);
-    if (a.depth == b.depth) ASSERT_LT(a.x, b.x) << "at " << i;
+    if (a.depth == b.depth) {
+      ASSERT_LT(a.x, b.x) << "at " << i;
+    }
   }
 }
 
