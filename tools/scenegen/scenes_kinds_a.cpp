@@ -123,14 +123,6 @@ void FillBox(Image& img, float x0, float y0, float x1, float y1, Shader shade, f
       x0, y0, x1, y1, [=](float px, float py) { return BoxDistance(px, py, x0, y0, x1, y1, radius); }, shade, alpha);
 }
 
-template <typename Shader>
-void FillEllipse(Image& img, float cx, float cy, float rx, float ry, Shader shade, float alpha = 1, float soft = 0) {
-  Canvas c(img);
-  c.Fill(
-      cx - rx, cy - ry, cx + rx, cy + ry, [=](float px, float py) { return EllipseDistance(px, py, cx, cy, rx, ry); },
-      shade, alpha, soft);
-}
-
 void FillLine(Image& img, float ax, float ay, float bx, float by, float width, Color color, float alpha = 1) {
   Canvas c(img);
   const float hw = width * 0.5f;

@@ -27,14 +27,6 @@ void FillBox(Image& img, float x0, float y0, float x1, float y1, Shader shade, f
 }
 
 template <typename Shader>
-void FillEllipse(Image& img, float cx, float cy, float rx, float ry, Shader shade, float alpha = 1, float soft = 0) {
-  Canvas c(img);
-  c.Fill(
-      cx - rx, cy - ry, cx + rx, cy + ry, [=](float px, float py) { return EllipseDistance(px, py, cx, cy, rx, ry); },
-      shade, alpha, soft);
-}
-
-template <typename Shader>
 void FillPoly(Image& img, std::vector<Point> pts, Shader shade, float alpha = 1, float soft = 0) {
   float x0 = 1e9f, y0 = 1e9f, x1 = -1e9f, y1 = -1e9f;
   for (const Point& q : pts)
@@ -53,22 +45,13 @@ void FillLine(Image& img, float ax, float ay, float bx, float by, float width, C
       [=](float px, float py) { return SegmentDistance(px, py, ax, ay, bx, by) - hw; }, Flat{color}, alpha, soft);
 }
 
-// Per-pixel work over rows y0..y1 of the whole width.
-template <typename Painter>
-void EachPixel(Image& img, float y0, float y1, Painter paint) {
-  const int a = std::max(0, static_cast<int>(std::floor(y0)));
-  const int b = std::min(img.Height(), static_cast<int>(std::ceil(y1)));
-  for (int y = a; y < b; ++y)
-    for (int x = 0; x < img.Width(); ++x) paint(x, y, img.At(x, y));
-}
-
 // A soft shaft of light falling from (x0, y0) to (x1, y1).
 void LightShaft(Image& img, float x0, float y0, float x1, float y1, float w0, float w1, Color light, float alpha) {
   FillPoly(img, {{x0 - w0, y0}, {x0 + w0, y0}, {x1 + w1, y1}, {x1 - w1, y1}}, Flat{light}, alpha, 14);
 }
 
 void Stars(Image& img, float y1, std::uint32_t seed, float density = 0.004f) {
-  EachPixel(img, 0, y1, [&](int x, int y, Color& px) {
+  ForRows(img, 0, y1, [&](int x, int y, Color& px) {
     const float h = Hash2(x, y, seed);
     if (h < density) px = Mix(px, Rgb(250, 248, 235), 0.4f + 0.6f * Hash2(y, x, seed + 1));
   });
@@ -175,7 +158,7 @@ Scene Underwater(Rng& r) {
   const std::uint32_t waterSeed = Seed32(r);
   // The water is brightest under the sun and darkens with depth and distance.
   const float sunX = r.Range(-60, W + 60), reach = r.Range(260, 520);
-  EachPixel(s.background, 0, H, [&](int x, int y, Color& px) {
+  ForRows(s.background, 0, H, [&](int x, int y, Color& px) {
     const float t = Clamp01(std::hypot((x - sunX) * 0.8f, y + 40.0f) / reach);
     Color c = Mix(sea.top, sea.deep, std::pow(t, 0.8f));
     c = c * (0.94f + 0.12f * Fbm(x * 0.01f, y * 0.02f, waterSeed, 3));
@@ -221,7 +204,7 @@ Scene Underwater(Rng& r) {
     const float edge = r.Range(110, 190);
     const std::uint32_t cliffSeed = Seed32(r);
     const Color rock = Mix(sea.reef, Rgb(70, 65, 60), 0.5f);
-    EachPixel(s.background, 0, H, [&](int x, int y, Color& px) {
+    ForRows(s.background, 0, H, [&](int x, int y, Color& px) {
       const float wander = (Fbm(y * 0.012f, 3.5f, cliffSeed, 4) - 0.5f) * 90 + (1 - y / H) * 30;
       const float d = (left ? x : W - x) - (edge + wander);
       if (d > 1) return;
@@ -256,7 +239,7 @@ Scene Underwater(Rng& r) {
                    Seed32(r)};
   PaintRidge(s.background, sand);
   const std::uint32_t causticSeed = Seed32(r);
-  EachPixel(s.background, floorY - 20, H, [&](int x, int y, Color& px) {
+  ForRows(s.background, floorY - 20, H, [&](int x, int y, Color& px) {
     if (y + 0.5f < RidgeHeight(sand, x + 0.5f) + 1) return;
     const float ripple = std::sin(x * 0.09f + y * 0.35f + Fbm(x * 0.02f, y * 0.05f, causticSeed, 3) * 8);
     const float caustic = std::fabs(ValueNoise(x * 0.08f, y * 0.16f, causticSeed + 1) - 0.5f);
@@ -386,7 +369,7 @@ Scene SpaceStation(Rng& r) {
   const std::uint32_t wallSeed = Seed32(r);
   const float panelW = r.Range(48, 80), panelH = r.Range(40, 70);
   // Wall panels with seams and rivets, lit from above.
-  EachPixel(s.background, 0, floorY, [&](int x, int y, Color& px) {
+  ForRows(s.background, 0, floorY, [&](int x, int y, Color& px) {
     const float fx = std::fmod(x + 1000.0f, panelW), fy = std::fmod(y + 1000.0f, panelH);
     const float seam = (fx < 2 || fy < 2) ? 0.7f : (fx < 3 || fy < 3 ? 1.12f : 1.0f);
     const float rivet = (std::hypot(fx - 6, fy - 6) < 1.6f || std::hypot(fx - panelW + 6, fy - 6) < 1.6f) ? 0.75f : 1;
@@ -394,7 +377,7 @@ Scene SpaceStation(Rng& r) {
     px = hull.wall * (seam * rivet * light);
   });
   // The deck: plates seen at a slant, with a tread pattern.
-  EachPixel(s.background, floorY, H, [&](int x, int y, Color& px) {
+  ForRows(s.background, floorY, H, [&](int x, int y, Color& px) {
     const float t = (y - floorY) / (H - floorY);
     const float u = (x - W / 2) / (0.5f + t);
     const float plate = std::fmod(u + 1000 * 60, 60.0f);
@@ -474,7 +457,7 @@ Scene SpaceStation(Rng& r) {
     FillBox(s.background, 0, pipeY + k * 11, W, pipeY + k * 11 + 7,
             VerticalGradient{Lighter(kPipe, 0.3f), Darker(kPipe, 0.4f), pipeY + k * 11, pipeY + k * 11 + 7});
   if (r.Chance(0.5f))
-    EachPixel(s.background, floorY - 30, floorY - 16, [&](int x, int y, Color& px) {
+    ForRows(s.background, floorY - 30, floorY - 16, [&](int x, int y, Color& px) {
       px = std::fmod(x + y + 1000.0f, 20.0f) < 10 ? Rgb(235, 190, 40) : Rgb(40, 40, 45);
     });
   const int mood = r.Int(0, 2);
@@ -621,7 +604,7 @@ Scene RailwayStation(Rng& r) {
   if (hall) {
     // The great hall: a brick back wall with arched windows under a glass roof.
     const float wallTop = r.Range(40, 80);
-    EachPixel(s.background, wallTop, opTop + 2, [&](int x, int y, Color& px) {
+    ForRows(s.background, wallTop, opTop + 2, [&](int x, int y, Color& px) {
       const float row = std::fmod(y + 100.0f, 7.0f),
                   col = std::fmod(x + (static_cast<int>(y / 7) % 2) * 8 + 100.0f, 16.0f);
       const float mortar = row < 1 || col < 1 ? 0.75f : 1.0f;
@@ -639,7 +622,7 @@ Scene RailwayStation(Rng& r) {
       for (float v = top + 20; v < bottom; v += 22) FillLine(s.background, cx - ww, v, cx + ww, v, 1.5f, iron);
     }
     // Glass roof: panes between iron ribs curving over the hall.
-    EachPixel(s.background, 0, wallTop, [&](int x, int y, Color& px) {
+    ForRows(s.background, 0, wallTop, [&](int x, int y, Color& px) {
       const float rib = std::fmod(x + (y - wallTop) * 0.4f + 1000.0f, 40.0f);
       const float bar = std::fmod(y + 1000.0f, 14.0f);
       Color glass = Mix(weather.sky.horizon, weather.sky.top, 0.5f) * (0.85f + 0.2f * (y / wallTop));
@@ -665,7 +648,7 @@ Scene RailwayStation(Rng& r) {
   FillBox(s.background, 0, opEdge, W, opEdge + 8,
           VerticalGradient{Rgb(200, 195, 185), Rgb(110, 105, 100), opEdge, opEdge + 8});
   const std::uint32_t ballast = Seed32(r);
-  EachPixel(s.background, opEdge + 8, platformY, [&](int x, int y, Color& px) {
+  ForRows(s.background, opEdge + 8, platformY, [&](int x, int y, Color& px) {
     const float stone = Hash2(x / 2, y / 2, ballast);
     px = Rgb(120, 110, 100) * (0.6f + 0.5f * stone) * (0.8f + 0.2f * Clamp01((y - opEdge) / 40));
   });
@@ -679,7 +662,7 @@ Scene RailwayStation(Rng& r) {
   // Paving slabs in perspective, each a little different in tone.
   const std::uint32_t slabSeed = Seed32(r);
   const float slabW = r.Range(45, 70);
-  EachPixel(s.background, platformY, H, [&](int x, int y, Color& px) {
+  ForRows(s.background, platformY, H, [&](int x, int y, Color& px) {
     const float t = (y - platformY) / (H - platformY);
     const float rowF = std::sqrt(t) * 5, row = std::floor(rowF);
     const float colF = (x - W / 2) / (0.55f + t) / slabW + row * 0.5f + 100, col = std::floor(colF);
@@ -692,7 +675,7 @@ Scene RailwayStation(Rng& r) {
           VerticalGradient{Rgb(235, 232, 225), Rgb(150, 145, 140), platformY - 2, platformY + 9});
   FillBox(s.background, 0, platformY + 16, W, platformY + 21, Flat{Rgb(240, 205, 50)}, 0.9f);
   if (season == 2)
-    EachPixel(s.background, platformY + 21, H, [&](int x, int y, Color& px) {
+    ForRows(s.background, platformY + 21, H, [&](int x, int y, Color& px) {
       const float snow = SmoothStep(0.45f, 0.6f, Fbm(x * 0.02f, y * 0.04f, 77, 4));
       px = Mix(px, Rgb(238, 242, 250), snow * 0.85f);
     });
@@ -805,7 +788,7 @@ void PaintBigTopInside(Scene& s, Rng& r, const TentColours& tent, float ringX, f
   const float apexX = r.Range(120, W - 120), standsTop = r.Range(120, 175);
   const float stripes = static_cast<float>(r.Int(10, 18));
   const std::uint32_t seed = Seed32(r);
-  EachPixel(s.background, 0, standsTop + 4, [&](int x, int y, Color& px) {
+  ForRows(s.background, 0, standsTop + 4, [&](int x, int y, Color& px) {
     const float a = std::atan2(y + 60.0f, x - apexX);
     const bool band = static_cast<int>(std::floor(a / 3.14159f * stripes * 2 + 100)) % 2 == 0;
     const float fold = 0.85f + 0.15f * std::sin(a * stripes * 12.566f);
@@ -813,7 +796,7 @@ void PaintBigTopInside(Scene& s, Rng& r, const TentColours& tent, float ringX, f
   });
   // The audience in rising rows.
   const float rowH = r.Range(13, 17);
-  EachPixel(s.background, standsTop, ringY, [&](int x, int y, Color& px) {
+  ForRows(s.background, standsTop, ringY, [&](int x, int y, Color& px) {
     const int row = static_cast<int>((y - standsTop) / rowH);
     const float fy = std::fmod(y - standsTop, rowH) / rowH;
     const float seatW = rowH * 0.9f;
@@ -1205,7 +1188,7 @@ Scene Library(Rng& r) {
   if (floorKind == 0) {
     const Color a = PickOf(r, {Rgb(225, 220, 210), Rgb(200, 190, 170)}),
                 b = PickOf(r, {Rgb(60, 55, 55), Rgb(120, 60, 50)});
-    EachPixel(s.background, floorY, H, [&](int x, int y, Color& px) {
+    ForRows(s.background, floorY, H, [&](int x, int y, Color& px) {
       const float t = (y - floorY) / (H - floorY);
       // Squares in perspective: narrower and shallower towards the back.
       const float u = (x - W / 2) / (0.4f + t) / 40, v = std::sqrt(t) * 6;
@@ -1216,7 +1199,7 @@ Scene Library(Rng& r) {
     PaintFloorboards(s.background, floorY, H, Lighter(wood, 0.15f), Seed32(r));
   } else {
     const Color carpet = PickOf(r, {Rgb(130, 40, 40), Rgb(40, 60, 100), Rgb(50, 90, 60)});
-    EachPixel(s.background, floorY, H, [&](int x, int y, Color& px) {
+    ForRows(s.background, floorY, H, [&](int x, int y, Color& px) {
       const float t = (y - floorY) / (H - floorY);
       const float u = (x - W / 2) / (0.5f + t), v = (y - floorY) / (0.3f + t * 0.7f);
       const float motif = std::sin(u * 0.15f) * std::sin(v * 0.15f);
@@ -1553,7 +1536,7 @@ Scene BuildingSite(Rng& r) {
   const Color earth = PickOf(r, {Rgb(160, 120, 80), Rgb(140, 110, 85), Rgb(175, 145, 100)});
   const std::uint32_t earthSeed = Seed32(r);
   const bool wet = weather.time == Daytime::Overcast || r.Chance(0.3f);
-  EachPixel(s.background, horizon + 10, H, [&](int x, int y, Color& px) {
+  ForRows(s.background, horizon + 10, H, [&](int x, int y, Color& px) {
     const float t = (y - horizon) / (H - horizon);
     Color c = earth * (0.75f + 0.3f * t) * (0.85f + 0.3f * Fbm(x * 0.03f, y * 0.06f, earthSeed, 4));
     const float track = std::fmod(x + (y - horizon) * 0.8f + 1000.0f, 90.0f);
