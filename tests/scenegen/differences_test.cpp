@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 #include "picture_set.h"
 #include "scenes.h"
 
@@ -16,6 +19,16 @@ bool Aligned(const Box& b) {
 
 bool Contains(const Box& outer, const Box& inner) {
   return outer.x0 <= inner.x0 && outer.y0 <= inner.y0 && outer.x1 >= inner.x1 && outer.y1 >= inner.y1;
+}
+
+TEST(ChangeTypeName, NamesEveryTypeOnceInGerman) {
+  std::set<std::string> names;
+  for (int t = 0; t < kChangeTypeCount; ++t) names.insert(ChangeTypeName(static_cast<ChangeType>(t)));
+  EXPECT_EQ(names.size(), static_cast<std::size_t>(kChangeTypeCount));
+  EXPECT_EQ(names.count("?"), 0u);
+  EXPECT_EQ(ChangeTypeName(ChangeType::Remove), "fehlt");
+  EXPECT_EQ(ChangeTypeName(ChangeType::Count), "andere Anzahl");
+  EXPECT_EQ(ChangeTypeName(static_cast<ChangeType>(kChangeTypeCount)), "?");
 }
 
 TEST(RectangleFor, AddsTheMarginAndAlignsToBlocks) {

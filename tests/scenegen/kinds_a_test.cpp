@@ -37,6 +37,20 @@ TEST_P(NewKind, HasItsOwnGermanName) {
   for (int k = 0; k < 8; ++k) EXPECT_NE(SceneKindName(static_cast<SceneKind>(k)), name);
 }
 
+// The name list and the builders must agree for every kind, the first
+// eight and the later ones alike.
+TEST(SceneKinds, EachIsCalledByTheTitleItsBuilderGives) {
+  std::set<std::string> names;
+  for (int k = 0; k < kSceneKindCount; ++k) {
+    const auto kind = static_cast<SceneKind>(k);
+    EXPECT_EQ(BuildScene(kind, 11).title, SceneKindName(kind)) << "kind " << k;
+    names.insert(SceneKindName(kind));
+  }
+  EXPECT_EQ(names.size(), static_cast<std::size_t>(kSceneKindCount));
+  EXPECT_EQ(names.count("?"), 0u);
+  EXPECT_EQ(SceneKindName(static_cast<SceneKind>(kSceneKindCount)), "?");
+}
+
 // Several seeds, each a pair with five fair differences and nothing
 // changed outside their rectangles.
 TEST_P(NewKind, GivesFairPairsFromSeveralSeeds) {

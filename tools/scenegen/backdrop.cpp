@@ -4,18 +4,6 @@
 
 namespace scenegen {
 
-namespace {
-
-template <typename Painter>
-void ForRows(Image& image, float y0, float y1, Painter paint) {
-  const int a = std::max(0, static_cast<int>(std::floor(y0)));
-  const int b = std::min(image.Height(), static_cast<int>(std::ceil(y1)));
-  for (int y = a; y < b; ++y)
-    for (int x = 0; x < image.Width(); ++x) paint(x, y, image.At(x, y));
-}
-
-}  // namespace
-
 void PaintSky(Image& image, float horizonY, const SkyLight& sky, std::uint32_t seed) {
   ForRows(image, 0, horizonY + 40, [&](int x, int y, Color& px) {
     const float t = Clamp01(y / std::max(1.0f, horizonY));

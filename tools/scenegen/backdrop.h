@@ -1,11 +1,31 @@
 #pragma once
 // Background layers painted pixel by pixel: skies, hills, water, ground,
 // walls and cloth. Each takes the rows it covers and leaves the rest alone.
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "canvas.h"
 
 namespace scenegen {
+
+// Per-pixel work over rows y0..y1 of the whole width.
+template <typename Painter>
+void ForRows(Image& image, float y0, float y1, Painter paint) {
+  const int a = std::max(0, static_cast<int>(std::floor(y0)));
+  const int b = std::min(image.Height(), static_cast<int>(std::ceil(y1)));
+  for (int y = a; y < b; ++y)
+    for (int x = 0; x < image.Width(); ++x) paint(x, y, image.At(x, y));
+}
+
+// An ellipse painted straight onto a background.
+template <typename Shader>
+void FillEllipse(Image& image, float cx, float cy, float rx, float ry, Shader shade, float alpha = 1, float soft = 0) {
+  Canvas c(image);
+  c.Fill(
+      cx - rx, cy - ry, cx + rx, cy + ry, [=](float px, float py) { return EllipseDistance(px, py, cx, cy, rx, ry); },
+      shade, alpha, soft);
+}
 
 struct SkyLight {
   Color top, horizon;

@@ -1,35 +1,22 @@
 #include "differences.h"
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 
 #include "noise.h"
 
 namespace scenegen {
 
+// In the order of ChangeType.
+constexpr std::array<std::string_view, kChangeTypeCount> kChangeTypeNames = {
+    "fehlt", "hinzugefügt", "andere Farbe", "andere Größe", "verschoben",
+    "gespiegelt", "andere Form", "gedreht", "anderes Muster", "andere Anzahl"};
+static_assert(static_cast<int>(ChangeType::Count) + 1 == kChangeTypeCount);
+
 std::string ChangeTypeName(ChangeType type) {
-  switch (type) {
-    case ChangeType::Remove:
-      return "fehlt";
-    case ChangeType::Add:
-      return "hinzugefügt";
-    case ChangeType::Recolor:
-      return "andere Farbe";
-    case ChangeType::Resize:
-      return "andere Größe";
-    case ChangeType::Move:
-      return "verschoben";
-    case ChangeType::Mirror:
-      return "gespiegelt";
-    case ChangeType::Reshape:
-      return "andere Form";
-    case ChangeType::Rotate:
-      return "gedreht";
-    case ChangeType::Pattern:
-      return "anderes Muster";
-    case ChangeType::Count:
-      return "andere Anzahl";
-  }
-  return "?";
+  const auto index = static_cast<std::size_t>(type);
+  return index < kChangeTypeNames.size() ? std::string(kChangeTypeNames[index]) : "?";
 }
 
 std::vector<Item> ApplyChanges(const Scene& scene, const std::vector<Change>& changes) {

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 #include <vector>
 
 #include "backdrop.h"
 #include "conditions.h"
 #include "noise.h"
+#include "placer.h"
 #include "scenes_kinds_a.h"
 #include "scenes_kinds_b.h"
 
@@ -24,51 +26,6 @@ void Finalise(Scene& s, const Conditions& cond, float horizon) {
   if (cond.mirrorView) MirrorScene(s);
 }
 
-// Collects the objects of a scene and keeps them in painting order.
-class Composer {
- public:
-  Composer(Scene& scene, Rng& rng) : scene_(scene), rng_(rng) {}
-
-  Item Make(Kind kind, float x, float y, float size, Color color, Color accent = {0.8f, 0.8f, 0.8f}, int variants = 2) {
-    Item it;
-    it.kind = kind;
-    it.x = x, it.y = y, it.size = size;
-    it.color = color, it.accent = accent;
-    it.variant = rng_.Int(0, variants - 1);
-    it.variants = variants;
-    it.mirrored = rng_.Chance(0.5f);
-    it.seed = static_cast<std::uint32_t>(rng_.Next());
-    it.depth = y;
-    return it;
-  }
-
-  // Places an object unless another one of its group stands within `spacing`
-  // pixels, so the scene does not pile up in one spot.
-  bool Place(Item it, float spacing = 0) {
-    for (const Item& other : scene_.items)
-      if (spacing > 0 && other.kind == it.kind && std::hypot(other.x - it.x, other.y - it.y) < spacing) return false;
-    scene_.items.push_back(it);
-    return true;
-  }
-  void Sky(Item it) {
-    it.depth = -1000 + it.y;
-    scene_.items.push_back(it);
-  }
-  void Spare(Item it, bool sky = false) {
-    if (sky) it.depth = -1000 + it.y;
-    scene_.spares.push_back(it);
-  }
-  void Done() {
-    std::stable_sort(scene_.items.begin(), scene_.items.end(),
-                     [](const Item& a, const Item& b) { return a.depth < b.depth; });
-  }
-  Rng& rng() { return rng_; }
-
- private:
-  Scene& scene_;
-  Rng& rng_;
-};
-
 Color Vary(Rng& r, Color c, float amount = 0.1f) {
   return {c.r * r.Range(1 - amount, 1 + amount), c.g * r.Range(1 - amount, 1 + amount),
           c.b * r.Range(1 - amount, 1 + amount)};
@@ -83,7 +40,7 @@ constexpr Color kFacades[] = {Rgb(232, 200, 160), Rgb(210, 150, 120), Rgb(240, 2
                               Rgb(225, 180, 180), Rgb(200, 210, 170), Rgb(245, 235, 215)};
 constexpr Color kRoofs[] = {Rgb(160, 70, 50), Rgb(110, 60, 50), Rgb(80, 80, 90), Rgb(150, 95, 60)};
 
-void AddClouds(Composer& c, float horizon, int count) {
+void AddClouds(Placer& c, float horizon, int count) {
   Rng& r = c.rng();
   for (int i = 0; i < count; ++i) {
     const float x = (i + r.Range(0.2f, 0.8f)) * W / count, y = r.Range(35, std::max(50.0f, horizon - 55));
@@ -94,7 +51,7 @@ void AddClouds(Composer& c, float horizon, int count) {
           true);
 }
 
-void AddBirds(Composer& c, float y0, float y1, int count, Color ink) {
+void AddBirds(Placer& c, float y0, float y1, int count, Color ink) {
   Rng& r = c.rng();
   for (int i = 0; i < count; ++i) c.Sky(c.Make(Kind::Bird, r.Range(30, W - 30), r.Range(y0, y1), r.Range(5, 8), ink));
   c.Spare(c.Make(Kind::Bird, r.Range(30, W - 30), r.Range(y0, y1), 6.5f, ink), true);
@@ -140,7 +97,7 @@ LandscapeLayout PaintLandscapeBackdrop(Scene& s, Rng& r) {
   return {horizon, lake, meadowY, cond};
 }
 
-void PlaceLandscapeObjects(Composer& c, const LandscapeLayout& at, Rng& r) {
+void PlaceLandscapeObjects(Placer& c, const LandscapeLayout& at, Rng& r) {
   const auto& [horizon, lake, meadowY, cond] = at;
   AddClouds(c, horizon, CloudCount(cond, r));
   AddBirds(c, 40, horizon - 30, r.Int(2, 4), Rgb(50, 45, 50));
@@ -211,7 +168,7 @@ void PlaceLandscapeObjects(Composer& c, const LandscapeLayout& at, Rng& r) {
 Scene Landscape(Rng& r) {
   Scene s;
   const LandscapeLayout at = PaintLandscapeBackdrop(s, r);
-  Composer c(s, r);
+  Placer c(s, r);
   PlaceLandscapeObjects(c, at, r);
   c.Done();
   Finalise(s, at.cond, at.horizon);
@@ -311,7 +268,7 @@ HarbourLayout PaintHarbourBackdrop(Scene& s, Rng& r) {
   return {horizon, quayY, lightX, jettyX, cond};
 }
 
-void PlaceHarbourObjects(Composer& c, const HarbourLayout& at, Rng& r) {
+void PlaceHarbourObjects(Placer& c, const HarbourLayout& at, Rng& r) {
   const auto& [horizon, quayY, lightX, jettyX, cond] = at;
   AddClouds(c, horizon, CloudCount(cond, r));
   AddBirds(c, 30, quayY - 60, r.Int(1, 6), Rgb(70, 70, 80));
@@ -357,7 +314,7 @@ void PlaceHarbourObjects(Composer& c, const HarbourLayout& at, Rng& r) {
 Scene Harbour(Rng& r) {
   Scene s;
   const HarbourLayout at = PaintHarbourBackdrop(s, r);
-  Composer c(s, r);
+  Placer c(s, r);
   PlaceHarbourObjects(c, at, r);
   c.Done();
   Finalise(s, at.cond, at.horizon);
@@ -432,7 +389,7 @@ GardenLayout PaintGardenBackdrop(Scene& s, Rng& r) {
   return {hedgeY, lawnY, pathX, pond, pondX, pondY, path, beds, cond};
 }
 
-void PlaceGardenObjects(Composer& c, const GardenLayout& at, Rng& r) {
+void PlaceGardenObjects(Placer& c, const GardenLayout& at, Rng& r) {
   const auto& [hedgeY, lawnY, pathX, pond, pondX, pondY, path, beds, cond] = at;
   AddClouds(c, hedgeY, std::min(3, CloudCount(cond, r)));
   AddBirds(c, 20, hedgeY - 30, r.Int(0, 3), Rgb(50, 45, 50));
@@ -509,7 +466,7 @@ void PlaceGardenObjects(Composer& c, const GardenLayout& at, Rng& r) {
 Scene Garden(Rng& r) {
   Scene s;
   const GardenLayout at = PaintGardenBackdrop(s, r);
-  Composer c(s, r);
+  Placer c(s, r);
   PlaceGardenObjects(c, at, r);
   c.Done();
   Finalise(s, at.cond, at.hedgeY);
@@ -596,7 +553,7 @@ RoomLayout PaintRoomBackdrop(Scene& s, Rng& r) {
   return {floorY, shelfX, tableX, cond, {shelfY[0], shelfY[1]}, shelves};
 }
 
-void PlaceRoomObjects(Composer& c, const RoomLayout& at, Rng& r) {
+void PlaceRoomObjects(Placer& c, const RoomLayout& at, Rng& r) {
   const auto& [floorY, shelfX, tableX, cond, shelfY, shelves] = at;
   const float windowX = shelfX > W / 2 ? r.Range(60, 170) : r.Range(310, 420);
   const float windowSize = r.Range(12, 17);
@@ -658,7 +615,7 @@ void PlaceRoomObjects(Composer& c, const RoomLayout& at, Rng& r) {
 Scene Room(Rng& r) {
   Scene s;
   const RoomLayout at = PaintRoomBackdrop(s, r);
-  Composer c(s, r);
+  Placer c(s, r);
   PlaceRoomObjects(c, at, r);
   c.Done();
   s.tint = LightTint(at.cond);
@@ -724,7 +681,7 @@ StillLifeLayout PaintStillLifeBackdrop(Scene& s, Rng& r) {
   return {tableY, cond};
 }
 
-void PlaceStillLifeObjects(Composer& c, const StillLifeLayout& at, Rng& r) {
+void PlaceStillLifeObjects(Placer& c, const StillLifeLayout& at, Rng& r) {
   const auto& [tableY, cond] = at;
   const float plateX = r.Range(140, 340), plateY = tableY + r.Range(80, 130);
   c.Place(c.Make(Kind::Plate, plateX, plateY, r.Range(24, 31), MadeColour(cond, r)));
@@ -784,7 +741,7 @@ void PlaceStillLifeObjects(Composer& c, const StillLifeLayout& at, Rng& r) {
 Scene StillLife(Rng& r) {
   Scene s;
   const StillLifeLayout at = PaintStillLifeBackdrop(s, r);
-  Composer c(s, r);
+  Placer c(s, r);
   PlaceStillLifeObjects(c, at, r);
   c.Done();
   s.tint = LightTint(at.cond);
@@ -847,7 +804,7 @@ CityLayout PaintCityBackdrop(Scene& s, Rng& r) {
   return {walkY, cond};
 }
 
-void PlaceCityObjects(Composer& c, const CityLayout& at, Rng& r) {
+void PlaceCityObjects(Placer& c, const CityLayout& at, Rng& r) {
   const auto& [walkY, cond] = at;
   AddClouds(c, 200, std::min(4, CloudCount(cond, r)));
   AddBirds(c, 20, 120, r.Int(0, 4), Rgb(50, 45, 50));
@@ -891,7 +848,7 @@ void PlaceCityObjects(Composer& c, const CityLayout& at, Rng& r) {
 Scene City(Rng& r) {
   Scene s;
   const CityLayout at = PaintCityBackdrop(s, r);
-  Composer c(s, r);
+  Placer c(s, r);
   PlaceCityObjects(c, at, r);
   c.Done();
   Finalise(s, at.cond, at.walkY - 70);
@@ -946,7 +903,7 @@ WinterLayout PaintWinterBackdrop(Scene& s, Rng& r) {
   return {horizon, cond};
 }
 
-void PlaceWinterObjects(Composer& c, const WinterLayout& at, Rng& r) {
+void PlaceWinterObjects(Placer& c, const WinterLayout& at, Rng& r) {
   const auto& [horizon, cond] = at;
   AddClouds(c, horizon, CloudCount(cond, r));
   AddBirds(c, 40, horizon - 30, r.Int(0, 4), Rgb(50, 45, 50));
@@ -984,7 +941,7 @@ void PlaceWinterObjects(Composer& c, const WinterLayout& at, Rng& r) {
 Scene Winter(Rng& r) {
   Scene s;
   const WinterLayout at = PaintWinterBackdrop(s, r);
-  Composer c(s, r);
+  Placer c(s, r);
   PlaceWinterObjects(c, at, r);
   c.Done();
   Finalise(s, at.cond, at.horizon);
@@ -1030,7 +987,7 @@ BeachLayout PaintBeachBackdrop(Scene& s, Rng& r) {
   return {horizon, shoreY, cond};
 }
 
-void PlaceBeachObjects(Composer& c, const BeachLayout& at, Rng& r) {
+void PlaceBeachObjects(Placer& c, const BeachLayout& at, Rng& r) {
   const auto& [horizon, shoreY, cond] = at;
   AddClouds(c, horizon, CloudCount(cond, r));
   AddBirds(c, 30, horizon + 20, r.Int(1, 5), Rgb(70, 70, 80));
@@ -1073,7 +1030,7 @@ void PlaceBeachObjects(Composer& c, const BeachLayout& at, Rng& r) {
 Scene Beach(Rng& r) {
   Scene s;
   const BeachLayout at = PaintBeachBackdrop(s, r);
-  Composer c(s, r);
+  Placer c(s, r);
   PlaceBeachObjects(c, at, r);
   c.Done();
   Finalise(s, at.cond, at.horizon);
@@ -1082,45 +1039,16 @@ Scene Beach(Rng& r) {
 
 }  // namespace
 
+// In the order of SceneKind, eight kinds a line as the builders group them.
+constexpr std::array<std::string_view, kSceneKindCount> kSceneKindNames = {
+    "Landschaft", "Hafen", "Garten", "Zimmer", "Stillleben", "Stadt", "Winterdorf", "Strand",
+    "Küche", "Klassenzimmer", "Markt", "Werkstatt", "Spielplatz", "Bauernhof", "Wald", "Bergdorf",
+    "Unterwasserwelt", "Raumstation", "Bahnhof", "Zirkus", "Schlafzimmer", "Bibliothek", "Gartenfest", "Baustelle"};
+static_assert(static_cast<int>(SceneKind::BuildingSite) + 1 == kSceneKindCount);
+
 std::string SceneKindName(SceneKind kind) {
-  switch (kind) {
-    case SceneKind::Landscape:
-      return "Landschaft";
-    case SceneKind::Harbour:
-      return "Hafen";
-    case SceneKind::Garden:
-      return "Garten";
-    case SceneKind::Room:
-      return "Zimmer";
-    case SceneKind::StillLife:
-      return "Stillleben";
-    case SceneKind::City:
-      return "Stadt";
-    case SceneKind::Winter:
-      return "Winterdorf";
-    case SceneKind::Beach:
-      return "Strand";
-    case SceneKind::Kitchen: case SceneKind::Classroom: case SceneKind::Market: case SceneKind::Workshop:
-    case SceneKind::Playground: case SceneKind::Farm: case SceneKind::Forest: case SceneKind::MountainVillage:
-      return KindAName(kind);
-    case SceneKind::Underwater:
-      return "Unterwasserwelt";
-    case SceneKind::SpaceStation:
-      return "Raumstation";
-    case SceneKind::RailwayStation:
-      return "Bahnhof";
-    case SceneKind::Circus:
-      return "Zirkus";
-    case SceneKind::Bedroom:
-      return "Schlafzimmer";
-    case SceneKind::Library:
-      return "Bibliothek";
-    case SceneKind::GardenParty:
-      return "Gartenfest";
-    case SceneKind::BuildingSite:
-      return "Baustelle";
-  }
-  return "?";
+  const auto index = static_cast<std::size_t>(kind);
+  return index < kSceneKindNames.size() ? std::string(kSceneKindNames[index]) : "?";
 }
 
 Scene BuildScene(SceneKind kind, std::uint32_t seed) {

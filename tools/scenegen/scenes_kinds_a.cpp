@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "backdrop.h"
+#include "placer.h"
 
 namespace scenegen {
 
@@ -16,82 +17,17 @@ std::uint32_t Seed(Rng& r) { return static_cast<std::uint32_t>(r.Next()); }
 
 // ---- Composition ----
 
-// Collects a scene's objects and keeps them in painting order. Objects of
-// one kind keep a distance, so a scene does not pile up in one spot.
-class Placer {
- public:
-  Placer(Scene& scene, Rng& rng) : scene_(scene), rng_(rng) {}
+// Writing reads one way only and hanging things hang straight down; the
+// generator is drawn from all the same, so each scene keeps its draws.
+bool MirrorUnlessFixedWay(Kind kind, Rng& rng) {
+  const bool fixedWay =
+      kind == Kind::ChalkDrawing || kind == Kind::Tool || kind == Kind::Utensil || kind == Kind::HangingLamp;
+  return rng.Chance(0.5f) && !fixedWay;
+}
 
-  Item Make(Kind kind, float x, float y, float size, Color color, Color accent = {0.8f, 0.8f, 0.8f}, int variants = 2) {
-    Item it;
-    it.kind = kind;
-    it.x = x, it.y = y, it.size = size;
-    it.color = color, it.accent = accent;
-    it.variant = rng_.Int(0, variants - 1);
-    it.variants = variants;
-    // Writing reads one way only and hanging things hang straight down.
-    const bool fixedWay = kind == Kind::ChalkDrawing || kind == Kind::Tool || kind == Kind::Utensil ||
-                          kind == Kind::HangingLamp;
-    it.mirrored = rng_.Chance(0.5f) && !fixedWay;
-    it.seed = Seed(rng_);
-    it.depth = y;
-    return it;
-  }
-  bool Place(Item it, float spacing = 0) {
-    if (!InView(it)) return false;
-    if (spacing > 0)
-      for (const Item& other : scene_.items)
-        if (other.kind == it.kind && std::hypot(other.x - it.x, other.y - it.y) < spacing) return false;
-    scene_.items.push_back(it);
-    return true;
-  }
-  void Fixed(Item it) {
-    if (!InView(it)) return;
-    it.locked = true;
-    scene_.items.push_back(it);
-  }
-  void Sky(Item it) {
-    if (!InView(it)) return;
-    it.depth = -1000 + it.y;
-    scene_.items.push_back(it);
-  }
-  void Spare(Item it, bool sky = false) {
-    if (sky) it.depth = -1000 + it.y;
-    if (!TouchesLeftOrTop(it)) scene_.spares.push_back(it);
-  }
-  void Done() {
-    for (Item& it : scene_.items) KeepOffLeftAndTop(it);
-    std::stable_sort(scene_.items.begin(), scene_.items.end(),
-                     [](const Item& a, const Item& b) { return a.depth < b.depth; });
-  }
-  Rng& rng() { return rng_; }
-
- private:
-  // Something wholly outside the picture would only make a difference
-  // nobody can see.
-  static bool InView(const Item& it) {
-    return !Intersect(ItemBounds(it), Box{0, 0, kPictureWidth, kPictureHeight}).Empty();
-  }
-  // No rectangle can mark the picture's first column or row, so whatever is
-  // drawn there belongs to the composition.
-  static bool TouchesLeftOrTop(const Item& it) {
-    const Box b = ItemBounds(it);
-    return b.x0 < 1 || b.y0 < 1;
-  }
-  // One that just reaches the edge is moved in by the little it overhangs;
-  // one that reaches far over stays as it is, never changed.
-  static void KeepOffLeftAndTop(Item& it) {
-    constexpr int kNudge = 30;
-    if (it.locked || !TouchesLeftOrTop(it)) return;
-    const Box b = ItemBounds(it);
-    const float dx = std::max(0, 1 - b.x0), dy = std::max(0, 1 - b.y0);
-    if (dx <= kNudge && dy <= kNudge) it.x += dx, it.y += dy;
-    if (TouchesLeftOrTop(it)) it.locked = true;
-  }
-
-  Scene& scene_;
-  Rng& rng_;
-};
+// Things wholly outside the picture are left out and nothing changeable
+// stays on its first column or row.
+constexpr PlacementRules kPlacement{.mirrored = MirrorUnlessFixedWay, .dropOutOfView = true, .keepOffLeftAndTop = true};
 
 Color Vary(Rng& r, Color c, float amount = 0.1f) {
   return {c.r * r.Range(1 - amount, 1 + amount), c.g * r.Range(1 - amount, 1 + amount),
@@ -185,14 +121,6 @@ void FillBox(Image& img, float x0, float y0, float x1, float y1, Shader shade, f
   Canvas c(img);
   c.Fill(
       x0, y0, x1, y1, [=](float px, float py) { return BoxDistance(px, py, x0, y0, x1, y1, radius); }, shade, alpha);
-}
-
-template <typename Shader>
-void FillEllipse(Image& img, float cx, float cy, float rx, float ry, Shader shade, float alpha = 1, float soft = 0) {
-  Canvas c(img);
-  c.Fill(
-      cx - rx, cy - ry, cx + rx, cy + ry, [=](float px, float py) { return EllipseDistance(px, py, cx, cy, rx, ry); },
-      shade, alpha, soft);
 }
 
 void FillLine(Image& img, float ax, float ay, float bx, float by, float width, Color color, float alpha = 1) {
@@ -400,7 +328,7 @@ Scene Kitchen(Rng& r) {
   Scene s;
   s.title = "Küche";
   s.background = Image(kPictureWidth, kPictureHeight);
-  Placer c(s, r);
+  Placer c(s, r, kPlacement);
   const bool room = r.Chance(0.45f);  // the whole kitchen, or close to the counter
   const float k = room ? 0.85f : 1.25f;  // how near things are
   const float counterY = room ? r.Range(200, 240) : r.Range(255, 315);
@@ -573,7 +501,7 @@ Scene Classroom(Rng& r) {
   Scene s;
   s.title = "Klassenzimmer";
   s.background = Image(kPictureWidth, kPictureHeight);
-  Placer c(s, r);
+  Placer c(s, r, kPlacement);
   const bool far = r.Chance(0.5f);  // from the back of the room, or from the middle
   const float floorY = far ? r.Range(215, 250) : r.Range(270, 310);
   constexpr Color kWalls[] = {Rgb(235, 225, 195), Rgb(200, 215, 225), Rgb(215, 230, 200), Rgb(240, 215, 200),
@@ -716,7 +644,7 @@ Scene Market(Rng& r) {
   Scene s;
   s.title = "Markt";
   s.background = Image(kPictureWidth, kPictureHeight);
-  Placer c(s, r);
+  Placer c(s, r, kPlacement);
   // A town square under its houses, or a village green under trees.
   const bool green = r.Chance(0.4f);
   const bool near = r.Chance(0.45f);
@@ -821,7 +749,7 @@ Scene Workshop(Rng& r) {
   Scene s;
   s.title = "Werkstatt";
   s.background = Image(kPictureWidth, kPictureHeight);
-  Placer c(s, r);
+  Placer c(s, r, kPlacement);
   // Standing at the bench, or back in the room with the floor in view.
   const bool near = r.Chance(0.45f);
   const float k = near ? 1.3f : 1.0f;
@@ -976,7 +904,7 @@ Scene Playground(Rng& r) {
   Scene s;
   s.title = "Spielplatz";
   s.background = Image(kPictureWidth, kPictureHeight);
-  Placer c(s, r);
+  Placer c(s, r, kPlacement);
   const float density = r.Range(0.55f, 1.45f);  // a quiet corner or a busy playground
   const float horizon = r.Range(110, 200);
   const Daylight light = PickDaylight(r, horizon);
@@ -1085,7 +1013,7 @@ Scene Farm(Rng& r) {
   Scene s;
   s.title = "Bauernhof";
   s.background = Image(kPictureWidth, kPictureHeight);
-  Placer c(s, r);
+  Placer c(s, r, kPlacement);
   // Across the fields to a distant farm, or right in its yard.
   const bool yard = r.Chance(0.4f);
   const float horizon = yard ? r.Range(85, 130) : r.Range(120, 205);
@@ -1187,7 +1115,7 @@ Scene Forest(Rng& r) {
   Scene s;
   s.title = "Wald";
   s.background = Image(kPictureWidth, kPictureHeight);
-  Placer c(s, r);
+  Placer c(s, r, kPlacement);
   const float density = r.Range(0.5f, 1.5f);  // open woodland or a thicket
   const SeasonLook look = LookOf(PickSeason(r));
   const bool clearing = r.Chance(0.4f);
@@ -1368,7 +1296,7 @@ Scene MountainVillage(Rng& r) {
   Scene s;
   s.title = "Bergdorf";
   s.background = Image(kPictureWidth, kPictureHeight);
-  Placer c(s, r);
+  Placer c(s, r, kPlacement);
   const bool hillside = r.Chance(0.5f);
   const float horizon = hillside ? r.Range(130, 200) : r.Range(150, 230);
   const Daylight light = PickDaylight(r, horizon);
@@ -1473,29 +1401,6 @@ Scene MountainVillage(Rng& r) {
 }
 
 }  // namespace
-
-std::string KindAName(SceneKind kind) {
-  switch (kind) {
-    case SceneKind::Kitchen:
-      return "Küche";
-    case SceneKind::Classroom:
-      return "Klassenzimmer";
-    case SceneKind::Market:
-      return "Markt";
-    case SceneKind::Workshop:
-      return "Werkstatt";
-    case SceneKind::Playground:
-      return "Spielplatz";
-    case SceneKind::Farm:
-      return "Bauernhof";
-    case SceneKind::Forest:
-      return "Wald";
-    case SceneKind::MountainVillage:
-      return "Bergdorf";
-    default:
-      return "?";
-  }
-}
 
 Scene BuildKindA(SceneKind kind, Rng& r) {
   switch (kind) {

@@ -3,14 +3,11 @@
 // mountain village: each composed afresh from a seed, so that two pictures
 // of one kind differ in viewpoint, layout, objects, light, season and
 // palette rather than in a few moved things.
-#include <string>
-
 #include "noise.h"
 #include "scenes.h"
 
 namespace scenegen {
 
-std::string KindAName(SceneKind kind);
 Scene BuildKindA(SceneKind kind, Rng& r);
 
 }  // namespace scenegen

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "backdrop.h"
+#include "placer.h"
 
 namespace scenegen {
 
@@ -26,14 +27,6 @@ void FillBox(Image& img, float x0, float y0, float x1, float y1, Shader shade, f
 }
 
 template <typename Shader>
-void FillEllipse(Image& img, float cx, float cy, float rx, float ry, Shader shade, float alpha = 1, float soft = 0) {
-  Canvas c(img);
-  c.Fill(
-      cx - rx, cy - ry, cx + rx, cy + ry, [=](float px, float py) { return EllipseDistance(px, py, cx, cy, rx, ry); },
-      shade, alpha, soft);
-}
-
-template <typename Shader>
 void FillPoly(Image& img, std::vector<Point> pts, Shader shade, float alpha = 1, float soft = 0) {
   float x0 = 1e9f, y0 = 1e9f, x1 = -1e9f, y1 = -1e9f;
   for (const Point& q : pts)
@@ -52,22 +45,13 @@ void FillLine(Image& img, float ax, float ay, float bx, float by, float width, C
       [=](float px, float py) { return SegmentDistance(px, py, ax, ay, bx, by) - hw; }, Flat{color}, alpha, soft);
 }
 
-// Per-pixel work over rows y0..y1 of the whole width.
-template <typename Painter>
-void EachPixel(Image& img, float y0, float y1, Painter paint) {
-  const int a = std::max(0, static_cast<int>(std::floor(y0)));
-  const int b = std::min(img.Height(), static_cast<int>(std::ceil(y1)));
-  for (int y = a; y < b; ++y)
-    for (int x = 0; x < img.Width(); ++x) paint(x, y, img.At(x, y));
-}
-
 // A soft shaft of light falling from (x0, y0) to (x1, y1).
 void LightShaft(Image& img, float x0, float y0, float x1, float y1, float w0, float w1, Color light, float alpha) {
   FillPoly(img, {{x0 - w0, y0}, {x0 + w0, y0}, {x1 + w1, y1}, {x1 - w1, y1}}, Flat{light}, alpha, 14);
 }
 
 void Stars(Image& img, float y1, std::uint32_t seed, float density = 0.004f) {
-  EachPixel(img, 0, y1, [&](int x, int y, Color& px) {
+  ForRows(img, 0, y1, [&](int x, int y, Color& px) {
     const float h = Hash2(x, y, seed);
     if (h < density) px = Mix(px, Rgb(250, 248, 235), 0.4f + 0.6f * Hash2(y, x, seed + 1));
   });
@@ -121,81 +105,12 @@ void PaintWeatherSky(Image& img, float horizon, const Weather& w, Rng& r) {
 
 // --------------------------------------------------------------- composing
 
-// A rectangle cannot begin left of the picture's first column or above its
-// first row, and a click there is not inside it; so nothing changeable may
-// be drawn there. What would only reach the edge once moved or enlarged
-// stays changeable: the difference finder refuses that one change itself.
-constexpr int kEdgeNudge = 30;
+// A string of flags hangs to the right of its anchor, where it was planned.
+bool MirrorUnlessPennant(Kind kind, Rng& rng) { return kind != Kind::Pennant && rng.Chance(0.5f); }
 
-bool TouchesLeftOrTop(const Item& it) {
-  const Box b = ItemBounds(it);
-  return b.x0 < 1 || b.y0 < 1;
-}
-
-// A changeable object that just reaches the left or top edge is moved in by
-// the little it overhangs; one that reaches far over stays, as part of the
-// composition.
-void KeepOffLeftAndTop(Item& it) {
-  if (it.locked || !TouchesLeftOrTop(it)) return;
-  const Box b = ItemBounds(it);
-  const float dx = std::max(0, 1 - b.x0), dy = std::max(0, 1 - b.y0);
-  if (dx <= kEdgeNudge && dy <= kEdgeNudge) it.x += dx, it.y += dy;
-  if (TouchesLeftOrTop(it)) it.locked = true;
-}
-
-class Stage {
- public:
-  Stage(Scene& scene, Rng& rng) : scene_(scene), rng_(rng) {}
-
-  Item Make(Kind kind, float x, float y, float size, Color color, Color accent = {0.8f, 0.8f, 0.8f}, int variants = 2) {
-    Item it;
-    it.kind = kind;
-    it.x = x, it.y = y, it.size = size;
-    it.color = color, it.accent = accent;
-    it.variants = variants;
-    it.variant = rng_.Int(0, variants - 1);
-    // A string of flags hangs to the right of its anchor, where it was planned.
-    it.mirrored = kind != Kind::Pennant && rng_.Chance(0.5f);
-    it.seed = Seed32(rng_);
-    it.depth = y;
-    return it;
-  }
-  // Places an object unless one of its kind stands within `spacing` pixels.
-  bool Put(Item it, float spacing = 0) {
-    if (spacing > 0)
-      for (const Item& other : scene_.items)
-        if (other.kind == it.kind && std::hypot(other.x - it.x, other.y - it.y) < spacing) return false;
-    scene_.items.push_back(it);
-    return true;
-  }
-  // Things in the air or the water, painted before the ground's objects.
-  bool Float(Item it, float spacing = 0) {
-    it.depth = -1000 + it.y;
-    return Put(it, spacing);
-  }
-  void Fixed(Item it) {
-    it.locked = true;
-    scene_.items.push_back(it);
-  }
-  void Spare(Item it, bool floating = false) {
-    if (floating) it.depth = -1000 + it.y;
-    // Nudged away from the left and top edges rather than lost.
-    for (int step = 0; step < 40 && TouchesLeftOrTop(it); ++step) {
-      it.x += 6;
-      if (floating) it.y += 3, it.depth = -1000 + it.y;
-    }
-    if (!TouchesLeftOrTop(it)) scene_.spares.push_back(it);
-  }
-  void Done() {
-    for (Item& it : scene_.items) KeepOffLeftAndTop(it);
-    std::stable_sort(scene_.items.begin(), scene_.items.end(),
-                     [](const Item& a, const Item& b) { return a.depth < b.depth; });
-  }
-
- private:
-  Scene& scene_;
-  Rng& rng_;
-};
+// Nothing changeable stays on the picture's first column or row; a spare
+// there is nudged away from the edge rather than lost.
+constexpr PlacementRules kPlacement{.mirrored = MirrorUnlessPennant, .keepOffLeftAndTop = true, .spareNudges = 40};
 
 float Perspective(float y, float horizon, float nearSize) {
   return nearSize * (0.3f + 0.7f * Clamp01((y - horizon) / (H - horizon)));
@@ -243,7 +158,7 @@ Scene Underwater(Rng& r) {
   const std::uint32_t waterSeed = Seed32(r);
   // The water is brightest under the sun and darkens with depth and distance.
   const float sunX = r.Range(-60, W + 60), reach = r.Range(260, 520);
-  EachPixel(s.background, 0, H, [&](int x, int y, Color& px) {
+  ForRows(s.background, 0, H, [&](int x, int y, Color& px) {
     const float t = Clamp01(std::hypot((x - sunX) * 0.8f, y + 40.0f) / reach);
     Color c = Mix(sea.top, sea.deep, std::pow(t, 0.8f));
     c = c * (0.94f + 0.12f * Fbm(x * 0.01f, y * 0.02f, waterSeed, 3));
@@ -289,7 +204,7 @@ Scene Underwater(Rng& r) {
     const float edge = r.Range(110, 190);
     const std::uint32_t cliffSeed = Seed32(r);
     const Color rock = Mix(sea.reef, Rgb(70, 65, 60), 0.5f);
-    EachPixel(s.background, 0, H, [&](int x, int y, Color& px) {
+    ForRows(s.background, 0, H, [&](int x, int y, Color& px) {
       const float wander = (Fbm(y * 0.012f, 3.5f, cliffSeed, 4) - 0.5f) * 90 + (1 - y / H) * 30;
       const float d = (left ? x : W - x) - (edge + wander);
       if (d > 1) return;
@@ -324,7 +239,7 @@ Scene Underwater(Rng& r) {
                    Seed32(r)};
   PaintRidge(s.background, sand);
   const std::uint32_t causticSeed = Seed32(r);
-  EachPixel(s.background, floorY - 20, H, [&](int x, int y, Color& px) {
+  ForRows(s.background, floorY - 20, H, [&](int x, int y, Color& px) {
     if (y + 0.5f < RidgeHeight(sand, x + 0.5f) + 1) return;
     const float ripple = std::sin(x * 0.09f + y * 0.35f + Fbm(x * 0.02f, y * 0.05f, causticSeed, 3) * 8);
     const float caustic = std::fabs(ValueNoise(x * 0.08f, y * 0.16f, causticSeed + 1) - 0.5f);
@@ -339,26 +254,27 @@ Scene Underwater(Rng& r) {
   s.tint = shallow ? Color{1.02f, 1.0f, 0.98f} : Color{0.95f, 0.99f, 1.05f};
   s.vignette = shallow ? 0.25f : r.Range(0.35f, 0.45f);
 
-  Stage st(s, r);
+  Placer st(s, r, kPlacement);
   constexpr Color kCorals[] = {Rgb(240, 110, 120), Rgb(250, 150, 60), Rgb(170, 80, 170),
                                Rgb(240, 210, 80),  Rgb(230, 90, 70),  Rgb(120, 200, 200)};
   constexpr Color kWeeds[] = {Rgb(60, 140, 60), Rgb(110, 140, 40), Rgb(150, 70, 60), Rgb(40, 110, 80)};
   auto sandY = [&](float x, float lo, float hi) { return RidgeHeight(sand, x) + r.Range(lo, hi); };
   for (int i = 0, n = r.Int(7, 12); i < n; ++i) {
     const float x = r.Range(20, W - 20), y = sandY(x, 8, H - floorY - 10);
-    st.Put(st.Make(Kind::Coral, x, y, Perspective(y, floorY - 80, r.Range(17, 23)), Vary(r, PickOf(r, kCorals)), {}, 3),
-           45);
+    st.Place(
+        st.Make(Kind::Coral, x, y, Perspective(y, floorY - 80, r.Range(17, 23)), Vary(r, PickOf(r, kCorals)), {}, 3),
+        45);
   }
   for (int i = 0, n = r.Int(4, 8); i < n; ++i) {
     const float x = r.Range(10, W - 10), y = sandY(x, 4, 60);
     // Weed stands out from the bed in brightness, not only in hue.
     const Color weed =
         bedKind == 0 ? PickOf(r, kWeeds) : PickOf(r, {Rgb(150, 200, 90), Rgb(200, 110, 80), Rgb(190, 180, 70)});
-    st.Put(st.Make(Kind::Seaweed, x, y, r.Range(11, 16), Vary(r, weed, 0.05f)), 40);
+    st.Place(st.Make(Kind::Seaweed, x, y, r.Range(11, 16), Vary(r, weed, 0.05f)), 40);
   }
   for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
     const float x = r.Range(20, W - 20), y = sandY(x, 10, H - floorY - 5);
-    st.Put(st.Make(Kind::Rock, x, y, Perspective(y, floorY - 80, 18), Vary(r, Rgb(110, 110, 115))), 70);
+    st.Place(st.Make(Kind::Rock, x, y, Perspective(y, floorY - 80, 18), Vary(r, Rgb(110, 110, 115))), 70);
   }
   // Fish swim in schools: one colour, one direction, loosely together.
   constexpr Color kFish[] = {Rgb(250, 170, 40), Rgb(70, 140, 230),  Rgb(240, 230, 90),
@@ -372,33 +288,33 @@ Scene Underwater(Rng& r) {
       Item fish = st.Make(Kind::Fish, cx + r.Range(-70, 70), cy + r.Range(-35, 35), size * r.Range(0.85f, 1.15f),
                           Vary(r, c, 0.06f), {}, 1);
       fish.mirrored = left;
-      st.Float(fish, 26);
+      st.Sky(fish, 26);
     }
   }
   for (int i = 0, n = shallow ? r.Int(0, 1) : r.Int(1, 3); i < n; ++i)
-    st.Float(st.Make(Kind::Jellyfish, r.Range(40, W - 40), r.Range(surfaceY + 30, floorY - 60), r.Range(10, 14),
-                     PickOf(r, kSoft), {}, 2),
-             70);
+    st.Sky(st.Make(Kind::Jellyfish, r.Range(40, W - 40), r.Range(surfaceY + 30, floorY - 60), r.Range(10, 14),
+                   PickOf(r, kSoft), {}, 2),
+           70);
   for (int i = 0, n = r.Int(2, 4); i < n; ++i) {
     const float x = r.Range(20, W - 20);
-    st.Put(st.Make(Kind::Starfish, x, sandY(x, 15, H - floorY - 5), r.Range(11, 14),
-                   PickOf(r, {Rgb(240, 120, 60), Rgb(220, 60, 80), Rgb(245, 190, 70), Rgb(150, 80, 170)})),
-           50);
+    st.Place(st.Make(Kind::Starfish, x, sandY(x, 15, H - floorY - 5), r.Range(11, 14),
+                     PickOf(r, {Rgb(240, 120, 60), Rgb(220, 60, 80), Rgb(245, 190, 70), Rgb(150, 80, 170)})),
+             50);
   }
   for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
     const float x = r.Range(30, W - 30);
-    st.Put(st.Make(Kind::Crab, x, sandY(x, 20, H - floorY - 5), r.Range(11, 14), Rgb(215, 70, 45)), 80);
+    st.Place(st.Make(Kind::Crab, x, sandY(x, 20, H - floorY - 5), r.Range(11, 14), Rgb(215, 70, 45)), 80);
   }
   for (int i = 0, n = r.Int(2, 5); i < n; ++i) {
     const float x = r.Range(15, W - 15);
-    st.Put(st.Make(Kind::Shell, x, sandY(x, 10, H - floorY - 4), r.Range(8, 10),
-                   PickOf(r, {Rgb(245, 215, 200), Rgb(235, 225, 205), Rgb(230, 170, 150)})),
-           40);
+    st.Place(st.Make(Kind::Shell, x, sandY(x, 10, H - floorY - 4), r.Range(8, 10),
+                     PickOf(r, {Rgb(245, 215, 200), Rgb(235, 225, 205), Rgb(230, 170, 150)})),
+             40);
   }
   if (r.Chance(0.6f)) {
     const float x = r.Range(50, W - 50);
-    st.Put(st.Make(Kind::TreasureChest, x, sandY(x, 25, H - floorY - 10), r.Range(13, 16), Rgb(130, 85, 45),
-                   Rgb(200, 160, 60)));
+    st.Place(st.Make(Kind::TreasureChest, x, sandY(x, 25, H - floorY - 10), r.Range(13, 16), Rgb(130, 85, 45),
+                     Rgb(200, 160, 60)));
   }
   st.Spare(st.Make(Kind::Fish, r.Range(40, W - 40), r.Range(surfaceY + 40, floorY - 30), 9, PickOf(r, kFish), {}, 1),
            true);
@@ -453,7 +369,7 @@ Scene SpaceStation(Rng& r) {
   const std::uint32_t wallSeed = Seed32(r);
   const float panelW = r.Range(48, 80), panelH = r.Range(40, 70);
   // Wall panels with seams and rivets, lit from above.
-  EachPixel(s.background, 0, floorY, [&](int x, int y, Color& px) {
+  ForRows(s.background, 0, floorY, [&](int x, int y, Color& px) {
     const float fx = std::fmod(x + 1000.0f, panelW), fy = std::fmod(y + 1000.0f, panelH);
     const float seam = (fx < 2 || fy < 2) ? 0.7f : (fx < 3 || fy < 3 ? 1.12f : 1.0f);
     const float rivet = (std::hypot(fx - 6, fy - 6) < 1.6f || std::hypot(fx - panelW + 6, fy - 6) < 1.6f) ? 0.75f : 1;
@@ -461,7 +377,7 @@ Scene SpaceStation(Rng& r) {
     px = hull.wall * (seam * rivet * light);
   });
   // The deck: plates seen at a slant, with a tread pattern.
-  EachPixel(s.background, floorY, H, [&](int x, int y, Color& px) {
+  ForRows(s.background, floorY, H, [&](int x, int y, Color& px) {
     const float t = (y - floorY) / (H - floorY);
     const float u = (x - W / 2) / (0.5f + t);
     const float plate = std::fmod(u + 1000 * 60, 60.0f);
@@ -541,14 +457,14 @@ Scene SpaceStation(Rng& r) {
     FillBox(s.background, 0, pipeY + k * 11, W, pipeY + k * 11 + 7,
             VerticalGradient{Lighter(kPipe, 0.3f), Darker(kPipe, 0.4f), pipeY + k * 11, pipeY + k * 11 + 7});
   if (r.Chance(0.5f))
-    EachPixel(s.background, floorY - 30, floorY - 16, [&](int x, int y, Color& px) {
+    ForRows(s.background, floorY - 30, floorY - 16, [&](int x, int y, Color& px) {
       px = std::fmod(x + y + 1000.0f, 20.0f) < 10 ? Rgb(235, 190, 40) : Rgb(40, 40, 45);
     });
   const int mood = r.Int(0, 2);
   s.tint = mood == 0 ? Color{1, 1, 1} : (mood == 1 ? Color{1.08f, 0.92f, 0.92f} : Color{0.92f, 0.97f, 1.08f});
   s.vignette = 0.3f;
 
-  Stage st(s, r);
+  Placer st(s, r, kPlacement);
   // Out there: worlds, satellites and a passing rocket, always inside the glass.
   // An object out there must stay behind the glass even when a difference
   // moves it (up to 28 pixels across, 12 up or down) or makes it larger.
@@ -563,7 +479,7 @@ Scene SpaceStation(Rng& r) {
   auto floatInView = [&](Kind kind, float size, Color color, Color accent) {
     for (int tries = 0; tries < 40; ++tries) {
       const Item it = st.Make(kind, r.Range(20, W - 20), r.Range(20, floorY - 60), size, color, accent);
-      if (fits(it)) return st.Float(it, 60);
+      if (fits(it)) return st.Sky(it, 60);
     }
     return false;
   };
@@ -579,48 +495,49 @@ Scene SpaceStation(Rng& r) {
   for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
     const float y = r.Range(deck0, deck0 + 30);
     Item console = st.Make(Kind::Console, r.Range(50, W - 50), y, deckSize(y, 17), Vary(r, hull.trim));
-    if (!st.Put(console, 130)) continue;
+    if (!st.Place(console, 130)) continue;
     if (r.Chance(0.7f)) {
       Item cup = st.Make(Kind::Cup, console.x + r.Range(-1.8f, 1.8f) * console.size, y - 2.05f * console.size,
                          console.size * 0.55f, PickOf(r, kBright));
       cup.depth = y + 1;
-      st.Put(cup);
+      st.Place(cup);
     }
   }
   for (int i = 0, n = r.Int(2, 3); i < n; ++i) {
     const float y = r.Range(deck0 + 20, deck1);
-    st.Put(st.Make(Kind::Astronaut, r.Range(30, W - 30), y, deckSize(y, 20),
-                   PickOf(r, {Rgb(240, 240, 235), Rgb(240, 150, 50), Rgb(120, 160, 220)}), Rgb(230, 180, 70)),
-           60);
+    st.Place(st.Make(Kind::Astronaut, r.Range(30, W - 30), y, deckSize(y, 20),
+                     PickOf(r, {Rgb(240, 240, 235), Rgb(240, 150, 50), Rgb(120, 160, 220)}), Rgb(230, 180, 70)),
+             60);
   }
   for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
     const float y = r.Range(deck0 + 20, deck1);
-    st.Put(st.Make(Kind::Robot, r.Range(30, W - 30), y, deckSize(y, 17),
-                   PickOf(r, {Rgb(200, 205, 215), Rgb(230, 190, 60), Rgb(90, 150, 210), Rgb(210, 90, 70)})),
-           70);
+    st.Place(st.Make(Kind::Robot, r.Range(30, W - 30), y, deckSize(y, 17),
+                     PickOf(r, {Rgb(200, 205, 215), Rgb(230, 190, 60), Rgb(90, 150, 210), Rgb(210, 90, 70)})),
+             70);
   }
   for (int i = 0, n = r.Int(0, 3); i < n; ++i) {
     const float y = r.Range(deck0 + 10, deck1);
-    st.Put(st.Make(Kind::Suitcase, r.Range(20, W - 20), y, deckSize(y, 15),
-                   PickOf(r, {Rgb(200, 200, 205), Rgb(60, 65, 75), Rgb(210, 120, 40)})),
-           50);
+    st.Place(st.Make(Kind::Suitcase, r.Range(20, W - 20), y, deckSize(y, 15),
+                     PickOf(r, {Rgb(200, 200, 205), Rgb(60, 65, 75), Rgb(210, 120, 40)})),
+             50);
   }
   for (int i = 0, n = r.Int(2, 7); i < n; ++i) {
     const float y = r.Range(deck0 + 10, deck1);
-    st.Put(st.Make(Kind::Crate, r.Range(20, W - 20), y, deckSize(y, 17),
-                   PickOf(r, {Rgb(170, 175, 185), Rgb(200, 150, 60), Rgb(90, 110, 140)})),
-           45);
+    st.Place(st.Make(Kind::Crate, r.Range(20, W - 20), y, deckSize(y, 17),
+                     PickOf(r, {Rgb(170, 175, 185), Rgb(200, 150, 60), Rgb(90, 110, 140)})),
+             45);
   }
   for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
     const float y = r.Range(deck0 + 5, deck1);
-    st.Put(st.Make(Kind::FlowerPot, r.Range(20, W - 20), y, deckSize(y, 17), Rgb(220, 220, 225), PickOf(r, kBright)),
-           60);
+    st.Place(st.Make(Kind::FlowerPot, r.Range(20, W - 20), y, deckSize(y, 17), Rgb(220, 220, 225), PickOf(r, kBright)),
+             60);
   }
   if (r.Chance(0.5f)) {
     const float y = r.Range(deck0 + 30, deck1);
-    st.Put(st.Make(Kind::Chair, r.Range(30, W - 30), y, deckSize(y, 16), PickOf(r, kBright)));
+    st.Place(st.Make(Kind::Chair, r.Range(30, W - 30), y, deckSize(y, 16), PickOf(r, kBright)));
   }
-  if (r.Chance(0.6f)) st.Put(st.Make(Kind::Clock, r.Range(40, W - 40), floorY - r.Range(22, 32), 12, hull.trim, {}, 3));
+  if (r.Chance(0.6f))
+    st.Place(st.Make(Kind::Clock, r.Range(40, W - 40), floorY - r.Range(22, 32), 12, hull.trim, {}, 3));
   st.Spare(st.Make(Kind::Robot, r.Range(30, W - 30), r.Range(deck0 + 30, deck1), 12, Rgb(230, 190, 60)));
   st.Spare(st.Make(Kind::Crate, r.Range(30, W - 30), r.Range(deck0 + 20, deck1), 11, Rgb(170, 175, 185)));
   st.Spare(st.Make(Kind::FlowerPot, r.Range(30, W - 30), r.Range(deck0 + 20, deck1), 12, Rgb(220, 220, 225),
@@ -687,7 +604,7 @@ Scene RailwayStation(Rng& r) {
   if (hall) {
     // The great hall: a brick back wall with arched windows under a glass roof.
     const float wallTop = r.Range(40, 80);
-    EachPixel(s.background, wallTop, opTop + 2, [&](int x, int y, Color& px) {
+    ForRows(s.background, wallTop, opTop + 2, [&](int x, int y, Color& px) {
       const float row = std::fmod(y + 100.0f, 7.0f),
                   col = std::fmod(x + (static_cast<int>(y / 7) % 2) * 8 + 100.0f, 16.0f);
       const float mortar = row < 1 || col < 1 ? 0.75f : 1.0f;
@@ -705,7 +622,7 @@ Scene RailwayStation(Rng& r) {
       for (float v = top + 20; v < bottom; v += 22) FillLine(s.background, cx - ww, v, cx + ww, v, 1.5f, iron);
     }
     // Glass roof: panes between iron ribs curving over the hall.
-    EachPixel(s.background, 0, wallTop, [&](int x, int y, Color& px) {
+    ForRows(s.background, 0, wallTop, [&](int x, int y, Color& px) {
       const float rib = std::fmod(x + (y - wallTop) * 0.4f + 1000.0f, 40.0f);
       const float bar = std::fmod(y + 1000.0f, 14.0f);
       Color glass = Mix(weather.sky.horizon, weather.sky.top, 0.5f) * (0.85f + 0.2f * (y / wallTop));
@@ -731,7 +648,7 @@ Scene RailwayStation(Rng& r) {
   FillBox(s.background, 0, opEdge, W, opEdge + 8,
           VerticalGradient{Rgb(200, 195, 185), Rgb(110, 105, 100), opEdge, opEdge + 8});
   const std::uint32_t ballast = Seed32(r);
-  EachPixel(s.background, opEdge + 8, platformY, [&](int x, int y, Color& px) {
+  ForRows(s.background, opEdge + 8, platformY, [&](int x, int y, Color& px) {
     const float stone = Hash2(x / 2, y / 2, ballast);
     px = Rgb(120, 110, 100) * (0.6f + 0.5f * stone) * (0.8f + 0.2f * Clamp01((y - opEdge) / 40));
   });
@@ -745,7 +662,7 @@ Scene RailwayStation(Rng& r) {
   // Paving slabs in perspective, each a little different in tone.
   const std::uint32_t slabSeed = Seed32(r);
   const float slabW = r.Range(45, 70);
-  EachPixel(s.background, platformY, H, [&](int x, int y, Color& px) {
+  ForRows(s.background, platformY, H, [&](int x, int y, Color& px) {
     const float t = (y - platformY) / (H - platformY);
     const float rowF = std::sqrt(t) * 5, row = std::floor(rowF);
     const float colF = (x - W / 2) / (0.55f + t) / slabW + row * 0.5f + 100, col = std::floor(colF);
@@ -758,21 +675,21 @@ Scene RailwayStation(Rng& r) {
           VerticalGradient{Rgb(235, 232, 225), Rgb(150, 145, 140), platformY - 2, platformY + 9});
   FillBox(s.background, 0, platformY + 16, W, platformY + 21, Flat{Rgb(240, 205, 50)}, 0.9f);
   if (season == 2)
-    EachPixel(s.background, platformY + 21, H, [&](int x, int y, Color& px) {
+    ForRows(s.background, platformY + 21, H, [&](int x, int y, Color& px) {
       const float snow = SmoothStep(0.45f, 0.6f, Fbm(x * 0.02f, y * 0.04f, 77, 4));
       px = Mix(px, Rgb(238, 242, 250), snow * 0.85f);
     });
   s.vignette = 0.26f;
 
-  Stage st(s, r);
+  Placer st(s, r, kPlacement);
   if (!hall) {
     for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
       const float x = (i + r.Range(0.2f, 0.8f)) * W / n, y = r.Range(25, std::max(40.0f, farY - 90));
-      st.Float(st.Make(Kind::Cloud, x, y, r.Range(10, 14),
-                       weather.time == Daytime::Night ? Rgb(90, 95, 120) : Rgb(250, 250, 248), {}, 3));
+      st.Sky(st.Make(Kind::Cloud, x, y, r.Range(10, 14),
+                     weather.time == Daytime::Night ? Rgb(90, 95, 120) : Rgb(250, 250, 248), {}, 3));
     }
     for (int i = 0, n = r.Int(1, 3); i < n; ++i)
-      st.Float(st.Make(Kind::Bird, r.Range(30, W - 30), r.Range(30, farY - 40), r.Range(5, 7), Rgb(60, 60, 70)));
+      st.Sky(st.Make(Kind::Bird, r.Range(30, W - 30), r.Range(30, farY - 40), r.Range(5, 7), Rgb(60, 60, 70)));
   }
   // Small things on the far platform.
   const float opY = (opTop + opEdge) * 0.5f + 4;
@@ -780,16 +697,16 @@ Scene RailwayStation(Rng& r) {
     const float x = r.Range(20, W - 20);
     switch (r.Int(0, 3)) {
       case 0:
-        st.Put(st.Make(Kind::Bench, x, opY, 7, PickOf(r, kWoods)), 50);
+        st.Place(st.Make(Kind::Bench, x, opY, 7, PickOf(r, kWoods)), 50);
         break;
       case 1:
-        st.Put(st.Make(Kind::Suitcase, x, opY, 7, PickOf(r, kBright)), 40);
+        st.Place(st.Make(Kind::Suitcase, x, opY, 7, PickOf(r, kBright)), 40);
         break;
       case 2:
-        st.Put(st.Make(Kind::StreetLamp, x, opY, 8, iron), 60);
+        st.Place(st.Make(Kind::StreetLamp, x, opY, 8, iron), 60);
         break;
       default:
-        st.Put(st.Make(Kind::FlowerPot, x, opY, 8, Rgb(180, 95, 60), PickOf(r, kBright)), 40);
+        st.Place(st.Make(Kind::FlowerPot, x, opY, 8, Rgb(180, 95, 60), PickOf(r, kBright)), 40);
         break;
     }
   }
@@ -803,12 +720,12 @@ Scene RailwayStation(Rng& r) {
     float x = toRight ? r.Range(W - len * 0.4f, W + len * 0.2f) : r.Range(-len * 0.2f, len * 0.4f);
     Item loco = st.Make(Kind::Locomotive, x, trackY, size, livery);
     loco.mirrored = !toRight;
-    st.Put(loco);
+    st.Place(loco);
     const Color coach = r.Chance(0.5f) ? livery : PickOf(r, kBright);
     for (int i = 0; i < coaches; ++i) {
       x += toRight ? -len : len;
       Item c = st.Make(Kind::Coach, x, trackY, size, Vary(r, coach, 0.05f));
-      st.Put(c);
+      st.Place(c);
     }
   }
   // The near platform.
@@ -816,34 +733,36 @@ Scene RailwayStation(Rng& r) {
   auto nearSize = [&](float y, float size) { return Perspective(y, platformY - 120, size); };
   for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
     const float y = r.Range(near0, near0 + 40);
-    st.Put(st.Make(Kind::Bench, r.Range(60, W - 60), y, nearSize(y, 20), PickOf(r, kWoods)), 140);
+    st.Place(st.Make(Kind::Bench, r.Range(60, W - 60), y, nearSize(y, 20), PickOf(r, kWoods)), 140);
   }
   for (int i = 0, n = r.Int(4, 7); i < n; ++i) {
     const float y = r.Range(near0, near1);
-    st.Put(st.Make(Kind::Suitcase, r.Range(20, W - 20), y, nearSize(y, 18), PickOf(r, kBright)), 40);
+    st.Place(st.Make(Kind::Suitcase, r.Range(20, W - 20), y, nearSize(y, 18), PickOf(r, kBright)), 40);
   }
   for (int i = 0, n = r.Int(1, 2); i < n; ++i)
-    st.Put(st.Make(Kind::StreetLamp, r.Range(30, W - 30), r.Range(near0 - 5, near0 + 10), 14, iron), 150);
+    st.Place(st.Make(Kind::StreetLamp, r.Range(30, W - 30), r.Range(near0 - 5, near0 + 10), 14, iron), 150);
   if (r.Chance(0.7f)) {
     Item signal = st.Make(Kind::RailSignal, r.Chance(0.5f) ? r.Range(15, 60) : r.Range(W - 60, W - 15), platformY + 20,
                           r.Range(11, 13), PickOf(r, {Rgb(200, 40, 40), Rgb(60, 62, 70), Rgb(230, 200, 50)}));
-    st.Put(signal);
+    st.Place(signal);
   }
   for (int i = 0, n = r.Int(2, 4); i < n; ++i) {
     const float y = r.Range(near0 + 10, near1);
-    st.Put(st.Make(i % 2 ? Kind::Barrel : Kind::Crate, r.Range(20, W - 20), y, nearSize(y, 17), PickOf(r, kWoods)), 50);
+    st.Place(st.Make(i % 2 ? Kind::Barrel : Kind::Crate, r.Range(20, W - 20), y, nearSize(y, 17), PickOf(r, kWoods)),
+             50);
   }
   for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
     const float y = r.Range(near0, near1);
-    st.Put(st.Make(Kind::FlowerPot, r.Range(20, W - 20), y, nearSize(y, 18), Rgb(180, 95, 60), PickOf(r, kBright)), 60);
+    st.Place(st.Make(Kind::FlowerPot, r.Range(20, W - 20), y, nearSize(y, 18), Rgb(180, 95, 60), PickOf(r, kBright)),
+             60);
   }
   if (r.Chance(0.5f)) {
     const float y = r.Range(near0 + 20, near1);
-    st.Put(st.Make(Kind::Cat, r.Range(30, W - 30), y, nearSize(y, 17),
-                   PickOf(r, {Rgb(60, 55, 55), Rgb(210, 130, 60), Rgb(235, 230, 220)}), Rgb(200, 200, 60)));
+    st.Place(st.Make(Kind::Cat, r.Range(30, W - 30), y, nearSize(y, 17),
+                     PickOf(r, {Rgb(60, 55, 55), Rgb(210, 130, 60), Rgb(235, 230, 220)}), Rgb(200, 200, 60)));
   }
-  st.Put(st.Make(Kind::Clock, r.Range(60, W - 60), hall ? opTop - r.Range(40, 70) : farY - r.Range(20, 60), 11, iron,
-                 {}, 3));
+  st.Place(st.Make(Kind::Clock, r.Range(60, W - 60), hall ? opTop - r.Range(40, 70) : farY - r.Range(20, 60), 11, iron,
+                   {}, 3));
   st.Spare(st.Make(Kind::Suitcase, r.Range(30, W - 30), r.Range(near0, near1), 14, PickOf(r, kBright)));
   st.Spare(st.Make(Kind::Crate, r.Range(30, W - 30), r.Range(near0, near1), 13, PickOf(r, kWoods)));
   st.Spare(
@@ -869,7 +788,7 @@ void PaintBigTopInside(Scene& s, Rng& r, const TentColours& tent, float ringX, f
   const float apexX = r.Range(120, W - 120), standsTop = r.Range(120, 175);
   const float stripes = static_cast<float>(r.Int(10, 18));
   const std::uint32_t seed = Seed32(r);
-  EachPixel(s.background, 0, standsTop + 4, [&](int x, int y, Color& px) {
+  ForRows(s.background, 0, standsTop + 4, [&](int x, int y, Color& px) {
     const float a = std::atan2(y + 60.0f, x - apexX);
     const bool band = static_cast<int>(std::floor(a / 3.14159f * stripes * 2 + 100)) % 2 == 0;
     const float fold = 0.85f + 0.15f * std::sin(a * stripes * 12.566f);
@@ -877,7 +796,7 @@ void PaintBigTopInside(Scene& s, Rng& r, const TentColours& tent, float ringX, f
   });
   // The audience in rising rows.
   const float rowH = r.Range(13, 17);
-  EachPixel(s.background, standsTop, ringY, [&](int x, int y, Color& px) {
+  ForRows(s.background, standsTop, ringY, [&](int x, int y, Color& px) {
     const int row = static_cast<int>((y - standsTop) / rowH);
     const float fy = std::fmod(y - standsTop, rowH) / rowH;
     const float seatW = rowH * 0.9f;
@@ -922,7 +841,7 @@ Scene Circus(Rng& r) {
   const TentColours tent = PickOf(r, kTents);
   const bool inside = r.Chance(0.6f);
   s.background = Image(kPictureWidth, kPictureHeight);
-  Stage st(s, r);
+  Placer st(s, r, kPlacement);
   constexpr Color kBalloons[] = {Rgb(230, 50, 60), Rgb(250, 200, 40),  Rgb(60, 120, 220),
                                  Rgb(60, 170, 90), Rgb(240, 120, 180), Rgb(245, 245, 240)};
   if (inside) {
@@ -938,33 +857,31 @@ Scene Circus(Rng& r) {
     float x, y;
     for (int i = 0, n = r.Int(2, 4); i < n; ++i) {
       onRing(x, y, 0.8f);
-      st.Put(st.Make(Kind::Podium, x, y, r.Range(14, 18), PickOf(r, kBright), tent.b), 70);
+      st.Place(st.Make(Kind::Podium, x, y, r.Range(14, 18), PickOf(r, kBright), tent.b), 70);
     }
     if (r.Chance(0.7f)) {
       onRing(x, y, 0.5f);
-      st.Put(st.Make(Kind::Elephant, x, y, r.Range(13, 16), Rgb(150, 150, 158), tent.a));
+      st.Place(st.Make(Kind::Elephant, x, y, r.Range(13, 16), Rgb(150, 150, 158), tent.a));
     }
     for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
       onRing(x, y, 0.85f);
-      st.Put(st.Make(Kind::Hoop, x, y, r.Range(12, 15), PickOf(r, kBright), PickOf(r, kBright)), 90);
+      st.Place(st.Make(Kind::Hoop, x, y, r.Range(12, 15), PickOf(r, kBright), PickOf(r, kBright)), 90);
     }
     for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
       onRing(x, y, 0.9f);
-      st.Put(st.Make(Kind::BeachBall, x, y, r.Range(11, 14), PickOf(r, kBright), PickOf(r, kBright)), 40);
+      st.Place(st.Make(Kind::BeachBall, x, y, r.Range(11, 14), PickOf(r, kBright), PickOf(r, kBright)), 40);
     }
     // Props stacked at the ring's edge, more or fewer from show to show.
     for (int i = 0, n = r.Int(1, 5); i < n; ++i) {
       const float by = r.Range(ringY - ringRy + 10, H - 10),
                   bx = r.Chance(0.5f) ? r.Range(30, 70) : r.Range(W - 70, W - 20);
-      st.Put(st.Make(i % 2 ? Kind::Barrel : Kind::Crate, bx, by, r.Range(12, 15), PickOf(r, kWoods)), 40);
+      st.Place(st.Make(i % 2 ? Kind::Barrel : Kind::Crate, bx, by, r.Range(12, 15), PickOf(r, kWoods)), 40);
     }
     for (int i = 0, n = r.Int(2, 4); i < n; ++i)
-      st.Float(
-          st.Make(Kind::Pennant, r.Range(12, W - 100), r.Range(15, 90), r.Range(11, 13), tent.a, PickOf(r, kBright)),
-          60);
+      st.Sky(st.Make(Kind::Pennant, r.Range(12, W - 100), r.Range(15, 90), r.Range(11, 13), tent.a, PickOf(r, kBright)),
+             60);
     for (int i = 0, n = r.Int(3, 6); i < n; ++i)
-      st.Float(st.Make(Kind::Balloon, r.Range(30, W - 30), r.Range(60, 200), r.Range(11, 14), PickOf(r, kBalloons)),
-               45);
+      st.Sky(st.Make(Kind::Balloon, r.Range(30, W - 30), r.Range(60, 200), r.Range(11, 14), PickOf(r, kBalloons)), 45);
     onRing(x, y, 0.8f);
     st.Spare(st.Make(Kind::BeachBall, x, y, 12, Rgb(250, 200, 40), Rgb(60, 120, 220)));
     onRing(x, y, 0.8f);
@@ -1008,45 +925,46 @@ Scene Circus(Rng& r) {
         {{bigX, base - wallH - peak - 25}, {bigX + 22, base - wallH - peak - 19}, {bigX, base - wallH - peak - 13}},
         Flat{tent.a});
     for (int i = 0, n = r.Int(2, 4); i < n; ++i)
-      st.Float(st.Make(Kind::Cloud, (i + r.Range(0.2f, 0.8f)) * W / n, r.Range(25, std::max(40.0f, groundY - 150)),
-                       r.Range(10, 15), weather.time == Daytime::Night ? Rgb(80, 85, 110) : Rgb(250, 250, 248), {}, 3));
+      st.Sky(st.Make(Kind::Cloud, (i + r.Range(0.2f, 0.8f)) * W / n, r.Range(25, std::max(40.0f, groundY - 150)),
+                     r.Range(10, 15), weather.time == Daytime::Night ? Rgb(80, 85, 110) : Rgb(250, 250, 248), {}, 3));
     const float y0 = groundY + 30, y1 = H - 8;
     auto size = [&](float y, float near) { return Perspective(y, groundY - 60, near); };
     for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
       const float y = r.Range(y0, y0 + 50);
       const float x = r.Chance(0.5f) ? r.Range(40, bigX - bigW) : r.Range(bigX + bigW, W - 40);
       const TentColours other = PickOf(r, kTents);
-      st.Put(st.Make(Kind::CircusTent, x, y, size(y, 14), other.a, other.b), 90);
+      st.Place(st.Make(Kind::CircusTent, x, y, size(y, 14), other.a, other.b), 90);
     }
     for (int i = 0, n = r.Int(2, 3); i < n; ++i)
-      st.Float(st.Make(Kind::Pennant, r.Range(12, W - 100), r.Range(groundY - 150, groundY - 40), r.Range(11, 13),
-                       PickOf(r, kBright), PickOf(r, kBright)),
-               60);
+      st.Sky(st.Make(Kind::Pennant, r.Range(12, W - 100), r.Range(groundY - 150, groundY - 40), r.Range(11, 13),
+                     PickOf(r, kBright), PickOf(r, kBright)),
+             60);
     for (int i = 0, n = r.Int(2, 5); i < n; ++i)
-      st.Float(st.Make(Kind::Balloon, r.Range(30, W - 30), r.Range(groundY - 100, groundY + 60), r.Range(11, 14),
-                       PickOf(r, kBalloons)),
-               40);
+      st.Sky(st.Make(Kind::Balloon, r.Range(30, W - 30), r.Range(groundY - 100, groundY + 60), r.Range(11, 14),
+                     PickOf(r, kBalloons)),
+             40);
     if (r.Chance(0.6f)) {
       const float y = r.Range(y0 + 30, y1);
-      st.Put(st.Make(Kind::Elephant, r.Range(60, W - 60), y, size(y, 17), Rgb(150, 150, 158), tent.a));
+      st.Place(st.Make(Kind::Elephant, r.Range(60, W - 60), y, size(y, 17), Rgb(150, 150, 158), tent.a));
     }
     for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
       const float y = r.Range(y0 + 20, y1);
-      st.Put(st.Make(Kind::Podium, r.Range(30, W - 30), y, size(y, 16), PickOf(r, kBright), tent.b), 70);
+      st.Place(st.Make(Kind::Podium, r.Range(30, W - 30), y, size(y, 16), PickOf(r, kBright), tent.b), 70);
     }
     for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
       const float y = r.Range(y0, y1);
-      st.Put(st.Make(Kind::BeachBall, r.Range(20, W - 20), y, size(y, 14), PickOf(r, kBright), PickOf(r, kBright)), 50);
+      st.Place(st.Make(Kind::BeachBall, r.Range(20, W - 20), y, size(y, 14), PickOf(r, kBright), PickOf(r, kBright)),
+               50);
     }
     for (int i = 0, n = r.Int(1, 2); i < n; ++i)
-      st.Put(st.Make(Kind::StreetLamp, r.Range(30, W - 30), r.Range(y0, y0 + 60), 14, Rgb(50, 50, 60)), 120);
+      st.Place(st.Make(Kind::StreetLamp, r.Range(30, W - 30), r.Range(y0, y0 + 60), 14, Rgb(50, 50, 60)), 120);
     for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
       const float y = r.Range(y0, y1);
-      st.Put(st.Make(i % 2 ? Kind::Barrel : Kind::Crate, r.Range(20, W - 20), y, size(y, 15), PickOf(r, kWoods)), 50);
+      st.Place(st.Make(i % 2 ? Kind::Barrel : Kind::Crate, r.Range(20, W - 20), y, size(y, 15), PickOf(r, kWoods)), 50);
     }
     for (int i = 0, n = r.Int(4, 9); i < n; ++i) {
       const float y = r.Range(H - 60, H - 3);
-      st.Put(st.Make(Kind::Flower, r.Range(10, W - 10), y, r.Range(5, 7), PickOf(r, kBalloons)), 25);
+      st.Place(st.Make(Kind::Flower, r.Range(10, W - 10), y, r.Range(5, 7), PickOf(r, kBalloons)), 25);
     }
     st.Spare(st.Make(Kind::Balloon, r.Range(40, W - 40), r.Range(groundY - 100, groundY), 12, PickOf(r, kBalloons)),
              true);
@@ -1148,7 +1066,7 @@ Scene Bedroom(Rng& r) {
       night ? Color{0.9f, 0.9f, 1.0f} : (weather.time == Daytime::Evening ? Color{1.05f, 0.97f, 0.9f} : Color{1, 1, 1});
   s.vignette = night ? 0.4f : 0.25f;
 
-  Stage st(s, r);
+  Placer st(s, r, kPlacement);
   Item bed = st.Make(Kind::Bed, bedX, bedY, bedSize, PickOf(r, kBright), PickOf(r, kWoods));
   bed.mirrored = false;
   st.Fixed(bed);
@@ -1156,28 +1074,28 @@ Scene Bedroom(Rng& r) {
                        PickOf(r, {Rgb(170, 120, 70), Rgb(220, 190, 140), Rgb(120, 80, 50), Rgb(240, 235, 225)}),
                        PickOf(r, kBright));
   teddy.depth = bedY + 1;
-  st.Put(teddy);
+  st.Place(teddy);
   const float dresserX = bedLeft ? r.Range(W - 110, W - 60) : r.Range(60, 110), dresserY = floorY + r.Range(12, 25);
   Item dresser = st.Make(Kind::Dresser, dresserX, dresserY, r.Range(15, 18), PickOf(r, kWoods));
-  st.Put(dresser);
+  st.Place(dresser);
   const float dresserTop = dresserY - (dresser.variant % 2 ? 4.3f : 3.5f) * dresser.size;
   Item lamp = st.Make(Kind::Lamp, dresserX - r.Range(0.5f, 1.3f) * dresser.size, dresserTop, 12, PickOf(r, kSoft));
   lamp.depth = dresserY + 1;
-  st.Put(lamp);
+  st.Place(lamp);
   Item onTop = r.Chance(0.5f) ? st.Make(Kind::BookStack, dresserX + dresser.size * 1.1f, dresserTop, 11,
                                         PickOf(r, kBright), PickOf(r, kBright))
                               : st.Make(Kind::Vase, dresserX + dresser.size * 1.1f, dresserTop, 11, PickOf(r, kBright),
                                         PickOf(r, kBright));
   onTop.depth = dresserY + 1;
-  st.Put(onTop);
+  st.Place(onTop);
   for (int i = 0, n = r.Int(1, 2); i < n; ++i)
-    st.Put(
+    st.Place(
         st.Make(Kind::PictureFrame, bedLeft ? r.Range(40, 180) : r.Range(W - 180, W - 40), r.Range(90, floorY - 150),
                 r.Range(9, 12), PickOf(r, {Rgb(170, 130, 60), Rgb(60, 50, 45), Rgb(230, 225, 215)}), PickOf(r, kSoft)),
         70);
   if (r.Chance(0.7f))
-    st.Put(st.Make(Kind::Clock, windowX + (bedLeft ? 1 : -1) * (windowW / 2 + 60), windowTop + 20, 12,
-                   PickOf(r, kWoods), {}, 3));
+    st.Place(st.Make(Kind::Clock, windowX + (bedLeft ? 1 : -1) * (windowW / 2 + 60), windowTop + 20, 12,
+                     PickOf(r, kWoods), {}, 3));
   constexpr Color kToys[] = {Rgb(220, 50, 50), Rgb(40, 100, 200), Rgb(245, 200, 40), Rgb(60, 160, 80),
                              Rgb(240, 130, 40)};
   {
@@ -1190,31 +1108,31 @@ Scene Bedroom(Rng& r) {
     const Kind onShelf[] = {Kind::BookStack, Kind::ToyBlock, Kind::Vase, Kind::Cup, Kind::Candle, Kind::Hourglass};
     for (float x = shelfX - 55; x < shelfX + 60; x += r.Range(32, 42)) {
       const Kind k = PickOf(r, onShelf);
-      st.Put(st.Make(k, x, shelfY, k == Kind::ToyBlock ? 11 : 10,
-                     k == Kind::Hourglass ? PickOf(r, kWoods) : PickOf(r, kToys), PickOf(r, kToys)));
+      st.Place(st.Make(k, x, shelfY, k == Kind::ToyBlock ? 11 : 10,
+                       k == Kind::Hourglass ? PickOf(r, kWoods) : PickOf(r, kToys), PickOf(r, kToys)));
     }
   }
   for (int i = 0, n = r.Int(4, 7); i < n; ++i) {
     const float y = r.Range(bedY + 15, H - 8);
-    st.Put(st.Make(Kind::ToyBlock, rugX + r.Range(-150, 150), y, r.Range(13, 16), PickOf(r, kToys), PickOf(r, kToys)),
-           32);
+    st.Place(st.Make(Kind::ToyBlock, rugX + r.Range(-150, 150), y, r.Range(13, 16), PickOf(r, kToys), PickOf(r, kToys)),
+             32);
   }
   if (r.Chance(0.6f)) {
     const float y = r.Range(bedY + 20, H - 10);
-    st.Put(st.Make(Kind::BeachBall, r.Range(30, W - 30), y, r.Range(13, 16), PickOf(r, kToys), PickOf(r, kToys)));
+    st.Place(st.Make(Kind::BeachBall, r.Range(30, W - 30), y, r.Range(13, 16), PickOf(r, kToys), PickOf(r, kToys)));
   }
   if (r.Chance(0.6f))
-    st.Put(st.Make(Kind::Cat, rugX + r.Range(-60, 60), rugY + r.Range(-10, 15), 14,
-                   PickOf(r, {Rgb(60, 55, 55), Rgb(210, 130, 60), Rgb(140, 135, 130)}), Rgb(90, 170, 60)));
+    st.Place(st.Make(Kind::Cat, rugX + r.Range(-60, 60), rugY + r.Range(-10, 15), 14,
+                     PickOf(r, {Rgb(60, 55, 55), Rgb(210, 130, 60), Rgb(140, 135, 130)}), Rgb(90, 170, 60)));
   if (r.Chance(0.5f)) {
     const float y = r.Range(floorY + 40, H - 10);
-    st.Put(st.Make(Kind::Chair, bedLeft ? r.Range(W - 60, W - 20) : r.Range(20, 60), y, 15, PickOf(r, kWoods)));
+    st.Place(st.Make(Kind::Chair, bedLeft ? r.Range(W - 60, W - 20) : r.Range(20, 60), y, 15, PickOf(r, kWoods)));
   }
   if (r.Chance(0.6f))
-    st.Put(st.Make(Kind::FlowerPot, bedLeft ? r.Range(W - 50, W - 20) : r.Range(20, 50), floorY + r.Range(20, 40), 16,
-                   Rgb(180, 95, 60), PickOf(r, kBright)));
+    st.Place(st.Make(Kind::FlowerPot, bedLeft ? r.Range(W - 50, W - 20) : r.Range(20, 50), floorY + r.Range(20, 40), 16,
+                     Rgb(180, 95, 60), PickOf(r, kBright)));
   if (r.Chance(0.5f))
-    st.Float(st.Make(Kind::Balloon, r.Range(40, W - 40), r.Range(60, floorY - 80), 12, PickOf(r, kToys)));
+    st.Sky(st.Make(Kind::Balloon, r.Range(40, W - 40), r.Range(60, floorY - 80), 12, PickOf(r, kToys)));
   st.Spare(st.Make(Kind::ToyBlock, rugX + r.Range(-120, 120), r.Range(bedY + 20, H - 10), 14, PickOf(r, kToys),
                    PickOf(r, kToys)));
   st.Spare(st.Make(Kind::BookStack, r.Range(40, W - 40), r.Range(bedY + 20, H - 10), 12, PickOf(r, kBright),
@@ -1270,7 +1188,7 @@ Scene Library(Rng& r) {
   if (floorKind == 0) {
     const Color a = PickOf(r, {Rgb(225, 220, 210), Rgb(200, 190, 170)}),
                 b = PickOf(r, {Rgb(60, 55, 55), Rgb(120, 60, 50)});
-    EachPixel(s.background, floorY, H, [&](int x, int y, Color& px) {
+    ForRows(s.background, floorY, H, [&](int x, int y, Color& px) {
       const float t = (y - floorY) / (H - floorY);
       // Squares in perspective: narrower and shallower towards the back.
       const float u = (x - W / 2) / (0.4f + t) / 40, v = std::sqrt(t) * 6;
@@ -1281,7 +1199,7 @@ Scene Library(Rng& r) {
     PaintFloorboards(s.background, floorY, H, Lighter(wood, 0.15f), Seed32(r));
   } else {
     const Color carpet = PickOf(r, {Rgb(130, 40, 40), Rgb(40, 60, 100), Rgb(50, 90, 60)});
-    EachPixel(s.background, floorY, H, [&](int x, int y, Color& px) {
+    ForRows(s.background, floorY, H, [&](int x, int y, Color& px) {
       const float t = (y - floorY) / (H - floorY);
       const float u = (x - W / 2) / (0.5f + t), v = (y - floorY) / (0.3f + t * 0.7f);
       const float motif = std::sin(u * 0.15f) * std::sin(v * 0.15f);
@@ -1328,7 +1246,7 @@ Scene Library(Rng& r) {
   s.tint = night ? Color{1.02f, 0.93f, 0.82f} : Color{1.02f, 1.0f, 0.96f};
   s.vignette = night ? 0.5f : 0.3f;
 
-  Stage st(s, r);
+  Placer st(s, r, kPlacement);
   // A free stretch of one shelf holds loose books that can change.
   for (int b = 0; b < bays; ++b) {
     if (b == windowBay || (b > 0 && !r.Chance(0.7f))) continue;
@@ -1339,7 +1257,7 @@ Scene Library(Rng& r) {
     FillBox(s.background, x0 - 3, floor - shelfH + 8, x0 + 70, floor, Flat{Darker(wood, 0.6f)});
     for (float x = x0; x < x0 + 62; x += 8.5f)
       if (!r.Chance(0.15f))
-        st.Put(st.Make(
+        st.Place(st.Make(
             Kind::Book, x, floor, 12,
             PickOf(r, {Rgb(150, 40, 40), Rgb(40, 70, 130), Rgb(50, 110, 70), Rgb(200, 160, 60), Rgb(110, 60, 110)}),
             Rgb(230, 200, 120)));
@@ -1355,7 +1273,7 @@ Scene Library(Rng& r) {
     FillBox(s.background, deskX - 60, deskTop - 12, deskX + 20, deskTop - 9, Flat{Rgb(40, 90, 60)}, 0.9f);
     Item lamp = st.Make(Kind::Lamp, deskX - 60, deskTop - 8, 13,
                         PickOf(r, {Rgb(40, 110, 60), Rgb(190, 150, 60), Rgb(150, 40, 40)}));
-    st.Put(lamp);
+    st.Place(lamp);
     const Kind onDesk[] = {Kind::BookStack, Kind::Hourglass, Kind::Candle, Kind::Cup, Kind::StandGlobe};
     float x = deskX - 25;
     for (int i = 0, n = r.Int(2, 3); i < n && x < deskX + 90; ++i) {
@@ -1363,7 +1281,7 @@ Scene Library(Rng& r) {
       Item it = st.Make(k, x, deskTop - 8, k == Kind::StandGlobe ? 11 : 12, PickOf(r, kBright), PickOf(r, kBright));
       if (k == Kind::StandGlobe) it.variant = 1, it.color = PickOf(r, {Rgb(60, 110, 170), Rgb(170, 150, 100)});
       if (k == Kind::Hourglass) it.color = PickOf(r, kWoods);
-      st.Put(it);
+      st.Place(it);
       x += r.Range(32, 42);
     }
   }
@@ -1371,36 +1289,36 @@ Scene Library(Rng& r) {
   auto size = [&](float y, float near) { return Perspective(y, floorY - 150, near); };
   for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
     const float y = r.Range(desk ? deskTop + 60 : y0, y1);
-    st.Put(st.Make(Kind::Armchair, r.Range(40, W - 40), y, size(y, 18),
-                   PickOf(r, {Rgb(140, 40, 40), Rgb(40, 80, 60), Rgb(150, 110, 60), Rgb(60, 70, 120)})),
-           130);
+    st.Place(st.Make(Kind::Armchair, r.Range(40, W - 40), y, size(y, 18),
+                     PickOf(r, {Rgb(140, 40, 40), Rgb(40, 80, 60), Rgb(150, 110, 60), Rgb(60, 70, 120)})),
+             130);
   }
   if (r.Chance(0.8f)) {
     const float y = r.Range(y0, y1);
     Item globe = st.Make(Kind::StandGlobe, r.Range(30, W - 30), y, size(y, 17),
                          PickOf(r, {Rgb(60, 110, 170), Rgb(170, 150, 100), Rgb(60, 130, 120)}));
     globe.variant = 0;
-    st.Put(globe, 80);
+    st.Place(globe, 80);
   }
   for (int i = 0, n = r.Int(3, 5); i < n; ++i) {
     const float y = r.Range(y0, y1);
-    st.Put(st.Make(Kind::BookStack, r.Range(20, W - 20), y, size(y, 15), PickOf(r, kBright), PickOf(r, kBright)), 60);
+    st.Place(st.Make(Kind::BookStack, r.Range(20, W - 20), y, size(y, 15), PickOf(r, kBright), PickOf(r, kBright)), 60);
   }
   if (r.Chance(0.6f)) {
     const float y = r.Range(y0, y1);
-    st.Put(st.Make(Kind::Cat, r.Range(30, W - 30), y, size(y, 15),
-                   PickOf(r, {Rgb(60, 55, 55), Rgb(210, 130, 60), Rgb(140, 135, 130)}), Rgb(90, 170, 60)));
+    st.Place(st.Make(Kind::Cat, r.Range(30, W - 30), y, size(y, 15),
+                     PickOf(r, {Rgb(60, 55, 55), Rgb(210, 130, 60), Rgb(140, 135, 130)}), Rgb(90, 170, 60)));
   }
   for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
     const float y = r.Range(y0, y1);
-    st.Put(st.Make(Kind::FlowerPot, r.Range(20, W - 20), y, size(y, 17), Rgb(180, 95, 60), PickOf(r, kBright)), 60);
+    st.Place(st.Make(Kind::FlowerPot, r.Range(20, W - 20), y, size(y, 17), Rgb(180, 95, 60), PickOf(r, kBright)), 60);
   }
   if (r.Chance(0.5f)) {
     const float y = r.Range(y0, y1);
-    st.Put(st.Make(Kind::Chair, r.Range(30, W - 30), y, size(y, 16), wood));
+    st.Place(st.Make(Kind::Chair, r.Range(30, W - 30), y, size(y, 16), wood));
   }
   if (r.Chance(0.5f))
-    st.Put(st.Make(Kind::Clock, r.Range(60, W - 60), caseTop + r.Range(15, 30), 12, Darker(wood, 0.1f), {}, 3));
+    st.Place(st.Make(Kind::Clock, r.Range(60, W - 60), caseTop + r.Range(15, 30), 12, Darker(wood, 0.1f), {}, 3));
   st.Spare(st.Make(Kind::BookStack, r.Range(40, W - 40), r.Range(y0, y1), 14, PickOf(r, kBright), PickOf(r, kBright)));
   st.Spare(st.Make(Kind::Cup, r.Range(40, W - 40), r.Range(y0, y1), 12, PickOf(r, kBright)));
   st.Spare(st.Make(Kind::Hourglass, r.Range(40, W - 40), r.Range(y0, y1), 13, PickOf(r, kWoods)));
@@ -1474,17 +1392,17 @@ Scene GardenParty(Rng& r) {
            });
   s.vignette = weather.time == Daytime::Night ? 0.45f : 0.25f;
 
-  Stage st(s, r);
+  Placer st(s, r, kPlacement);
   constexpr Color kParty[] = {Rgb(230, 50, 60), Rgb(250, 200, 40),  Rgb(60, 120, 220),
                               Rgb(60, 170, 90), Rgb(240, 120, 180), Rgb(245, 140, 40)};
   // Strings of flags or lanterns across the garden.
   const bool evening = weather.time == Daytime::Evening || weather.time == Daytime::Night;
   for (int i = 0, n = r.Int(1, 3); i < n; ++i)
-    st.Float(st.Make(Kind::Pennant, r.Range(-20, W - 110), r.Range(15, hedgeY - 30), r.Range(11, 14), PickOf(r, kParty),
-                     PickOf(r, kParty)),
-             60);
+    st.Sky(st.Make(Kind::Pennant, r.Range(-20, W - 110), r.Range(15, hedgeY - 30), r.Range(11, 14), PickOf(r, kParty),
+                   PickOf(r, kParty)),
+           60);
   for (int i = 0, n = evening ? r.Int(3, 5) : r.Int(0, 2); i < n; ++i)
-    st.Float(
+    st.Sky(
         st.Make(Kind::PaperLantern, r.Range(30, W - 30), r.Range(15, hedgeY - 10), r.Range(11, 14), PickOf(r, kParty)),
         50);
   // On the table.
@@ -1520,56 +1438,56 @@ Scene GardenParty(Rng& r) {
     if (k == Kind::Cake) c = PickOf(r, {Rgb(250, 240, 245), Rgb(245, 170, 190), Rgb(150, 90, 60), Rgb(250, 230, 150)});
     if (k == Kind::Apple) c = Rgb(200, 35, 30);
     if (k == Kind::Orange) c = Rgb(240, 140, 30);
-    st.Put(st.Make(k, x, y, size, c, PickOf(r, kParty)));
+    st.Place(st.Make(k, x, y, size, c, PickOf(r, kParty)));
     x += r.Range(28, 45);
   }
   const float y1 = H - 6;
   auto size = [&](float y, float near) { return Perspective(y, hedgeY - 40, near); };
   for (int i = 0, n = r.Int(2, 4); i < n; ++i) {
     const float y = r.Range(tableY + 35, y1);
-    st.Put(st.Make(Kind::Chair, r.Range(30, W - 30), y, size(y, 14),
-                   PickOf(r, {Rgb(240, 240, 235), Rgb(140, 95, 55), Rgb(60, 110, 80), Rgb(60, 90, 150)})),
-           60);
+    st.Place(st.Make(Kind::Chair, r.Range(30, W - 30), y, size(y, 14),
+                     PickOf(r, {Rgb(240, 240, 235), Rgb(140, 95, 55), Rgb(60, 110, 80), Rgb(60, 90, 150)})),
+             60);
   }
   if (r.Chance(0.6f) && !evening) {
     const float y = r.Range(tableY + 40, y1);
-    st.Put(st.Make(Kind::Parasol, r.Chance(0.5f) ? r.Range(40, 120) : r.Range(W - 120, W - 40), y, size(y, 16),
-                   PickOf(r, kParty)));
+    st.Place(st.Make(Kind::Parasol, r.Chance(0.5f) ? r.Range(40, 120) : r.Range(W - 120, W - 40), y, size(y, 16),
+                     PickOf(r, kParty)));
   }
   for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
     const float y = r.Range(tableY + 35, y1);
-    st.Put(st.Make(Kind::Gift, r.Range(20, W - 20), y, size(y, 18), PickOf(r, kParty), PickOf(r, kParty)), 40);
+    st.Place(st.Make(Kind::Gift, r.Range(20, W - 20), y, size(y, 18), PickOf(r, kParty), PickOf(r, kParty)), 40);
   }
   for (int i = 0, n = r.Int(2, 4); i < n; ++i)
-    st.Float(st.Make(Kind::Balloon, r.Range(20, W - 20), r.Range(hedgeY - 60, lawnY + 80), r.Range(11, 14),
-                     PickOf(r, kParty)),
-             40);
+    st.Sky(st.Make(Kind::Balloon, r.Range(20, W - 20), r.Range(hedgeY - 60, lawnY + 80), r.Range(11, 14),
+                   PickOf(r, kParty)),
+           40);
   for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
     const float y = r.Range(lawnY + 5, lawnY + 30);
-    st.Put(st.Make(Kind::Bush, r.Range(20, W - 20), y, size(y, 16), Vary(r, leaf), PickOf(r, kParty)), 70);
+    st.Place(st.Make(Kind::Bush, r.Range(20, W - 20), y, size(y, 16), Vary(r, leaf), PickOf(r, kParty)), 70);
   }
   for (int i = 0, n = r.Int(5, 10); i < n; ++i) {
     const float y = r.Range(tableY + 40, y1);
-    st.Put(st.Make(Kind::Flower, r.Range(10, W - 10), y, size(y, 8), PickOf(r, kParty)), 25);
+    st.Place(st.Make(Kind::Flower, r.Range(10, W - 10), y, size(y, 8), PickOf(r, kParty)), 25);
   }
   for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
     const float y = r.Range(tableY + 40, y1);
-    st.Put(st.Make(Kind::FlowerPot, r.Range(20, W - 20), y, size(y, 17), Rgb(185, 100, 60), PickOf(r, kParty)), 60);
+    st.Place(st.Make(Kind::FlowerPot, r.Range(20, W - 20), y, size(y, 17), Rgb(185, 100, 60), PickOf(r, kParty)), 60);
   }
   if (r.Chance(0.7f)) {
     const float y = r.Range(tableY + 40, y1);
-    st.Put(st.Make(Kind::BeachBall, r.Range(20, W - 20), y, size(y, 16), PickOf(r, kParty), PickOf(r, kParty)));
+    st.Place(st.Make(Kind::BeachBall, r.Range(20, W - 20), y, size(y, 16), PickOf(r, kParty), PickOf(r, kParty)));
   }
   if (r.Chance(0.5f)) {
     const float y = r.Range(tableY + 40, y1);
-    st.Put(st.Make(Kind::Cat, r.Range(30, W - 30), y, size(y, 17), PickOf(r, {Rgb(60, 55, 55), Rgb(210, 130, 60)}),
-                   Rgb(90, 170, 60)));
+    st.Place(st.Make(Kind::Cat, r.Range(30, W - 30), y, size(y, 17), PickOf(r, {Rgb(60, 55, 55), Rgb(210, 130, 60)}),
+                     Rgb(90, 170, 60)));
   }
   {
     const bool left = r.Chance(0.5f);
     const float y = r.Range(H - 50, H - 20);
-    st.Put(st.Make(Kind::Tree, left ? r.Range(5, 35) : r.Range(W - 35, W - 5), y, r.Range(16, 19), Vary(r, leaf),
-                   Rgb(210, 50, 40), 3));
+    st.Place(st.Make(Kind::Tree, left ? r.Range(5, 35) : r.Range(W - 35, W - 5), y, r.Range(16, 19), Vary(r, leaf),
+                     Rgb(210, 50, 40), 3));
   }
   st.Spare(
       st.Make(Kind::Gift, r.Range(30, W - 30), r.Range(tableY + 40, y1), 13, PickOf(r, kParty), PickOf(r, kParty)));
@@ -1618,7 +1536,7 @@ Scene BuildingSite(Rng& r) {
   const Color earth = PickOf(r, {Rgb(160, 120, 80), Rgb(140, 110, 85), Rgb(175, 145, 100)});
   const std::uint32_t earthSeed = Seed32(r);
   const bool wet = weather.time == Daytime::Overcast || r.Chance(0.3f);
-  EachPixel(s.background, horizon + 10, H, [&](int x, int y, Color& px) {
+  ForRows(s.background, horizon + 10, H, [&](int x, int y, Color& px) {
     const float t = (y - horizon) / (H - horizon);
     Color c = earth * (0.75f + 0.3f * t) * (0.85f + 0.3f * Fbm(x * 0.03f, y * 0.06f, earthSeed, 4));
     const float track = std::fmod(x + (y - horizon) * 0.8f + 1000.0f, 90.0f);
@@ -1672,13 +1590,13 @@ Scene BuildingSite(Rng& r) {
   }
   s.vignette = 0.25f;
 
-  Stage st(s, r);
+  Placer st(s, r, kPlacement);
   for (int i = 0, n = r.Int(2, 4); i < n; ++i)
-    st.Float(st.Make(Kind::Cloud, (i + r.Range(0.2f, 0.8f)) * W / n, r.Range(25, std::max(40.0f, horizon - 110)),
-                     r.Range(10, 15), weather.time == Daytime::Overcast ? Rgb(200, 200, 205) : Rgb(250, 250, 248), {},
-                     3));
+    st.Sky(st.Make(Kind::Cloud, (i + r.Range(0.2f, 0.8f)) * W / n, r.Range(25, std::max(40.0f, horizon - 110)),
+                   r.Range(10, 15), weather.time == Daytime::Overcast ? Rgb(200, 200, 205) : Rgb(250, 250, 248), {},
+                   3));
   for (int i = 0, n = r.Int(1, 3); i < n; ++i)
-    st.Float(st.Make(Kind::Bird, r.Range(30, W - 30), r.Range(30, horizon - 60), r.Range(5, 7), Rgb(60, 60, 70)));
+    st.Sky(st.Make(Kind::Bird, r.Range(30, W - 30), r.Range(30, horizon - 60), r.Range(5, 7), Rgb(60, 60, 70)));
   if (r.Chance(0.75f)) {
     Item crane = st.Make(Kind::Crane, r.Range(60, W - 60), fenceY - 2, r.Range(8, 10),
                          PickOf(r, {Rgb(240, 190, 40), Rgb(220, 70, 50), Rgb(240, 240, 235)}));
@@ -1690,39 +1608,40 @@ Scene BuildingSite(Rng& r) {
   constexpr Color kMachines[] = {Rgb(240, 190, 40), Rgb(230, 120, 30), Rgb(200, 60, 50), Rgb(60, 110, 180)};
   if (r.Chance(0.85f)) {
     const float y = r.Range(y0 + 20, y0 + 90);
-    st.Put(st.Make(Kind::Excavator, r.Range(60, W - 120), y, size(y, 15), PickOf(r, kMachines)));
+    st.Place(st.Make(Kind::Excavator, r.Range(60, W - 120), y, size(y, 15), PickOf(r, kMachines)));
   }
   for (int i = 0, n = r.Int(5, 9); i < n; ++i) {
     const float y = r.Range(y0, y1);
-    st.Put(st.Make(Kind::TrafficCone, r.Range(15, W - 15), y, size(y, 17),
-                   PickOf(r, {Rgb(240, 110, 30), Rgb(230, 60, 40), Rgb(250, 200, 40)})),
-           35);
+    st.Place(st.Make(Kind::TrafficCone, r.Range(15, W - 15), y, size(y, 17),
+                     PickOf(r, {Rgb(240, 110, 30), Rgb(230, 60, 40), Rgb(250, 200, 40)})),
+             35);
   }
   for (int i = 0, n = r.Int(1, 3); i < n; ++i) {
     const float y = r.Range(y0, y1);
-    st.Put(
+    st.Place(
         st.Make(Kind::Barrier, r.Range(30, W - 30), y, size(y, 18), PickOf(r, {Rgb(220, 40, 40), Rgb(240, 130, 30)})),
         90);
   }
   for (int i = 0, n = r.Int(1, 2); i < n; ++i) {
     const float y = r.Range(y0 + 20, y1);
-    st.Put(st.Make(Kind::Wheelbarrow, r.Range(30, W - 30), y, size(y, 18),
-                   PickOf(r, {Rgb(60, 130, 80), Rgb(200, 60, 50), Rgb(70, 110, 180), Rgb(230, 180, 40)})),
-           80);
+    st.Place(st.Make(Kind::Wheelbarrow, r.Range(30, W - 30), y, size(y, 18),
+                     PickOf(r, {Rgb(60, 130, 80), Rgb(200, 60, 50), Rgb(70, 110, 180), Rgb(230, 180, 40)})),
+             80);
   }
   for (int i = 0, n = r.Int(2, 3); i < n; ++i) {
     const float y = r.Range(y0, y1);
-    st.Put(st.Make(Kind::BrickStack, r.Range(30, W - 30), y, size(y, 18),
-                   PickOf(r, {Rgb(180, 80, 55), Rgb(200, 190, 170), Rgb(150, 60, 45)})),
-           80);
+    st.Place(st.Make(Kind::BrickStack, r.Range(30, W - 30), y, size(y, 18),
+                     PickOf(r, {Rgb(180, 80, 55), Rgb(200, 190, 170), Rgb(150, 60, 45)})),
+             80);
   }
   for (int i = 0, n = r.Int(2, 4); i < n; ++i) {
     const float y = r.Range(y0, y1);
-    st.Put(st.Make(i % 2 ? Kind::Crate : Kind::Barrel, r.Range(20, W - 20), y, size(y, 17),
-                   PickOf(r, {Rgb(60, 100, 160), Rgb(200, 60, 50), Rgb(175, 135, 85)})),
-           50);
+    st.Place(st.Make(i % 2 ? Kind::Crate : Kind::Barrel, r.Range(20, W - 20), y, size(y, 17),
+                     PickOf(r, {Rgb(60, 100, 160), Rgb(200, 60, 50), Rgb(175, 135, 85)})),
+             50);
   }
-  if (r.Chance(0.5f)) st.Put(st.Make(Kind::StreetLamp, r.Range(30, W - 30), r.Range(y0, y0 + 50), 14, Rgb(50, 52, 58)));
+  if (r.Chance(0.5f))
+    st.Place(st.Make(Kind::StreetLamp, r.Range(30, W - 30), r.Range(y0, y0 + 50), 14, Rgb(50, 52, 58)));
   st.Spare(st.Make(Kind::TrafficCone, r.Range(30, W - 30), r.Range(y0, y1), 13, Rgb(240, 110, 30)));
   st.Spare(st.Make(Kind::Barrel, r.Range(30, W - 30), r.Range(y0, y1), 13, Rgb(60, 100, 160)));
   st.Spare(st.Make(Kind::BrickStack, r.Range(30, W - 30), r.Range(y0, y1), 14, Rgb(180, 80, 55)));
