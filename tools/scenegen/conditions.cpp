@@ -140,23 +140,25 @@ Color LightTint(const Conditions& c) {
   return t;
 }
 
+Color Vary(Rng& r, Color c, float amount) {
+  return {c.r * r.Range(1 - amount, 1 + amount), c.g * r.Range(1 - amount, 1 + amount),
+          c.b * r.Range(1 - amount, 1 + amount)};
+}
+
 Color Foliage(const Conditions& c, Rng& r) {
   static constexpr Color kSpring[] = {Rgb(120, 175, 70), Rgb(140, 185, 80), Rgb(100, 160, 70), Rgb(235, 200, 215)};
   static constexpr Color kSummer[] = {Rgb(70, 125, 50), Rgb(95, 140, 55), Rgb(60, 110, 60), Rgb(120, 150, 60)};
   static constexpr Color kAutumn[] = {Rgb(205, 120, 40), Rgb(215, 170, 50), Rgb(175, 60, 40), Rgb(140, 130, 50)};
   static constexpr Color kWinter[] = {Rgb(120, 100, 85), Rgb(105, 95, 90), Rgb(70, 100, 70), Rgb(135, 115, 95)};
-  const auto vary = [&](Color k) {
-    return Color{k.r * r.Range(0.9f, 1.1f), k.g * r.Range(0.9f, 1.1f), k.b * r.Range(0.9f, 1.1f)};
-  };
   switch (c.season) {
     case Season::Spring:
-      return vary(r.Pick(kSpring));
+      return Vary(r, r.Pick(kSpring));
     case Season::Autumn:
-      return vary(r.Pick(kAutumn));
+      return Vary(r, r.Pick(kAutumn));
     case Season::Winter:
-      return vary(r.Pick(kWinter));
+      return Vary(r, r.Pick(kWinter));
     default:
-      return vary(r.Pick(kSummer));
+      return Vary(r, r.Pick(kSummer));
   }
 }
 

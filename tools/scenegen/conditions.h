@@ -46,6 +46,9 @@ std::string DescribeConditions(const Conditions& c);  // for logs and previews
 SkyLight SkyFor(const Conditions& c, float horizon);
 // The overall colour of the light, for Scene::tint.
 Color LightTint(const Conditions& c);
+// A colour a little off: each channel times its own draw within 1 +- amount,
+// red first.
+Color Vary(Rng& r, Color c, float amount = 0.1f);
 // Leaves, grass and earth as the season has them.
 Color Foliage(const Conditions& c, Rng& r);
 Color GroundColour(const Conditions& c, Color summer);

@@ -26,11 +26,6 @@ void Finalise(Scene& s, const Conditions& cond, float horizon) {
   if (cond.mirrorView) MirrorScene(s);
 }
 
-Color Vary(Rng& r, Color c, float amount = 0.1f) {
-  return {c.r * r.Range(1 - amount, 1 + amount), c.g * r.Range(1 - amount, 1 + amount),
-          c.b * r.Range(1 - amount, 1 + amount)};
-}
-
 constexpr Color kLeaves[] = {Rgb(70, 125, 50), Rgb(95, 140, 55), Rgb(60, 110, 60), Rgb(120, 150, 60)};
 constexpr Color kBlooms[] = {Rgb(220, 50, 60),   Rgb(250, 200, 60), Rgb(240, 240, 235), Rgb(170, 90, 200),
                              Rgb(245, 130, 170), Rgb(250, 140, 40), Rgb(90, 120, 220)};

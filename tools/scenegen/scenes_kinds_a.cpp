@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "backdrop.h"
+#include "conditions.h"
 #include "placer.h"
 
 namespace scenegen {
@@ -28,11 +29,6 @@ bool MirrorUnlessFixedWay(Kind kind, Rng& rng) {
 // Things wholly outside the picture are left out and nothing changeable
 // stays on its first column or row.
 constexpr PlacementRules kPlacement{.mirrored = MirrorUnlessFixedWay, .dropOutOfView = true, .keepOffLeftAndTop = true};
-
-Color Vary(Rng& r, Color c, float amount = 0.1f) {
-  return {c.r * r.Range(1 - amount, 1 + amount), c.g * r.Range(1 - amount, 1 + amount),
-          c.b * r.Range(1 - amount, 1 + amount)};
-}
 
 // Size of a thing standing at y on ground that recedes to `horizon`.
 float Perspective(float y, float horizon, float nearSize) {

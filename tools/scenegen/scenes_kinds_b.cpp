@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "backdrop.h"
+#include "conditions.h"
 #include "placer.h"
 
 namespace scenegen {
@@ -119,11 +120,6 @@ float Perspective(float y, float horizon, float nearSize) {
 template <typename T, std::size_t N>
 const T& PickOf(Rng& r, const T (&items)[N]) {
   return items[r.Int(0, static_cast<int>(N) - 1)];
-}
-
-Color Vary(Rng& r, Color c, float amount = 0.1f) {
-  return {c.r * r.Range(1 - amount, 1 + amount), c.g * r.Range(1 - amount, 1 + amount),
-          c.b * r.Range(1 - amount, 1 + amount)};
 }
 
 constexpr Color kPipe = Rgb(150, 155, 165);
