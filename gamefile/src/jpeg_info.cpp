@@ -1,5 +1,6 @@
 #include "gamefile/jpeg_info.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace gamefile {
@@ -46,6 +47,17 @@ JpegInfo ReadJpegInfo(std::span<const std::uint8_t> bytes) {
 
 bool IsGamePicture(const JpegInfo& info) {
   return info.isJpeg && info.hasJfifMark && info.width == kPictureWidth && info.height == kPictureHeight;
+}
+
+void FitSpanToBlocks(int& lo, int& hi, int extent, int minSide) {
+  if (hi - lo < minSide) {
+    lo = (lo + hi) / 2 - minSide / 2;
+    hi = lo + minSide;
+  }
+  if (lo < 0) hi -= lo, lo = 0;
+  if (hi > extent) lo -= hi - extent, hi = extent;
+  lo = std::max(0, lo / kJpegBlock * kJpegBlock);
+  hi = std::min(extent, (hi + kJpegBlock - 1) / kJpegBlock * kJpegBlock);
 }
 
 }  // namespace gamefile

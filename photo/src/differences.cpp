@@ -32,18 +32,11 @@ Box ChangedBox(const cv::Mat& before, const cv::Mat& after) {
   return {r.x, r.y, r.x + r.width, r.y + r.height};
 }
 
-// Widens [lo, hi) to kMinBoxSide, keeps it inside [0, extent) and moves its
-// ends out to whole blocks, so JPEG blocks outside it stay identical.
+// A margin of 2 pixels, then at least kMinBoxSide in whole blocks, so JPEG
+// blocks outside it stay identical.
 void FitSpan(int& lo, int& hi, int extent) {
   lo -= 2, hi += 2;
-  if (hi - lo < kMinBoxSide) {
-    lo = (lo + hi) / 2 - kMinBoxSide / 2;
-    hi = lo + kMinBoxSide;
-  }
-  if (lo < 0) hi -= lo, lo = 0;
-  if (hi > extent) lo -= hi - extent, hi = extent;
-  lo = std::max(0, lo / kBlock * kBlock);
-  hi = std::min(extent, (hi + kBlock - 1) / kBlock * kBlock);
+  gamefile::FitSpanToBlocks(lo, hi, extent, kMinBoxSide);
 }
 
 Box BlockBox(Box changed, int width, int height) {

@@ -217,6 +217,27 @@ TEST(JpegInfo, ReadsSizeAndJfifMark) {
     EXPECT_FALSE(ReadJpegInfo(std::span(good.data(), length)).isJpeg) << length;
 }
 
+// A difference's rectangle side: widened about its middle, kept inside the
+// picture, then out to whole 8-pixel blocks.
+TEST(JpegInfo, SpansFitToWholeBlocksInsideThePicture) {
+  struct Case {
+    int lo, hi, extent, minSide, wantLo, wantHi;
+  };
+  const Case cases[] = {
+      {100, 140, 488, 32, 96, 144},  // long enough: only out to blocks
+      {100, 104, 488, 32, 80, 120},  // too short: 32 about the middle, then blocks
+      {-5, 10, 488, 32, 0, 32},      // past the start: moved in
+      {470, 490, 488, 32, 456, 488}, // past the end: moved in, the end stays the edge
+      {0, 430, 430, 32, 0, 430},     // the whole side
+  };
+  for (const Case& c : cases) {
+    int lo = c.lo, hi = c.hi;
+    FitSpanToBlocks(lo, hi, c.extent, c.minSide);
+    EXPECT_EQ(lo, c.wantLo) << c.lo << ".." << c.hi;
+    EXPECT_EQ(hi, c.wantHi) << c.lo << ".." << c.hi;
+  }
+}
+
 TEST(AtomicWrite, FailureLeavesThePreviousFileAndNoTemporary) {
   testsupport::TempDir dir;
   const std::string path = dir.file("keep.dat");

@@ -101,18 +101,7 @@ ChangeFootprint MeasureChange(const Scene& scene, const Image& base, const Pixel
 
 namespace {
 
-// Widens [lo, hi) to at least kMinRectSide, keeps it inside [0, extent) and
-// moves its ends out to block boundaries.
-void FitSpan(int& lo, int& hi, int extent) {
-  if (hi - lo < kMinRectSide) {
-    lo = (lo + hi) / 2 - kMinRectSide / 2;
-    hi = lo + kMinRectSide;
-  }
-  if (lo < 0) hi -= lo, lo = 0;
-  if (hi > extent) lo -= hi - extent, hi = extent;
-  lo = std::max(0, lo / kBlock * kBlock);
-  hi = std::min(extent, (hi + kBlock - 1) / kBlock * kBlock);
-}
+void FitSpan(int& lo, int& hi, int extent) { gamefile::FitSpanToBlocks(lo, hi, extent, kMinRectSide); }
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "gamefile/jpeg_info.h"
 #include "noise.h"
 #include "scene.h"
 
@@ -49,7 +50,7 @@ ChangeFootprint MeasureChange(const Scene& scene, const Image& base, const Pixel
 // JPEG blocks outside it are identical in both pictures.
 inline constexpr int kRectMargin = 3;
 inline constexpr int kMinRectSide = 32;  // 24 or more however the edges are counted
-inline constexpr int kBlock = 8;
+inline constexpr int kBlock = gamefile::kJpegBlock;
 Box RectangleFor(const Box& changed);
 
 // Limits that keep a difference findable but not glaring.

@@ -23,4 +23,12 @@ inline constexpr int kPictureHeight = 430;
 // True for a JFIF JPEG of exactly 488 x 430 pixels.
 bool IsGamePicture(const JpegInfo& info);
 
+// JPEG codes a picture in blocks of 8 x 8 pixels: a change that keeps inside
+// whole blocks leaves every block outside them coded as it was.
+inline constexpr int kJpegBlock = 8;
+
+// Widens [lo, hi) to at least minSide, keeps it inside [0, extent) and moves
+// its ends out to whole blocks: one side of a difference's rectangle.
+void FitSpanToBlocks(int& lo, int& hi, int extent, int minSide);
+
 }  // namespace gamefile

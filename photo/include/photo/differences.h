@@ -12,6 +12,7 @@
 
 #include "fairness/fairness.h"
 #include "gamefile/game_file.h"
+#include "gamefile/jpeg_info.h"
 #include "gamefile/result.h"
 #include "photo/fit.h"
 
@@ -28,7 +29,7 @@ inline constexpr int kLumaStep = 20;
 inline constexpr int kMinLumaPixels = 150;
 // Rectangles: 8 x 8 blocks, 32 to 120 pixels a side, a block apart, centres
 // at least kMinCentreDistance apart, at most two in a quarter of the picture.
-inline constexpr int kBlock = 8;
+inline constexpr int kBlock = gamefile::kJpegBlock;
 inline constexpr int kMinBoxSide = 32;
 inline constexpr int kMaxBoxSide = 120;
 inline constexpr int kMinCentreDistance = 70;
